@@ -1,0 +1,264 @@
+#include "cli/cli.h"
+
+#include "engine/color.h"
+#include "engine/color_scan.h"
+#include "engine/color_text.h"
+#include "engine/conversion_error.h"
+#include "engine/extended_values.h"
+#include "engine/named_color.h"
+#include "engine/palette.h"
+#include "engine/text_encoding.h"
+#include "engine/text_lines.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string_view>
+
+namespace tessaro::cli {
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: tessaro-cli COMMAND [ARGUMENTS]\n"
+    "\n"
+    "Commands:\n"
+    "  derive COLOR            wheel, harmonies, variations and variation grid of COLOR\n"
+    "  values COLOR            extended values, copy notations and websafe state of COLOR\n"
+    "  adjust COLOR OP         OP: lighten, darken, saturate, desaturate, invert, websafe\n"
+    "  hsl H S L               the program's HSL to RGB, printed as R,G,B\n"
+    "  rgb R G B               RGB to HSL, printed as H,S,L\n"
+    "  scan [FILE]             colours in pasted text (standard input without FILE or with -)\n"
+    "  import [--allow-duplicates] [FILE]\n"
+    "                          \"#RRGGBB\" entries in a text, as the import window finds them\n"
+    "  named TEXT              a named colour text read and written back, with its value\n"
+    "\n"
+    "COLOR is six hex digits with an optional leading \"#\".\n"
+    "Options: --help, --version\n"
+    "Exit status: 0 ok, 1 conversion error, 2 usage error, 3 no colours found, 4 file error.\n";
+
+struct UsageError {
+    std::string message;
+};
+
+struct FileError {
+    std::string message;
+};
+
+std::string Hash(TColor color)
+{
+    return HashHexText(color);
+}
+
+TColor ParseColorArgument(const std::string& text)
+{
+    std::string_view digits = text;
+    if (digits.starts_with('#'))
+        digits.remove_prefix(1);
+    if (digits.size() != 6)
+        throw UsageError{"COLOR must be six hex digits, got '" + text + "'"};
+    try {
+        return HashHexToColor(digits);
+    } catch (const ConversionError&) {
+        throw ConversionError(text);
+    }
+}
+
+void ExpectArgs(const std::vector<std::string>& args, std::size_t min, std::size_t max)
+{
+    if (args.size() - 1 < min || args.size() - 1 > max)
+        throw UsageError{"wrong number of arguments for '" + args[0] + "'"};
+}
+
+template <typename Colors>
+void PrintColorLine(std::ostream& out, const std::string& label, const Colors& colors)
+{
+    out << label;
+    for (TColor c : colors)
+        out << ' ' << Hash(c);
+    out << '\n';
+}
+
+int Derive(const std::vector<std::string>& args, std::ostream& out)
+{
+    ExpectArgs(args, 1, 1);
+    const TColor color = ParseColorArgument(args[1]);
+    const RgbTriple rgb = ToRgb(color);
+    const HslTriple hsl = RgbToHsl(rgb);
+    const DerivedPalette p = DerivePalette(rgb, color, {.withVariationGrid = true});
+    out << "hsl " << hsl.hue << ',' << hsl.saturation << ',' << hsl.lightness << '\n';
+    PrintColorLine(out, "wheel", p.wheel);
+    PrintColorLine(out, "analogous", p.analogous);
+    PrintColorLine(out, "complements", p.complements);
+    PrintColorLine(out, "splitcomplements", p.splitComplements);
+    PrintColorLine(out, "triad", p.triad);
+    PrintColorLine(out, "tetrad", p.tetrad);
+    PrintColorLine(out, "square", p.square);
+    PrintColorLine(out, "variations", p.quickVariations);
+    for (std::size_t row = 0; row < p.variationGrid.size(); ++row)
+        PrintColorLine(out, "grid" + std::to_string(row), p.variationGrid[row]);
+    return kExitOk;
+}
+
+int Values(const std::vector<std::string>& args, std::ostream& out, const std::string& separator)
+{
+    ExpectArgs(args, 1, 1);
+    const TColor color = ParseColorArgument(args[1]);
+    for (const std::string& line : ExtendedValueLines(ComputeExtendedValues(ToRgb(color)), separator))
+        out << line << '\n';
+    for (CopyNotation notation : kCopyNotations)
+        out << CopyText(notation, color) << '\n';
+    out << (IsWebsafe(color) ? "Websafe" : "Not Websafe") << '\n';
+    out << "nearest websafe " << Hash(MakeColor(SnapToWebsafe(ToRgb(color)))) << '\n';
+    return kExitOk;
+}
+
+int Adjust(const std::vector<std::string>& args, std::ostream& out)
+{
+    ExpectArgs(args, 2, 2);
+    const TColor color = ParseColorArgument(args[1]);
+    const RgbTriple rgb = ToRgb(color);
+    const std::string& op = args[2];
+    TColor result;
+    if (op == "lighten") result = MakeColor(AdjustLightness(rgb, kAdjustStep));
+    else if (op == "darken") result = MakeColor(AdjustLightness(rgb, -kAdjustStep));
+    else if (op == "saturate") result = MakeColor(AdjustSaturation(rgb, kAdjustStep));
+    else if (op == "desaturate") result = MakeColor(AdjustSaturation(rgb, -kAdjustStep));
+    else if (op == "invert") result = InvertColor(color);
+    else if (op == "websafe") result = MakeColor(SnapToWebsafe(rgb));
+    else throw UsageError{"unknown adjustment '" + op + "'"};
+    out << Hash(result) << '\n';
+    return kExitOk;
+}
+
+int HslCommand(const std::vector<std::string>& args, std::ostream& out)
+{
+    ExpectArgs(args, 3, 3);
+    const int h = ReadInteger(args[1]);
+    const int s = ReadInteger(args[2]);
+    const int l = ReadInteger(args[3]);
+    const RgbTriple rgb = HslToRgb(h, s, l);
+    out << int(rgb.red) << ',' << int(rgb.green) << ',' << int(rgb.blue) << '\n';
+    return kExitOk;
+}
+
+int RgbCommand(const std::vector<std::string>& args, std::ostream& out)
+{
+    ExpectArgs(args, 3, 3);
+    int channels[3];
+    for (int i = 0; i < 3; ++i) {
+        channels[i] = ReadInteger(args[1 + i]);
+        if (channels[i] < 0 || channels[i] > 255)
+            throw UsageError{"R, G and B must be 0..255, got '" + args[1 + i] + "'"};
+    }
+    const HslTriple hsl = RgbToHsl({std::uint8_t(channels[0]), std::uint8_t(channels[1]), std::uint8_t(channels[2])});
+    out << hsl.hue << ',' << hsl.saturation << ',' << hsl.lightness << '\n';
+    return kExitOk;
+}
+
+std::string ReadInput(const std::string& name, std::istream& in)
+{
+    if (name.empty() || name == "-")
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::ifstream file(name, std::ios::binary);
+    if (!file)
+        throw FileError{"cannot open '" + name + "'"};
+    std::ostringstream buffer;
+    buffer << file.rdbuf();
+    if (file.bad())
+        throw FileError{"cannot read '" + name + "'"};
+    return buffer.str();
+}
+
+// The file's lines joined by CR LF, with or without a break after the last.
+std::u16string InputLines(const std::string& name, std::istream& in, bool breakAfterLast)
+{
+    const std::u16string text = DecodeFileText(ReadInput(name, in));
+    return JoinLines(SplitLines(std::u16string_view(text)), breakAfterLast);
+}
+
+int Scan(const std::vector<std::string>& args, std::istream& in, std::ostream& out)
+{
+    ExpectArgs(args, 0, 1);
+    const std::u16string text = InputLines(args.size() > 1 ? args[1] : "", in, true);
+    for (TColor color : ScanColorText(text))
+        out << Hash(color) << '\n';
+    return kExitOk;
+}
+
+int Import(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    bool allowDuplicates = false;
+    std::vector<std::string> files;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--allow-duplicates")
+            allowDuplicates = true;
+        else if (args[i].starts_with("--"))
+            throw UsageError{"unknown option '" + args[i] + "'"};
+        else
+            files.push_back(args[i]);
+    }
+    if (files.size() > 1)
+        throw UsageError{"import takes at most one FILE"};
+    const std::u16string text = InputLines(files.empty() ? "" : files[0], in, false);
+    std::vector<std::string> found;
+    if (!ScanHashColors(text, found, allowDuplicates).sawHash) {
+        err << "No colors found!\n";
+        return kExitNoColors;
+    }
+    for (const std::string& entry : found)
+        out << entry << '\n';
+    return kExitOk;
+}
+
+int Named(const std::vector<std::string>& args, std::ostream& out)
+{
+    ExpectArgs(args, 1, 1);
+    const std::uint32_t value = NamedTextToColor(args[1]);
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "%.8X", value);
+    out << ColorToNamedText(value) << ' ' << hex << '\n';
+    return kExitOk;
+}
+
+} // namespace
+
+int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+        const std::string& decimalSeparator)
+{
+    try {
+        if (args.empty())
+            throw UsageError{"no command given"};
+        const std::string& command = args[0];
+        if (command == "--help" || command == "-h") {
+            out << kUsage;
+            return kExitOk;
+        }
+        if (command == "--version") {
+            out << "tessaro-cli " << TESSARO_VERSION << '\n';
+            return kExitOk;
+        }
+        if (command == "derive") return Derive(args, out);
+        if (command == "values") return Values(args, out, decimalSeparator);
+        if (command == "adjust") return Adjust(args, out);
+        if (command == "hsl") return HslCommand(args, out);
+        if (command == "rgb") return RgbCommand(args, out);
+        if (command == "scan") return Scan(args, in, out);
+        if (command == "import") return Import(args, in, out, err);
+        if (command == "named") return Named(args, out);
+        throw UsageError{"unknown command '" + command + "'"};
+    } catch (const UsageError& e) {
+        err << "tessaro-cli: " << e.message << "\n\n" << kUsage;
+        return kExitUsage;
+    } catch (const ConversionError& e) {
+        err << e.what() << '\n';
+        return kExitConversionError;
+    } catch (const FileError& e) {
+        err << "tessaro-cli: " << e.message << '\n';
+        return kExitFileError;
+    }
+}
+
+} // namespace tessaro::cli
