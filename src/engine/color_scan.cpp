@@ -3,10 +3,10 @@
 #include "engine/color_text.h"
 #include "engine/conversion_error.h"
 #include "engine/hex_digits.h"
-#include "engine/keyvalue_text.h"
 
 #include <algorithm>
-#include <unordered_set>
+#include <cstdint>
+#include <memory>
 
 namespace tessaro {
 
@@ -138,6 +138,47 @@ void ScanRgbCall(std::u16string_view text, std::vector<TColor>& colors)
         colors.push_back(MakeColor(r, g, b));
 }
 
+// The entries taken so far, by the value of their six hex digits: two
+// entries "#" + six hex digits are equal ignoring letter case exactly when
+// their values are. One bit per value; the 2 MB are allocated on first use.
+class TakenEntries {
+public:
+    // False when the value was already taken.
+    bool Take(std::uint32_t value)
+    {
+        if (!bits_)
+            bits_ = std::make_unique<std::uint64_t[]>(kWords);
+        std::uint64_t& word = bits_[value >> 6];
+        const std::uint64_t bit = std::uint64_t(1) << (value & 63);
+        if (word & bit)
+            return false;
+        word |= bit;
+        return true;
+    }
+
+private:
+    static constexpr std::size_t kWords = (std::size_t(1) << 24) / 64;
+    std::unique_ptr<std::uint64_t[]> bits_;
+};
+
+// The value of six hex digits in a row (all known to be hex digits).
+template <typename Char>
+std::uint32_t SixHexDigits(const Char* digits)
+{
+    std::uint32_t value = 0;
+    for (int i = 0; i < 6; ++i)
+        value = value * 16 + std::uint32_t(HexDigitValue(digits[i]));
+    return value;
+}
+
+// An entry already in the list counts for the duplicate rule only when it
+// is "#" + six hex digits: nothing else can equal a found entry, even
+// ignoring letter case.
+bool IsHashHexEntry(std::string_view entry)
+{
+    return entry.size() == 7 && entry[0] == '#' && std::all_of(entry.begin() + 1, entry.end(), IsHexDigit<char>);
+}
+
 std::string EntryText(std::u16string_view text, std::size_t at)
 {
     std::string entry(7, '#');
@@ -168,10 +209,11 @@ HashScanResult ScanHashColors(std::u16string_view text, std::vector<std::string>
         return result;
     result.sawHash = true;
 
-    std::unordered_set<std::string> known;
+    TakenEntries taken;
     if (!allowDuplicates)
         for (const std::string& entry : found)
-            known.insert(AsciiLower(entry));
+            if (IsHashHexEntry(entry))
+                taken.Take(SixHexDigits(entry.data() + 1));
 
     ConsumedText t(text, u"#");
     for (std::size_t step = 0; step <= budget; ++step) {
@@ -185,9 +227,8 @@ HashScanResult ScanHashColors(std::u16string_view text, std::vector<std::string>
             t.Drop(bad);
             continue;
         }
-        std::string entry = EntryText(text, at);
-        if (allowDuplicates || known.insert(AsciiLower(entry)).second) {
-            found.push_back(std::move(entry));
+        if (allowDuplicates || taken.Take(SixHexDigits(text.data() + at + 1))) {
+            found.push_back(EntryText(text, at));
             ++result.added;
         }
         t.DropTo(at + 8);
