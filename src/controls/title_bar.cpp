@@ -1,0 +1,113 @@
+#include "controls/title_bar.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolButton>
+
+namespace tessaro::controls {
+
+namespace {
+
+const QColor kTitleTop(0x3A, 0x4E, 0x66);
+const QColor kTitleBottom(0x2A, 0x3A, 0x4E);
+const QColor kSectionTop(0xDD, 0xE4, 0xEC);
+const QColor kSectionBottom(0xC8, 0xD2, 0xDE);
+
+void PaintGradient(QWidget* widget, const QColor& top, const QColor& bottom)
+{
+    QPainter painter(widget);
+    QLinearGradient gradient(0, 0, 0, widget->height());
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    painter.fillRect(widget->rect(), gradient);
+}
+
+QToolButton* MakeSmallButton(QWidget* parent, const QString& objectName, const QString& glyph, const QString& tip,
+                             const QColor& text)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(objectName);
+    button->setText(glyph);
+    button->setToolTip(tip);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setFixedSize(17, 15);
+    button->setStyleSheet(QStringLiteral("QToolButton { color: %1; border: none; font-size: 9px; padding: 0; }"
+                                         "QToolButton:hover { background: rgba(255,255,255,60); }"
+                                         "QToolButton:pressed { background: rgba(0,0,0,60); }")
+                              .arg(text.name()));
+    return button;
+}
+
+} // namespace
+
+TitleBar::TitleBar(const QString& caption, int height, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("titleBar"));
+    setFixedHeight(height);
+    layout_ = new QHBoxLayout(this);
+    layout_->setContentsMargins(6, 0, 2, 0);
+    layout_->setSpacing(1);
+    caption_ = new QLabel(caption, this);
+    caption_->setObjectName(QStringLiteral("titleLabel"));
+    caption_->setStyleSheet(QStringLiteral("color: white; font-weight: bold; font-size: 11px;"));
+    caption_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    layout_->addWidget(caption_, 1);
+}
+
+QToolButton* TitleBar::addButton(const QString& objectName, const QString& glyph, const QString& toolTip)
+{
+    QToolButton* button = MakeSmallButton(this, objectName, glyph, toolTip, Qt::white);
+    layout_->addWidget(button);
+    return button;
+}
+
+void TitleBar::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit moveRequested();
+    QWidget::mousePressEvent(event);
+}
+
+void TitleBar::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+void TitleBar::paintEvent(QPaintEvent*)
+{
+    PaintGradient(this, kTitleTop, kTitleBottom);
+}
+
+SectionTitleBar::SectionTitleBar(const QString& caption, QWidget* parent) : QWidget(parent)
+{
+    setFixedHeight(16);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(5, 0, 1, 0);
+    layout->setSpacing(0);
+    caption_ = new QLabel(caption, this);
+    caption_->setStyleSheet(QStringLiteral("color: #24303C; font-weight: bold; font-size: 10px;"));
+    caption_->setTextFormat(Qt::PlainText);
+    layout->addWidget(caption_, 1);
+}
+
+QToolButton* SectionTitleBar::setMenuButton(const QString& objectName, QMenu* menu)
+{
+    QToolButton* button = MakeSmallButton(this, objectName, QStringLiteral("\u25BC"), tr("Menu"), QColor(0x24, 0x30, 0x3C));
+    button->setFixedSize(15, 14);
+    connect(button, &QToolButton::clicked, this, [button, menu] { menu->popup(button->mapToGlobal(QPoint(0, button->height()))); });
+    layout()->addWidget(button);
+    return button;
+}
+
+void SectionTitleBar::paintEvent(QPaintEvent*)
+{
+    PaintGradient(this, kSectionTop, kSectionBottom);
+}
+
+} // namespace tessaro::controls

@@ -1,0 +1,257 @@
+#include "workspace/color_values_panel.h"
+
+#include "controls/color_pickers.h"
+#include "engine/conversion_error.h"
+#include "engine/named_color.h"
+#include "workspace/value_edit.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+namespace tessaro::workspace {
+
+namespace {
+
+constexpr int kRowHeight = 18;
+const char* const kCaptions[] = {"R", "G", "B", "H", "S", "L"};
+const char* const kEditNames[] = {"redEdit", "greenEdit", "blueEdit", "hhhedit", "sssedit", "llledit"};
+const char* const kSliderNames[] = {"RBar1", "GBar1", "BBar1", "HBar1", "SBar1", "LBar1"};
+
+bool IsRgbChannel(int channel)
+{
+    return channel < 3;
+}
+
+// The largest value an edit of the channel keeps when it is applied.
+int ChannelLimit(int channel)
+{
+    if (IsRgbChannel(channel))
+        return 255;
+    return channel == 3 ? 359 : 100;
+}
+
+QLabel* MakeLabel(const QString& text, QWidget* parent, const QRect& geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    return label;
+}
+
+controls::TmbTrackBarPicker* MakeSlider(int channel, QWidget* parent)
+{
+    controls::TmbTrackBarPicker* slider = nullptr;
+    switch (channel) {
+    case 0: slider = new controls::TRColorPicker(parent); break;
+    case 1: slider = new controls::TGColorPicker(parent); break;
+    case 2: slider = new controls::TBColorPicker(parent); break;
+    case 3: slider = new controls::THColorPicker(parent); break;
+    case 4: slider = new controls::TSColorPicker(parent); break;
+    default: slider = new controls::TLColorPicker(parent); break;
+    }
+    slider->setOrientation(controls::TmbTrackBarPicker::Orientation::Horizontal);
+    slider->setNewArrowStyle(true);
+    slider->setBevelOuter(controls::TmbTrackBarPicker::Bevel::Lowered);
+    return slider;
+}
+
+} // namespace
+
+ColorValuesPanel::ColorValuesPanel(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("colorValuesPanel"));
+    buildPage1();
+    buildPage2();
+    showPage(1);
+}
+
+void ColorValuesPanel::buildPage1()
+{
+    page1_ = new QWidget(this);
+    page1_->setObjectName(QStringLiteral("ClrVal1PNL"));
+    page1_->setGeometry(0, 0, 196, 148);
+    for (int ch = 0; ch < ChannelCount; ++ch) {
+        const int y = 2 + kRowHeight * ch;
+        MakeLabel(QString::fromLatin1(kCaptions[ch]), page1_, QRect(6, y, 12, 16));
+        auto* edit = new ValueEdit(page1_);
+        edit->setObjectName(QString::fromLatin1(kEditNames[ch]));
+        edit->setGeometry(20, y - 1, 30, 17);
+        edits_[ch] = edit;
+        connect(edit, &ValueEdit::enterPressed, this, [this, ch] { applyEdit(Channel(ch)); });
+        connect(edit, &ValueEdit::stepRequested, this, [this, ch](int delta) { stepEdit(Channel(ch), delta); });
+        connect(edit, &ValueEdit::left, this, [this, ch] { clampGroup(Channel(ch)); });
+
+        controls::TmbTrackBarPicker* slider = MakeSlider(ch, page1_);
+        slider->setObjectName(QString::fromLatin1(kSliderNames[ch]));
+        slider->setGeometry(54, y, 135, 16);
+        sliders_[ch] = slider;
+        connect(slider, &controls::TmbTrackBarPicker::focusEntered, this, [this, slider] { dragged_ = slider; });
+        connect(slider, &controls::TmbTrackBarPicker::focusLeft, this, [this, slider] {
+            if (dragged_ != slider)
+                return;
+            dragged_ = nullptr;
+            emit sliderLeft();
+        });
+        connect(slider, &controls::TmbTrackBarPicker::changed, this, [this, ch] { onSliderChanged(Channel(ch)); });
+    }
+
+    const int hexY = 2 + kRowHeight * ChannelCount + 2;
+    MakeLabel(QStringLiteral("Hex"), page1_, QRect(6, hexY, 24, 16));
+    MakeLabel(QStringLiteral("#"), page1_, QRect(31, hexY, 8, 16));
+    hexEdit_ = new HexEdit(page1_);
+    hexEdit_->setObjectName(QStringLiteral("htmlEdit"));
+    hexEdit_->setGeometry(39, hexY - 1, 58, 17);
+    connect(hexEdit_, &HexEdit::enterPressed, this, [this] { emit hexEntered(hexEdit_->text()); });
+
+    websafe_ = MakeLabel(QString(), page1_, QRect(104, hexY, 86, 16));
+    websafe_->setObjectName(QStringLiteral("WebsafeLBL"));
+    websafe_->setCursor(Qt::PointingHandCursor);
+    websafe_->installEventFilter(this);
+
+    colorName_ = MakeLabel(QString(), page1_, QRect(6, hexY + 19, 184, 16));
+    colorName_->setObjectName(QStringLiteral("clrnamed"));
+    colorName_->setStyleSheet(QStringLiteral("color: #24303C; font-style: italic;"));
+    colorName_->hide();
+}
+
+void ColorValuesPanel::buildPage2()
+{
+    page2_ = new QWidget(this);
+    page2_->setObjectName(QStringLiteral("ClrVal2PNL"));
+    page2_->setGeometry(0, 0, 196, 148);
+    page2_->setAutoFillBackground(true);
+    const char* const names[] = {"XYZLabel", "LabLabel", "HunterLabLabel", "CMYLabel", "CMYKLabel"};
+    for (int i = 0; i < 5; ++i) {
+        QLabel* label = MakeLabel(QString(), page2_, QRect(6, 4 + 22 * i, 186, 30));
+        label->setObjectName(QString::fromLatin1(names[i]));
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        extendedLabels_[i] = label;
+    }
+}
+
+void ColorValuesPanel::showPage(int page)
+{
+    page2_->setVisible(page == 2);
+    if (page == 2)
+        page2_->raise();
+}
+
+int ColorValuesPanel::page() const
+{
+    return page2_->isVisible() ? 2 : 1;
+}
+
+void ColorValuesPanel::showState(const MainColorState& s)
+{
+    shownRgb_ = s.rgb();
+    shownHsl_ = s.hsl();
+    const int values[] = {s.red, s.green, s.blue, s.hue, s.saturation, s.lightness};
+    for (int ch = 0; ch < ChannelCount; ++ch)
+        edits_[ch]->setText(QString::number(values[ch]));
+    for (int i = 0; i < 5; ++i)
+        extendedLabels_[i]->setText(QString::fromStdString(s.extendedLines[i]));
+    hexEdit_->setText(QString::fromStdString(s.hexText));
+    for (controls::TmbTrackBarPicker* slider : sliders_)
+        if (slider != dragged_)
+            slider->setSelectedColor(s.mainColor);
+    colorName_->setText(QString::fromStdString(s.palette.colorName));
+    colorName_->setVisible(!s.palette.colorName.empty());
+    websafe_->setText(s.isWebsafe ? QStringLiteral("Websafe") : QStringLiteral("Not Websafe"));
+}
+
+void ColorValuesPanel::setRgbSliders(TColor color)
+{
+    for (int ch = Red; ch <= Blue; ++ch)
+        sliders_[ch]->setSelectedColor(color);
+}
+
+void ColorValuesPanel::applyEdit(Channel channel)
+{
+    if (edits_[channel]->text().isEmpty())
+        return;
+    clampGroup(channel);
+    const int first = IsRgbChannel(channel) ? Red : Hue;
+    int values[3];
+    try {
+        for (int i = 0; i < 3; ++i)
+            values[i] = ReadInteger(edits_[first + i]->text().toStdString());
+    } catch (const ConversionError& error) {
+        emit conversionError(QString::fromStdString(error.what()));
+        return;
+    }
+    if (IsRgbChannel(channel))
+        emit rgbEntered({std::uint8_t(values[0]), std::uint8_t(values[1]), std::uint8_t(values[2])});
+    else
+        emit hslEntered({values[0], values[1], values[2]});
+}
+
+void ColorValuesPanel::stepEdit(Channel channel, int delta)
+{
+    ValueEdit* edit = edits_[channel];
+    int value = 0;
+    try {
+        value = ReadInteger(edit->text().toStdString());
+    } catch (const ConversionError& error) {
+        emit conversionError(QString::fromStdString(error.what()));
+        return;
+    }
+    // Kept to a 16-bit word, as the edits hold it: 0 - 1 gives 65535.
+    const int stepped = ((value + delta) % 65536 + 65536) % 65536;
+    edit->setText(QString::number(stepped));
+    applyEdit(channel);
+}
+
+void ColorValuesPanel::clampGroup(Channel channel)
+{
+    const int first = IsRgbChannel(channel) ? Red : Hue;
+    for (int ch = first; ch < first + 3; ++ch) {
+        ValueEdit* edit = edits_[ch];
+        bool ok = false;
+        const int value = edit->text().toInt(&ok);
+        if (!ok)
+            continue;
+        const int limit = ChannelLimit(ch);
+        if (value > limit)
+            edit->setText(QString::number(limit));
+        else if (value < 0)
+            edit->setText(QStringLiteral("0"));
+    }
+}
+
+void ColorValuesPanel::onSliderChanged(Channel channel)
+{
+    controls::TmbTrackBarPicker* slider = sliders_[channel];
+    if (slider != dragged_)
+        return;
+    const int value = slider->value();
+    RgbTriple rgb = shownRgb_;
+    HslTriple hsl = shownHsl_;
+    switch (channel) {
+    case Red: rgb.red = std::uint8_t(value); break;
+    case Green: rgb.green = std::uint8_t(value); break;
+    case Blue: rgb.blue = std::uint8_t(value); break;
+    case Hue: hsl.hue = value == 360 ? 0 : value; break;
+    case Saturation: hsl.saturation = std::min(100, value * 100 / 240); break;
+    case Lightness: hsl.lightness = value * 100 / 240; break;
+    default: return;
+    }
+    if (IsRgbChannel(channel))
+        emit sliderRgb(rgb);
+    else
+        emit sliderHsl(hsl);
+}
+
+bool ColorValuesPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == websafe_ && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        emit websafeClicked();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tessaro::workspace

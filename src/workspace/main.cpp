@@ -1,0 +1,46 @@
+// The program's entry point.
+#include "platform/qt_platform.h"
+#include "workspace/data_folders.h"
+#include "workspace/main_window.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// Qt needs a display; say how to get one instead of failing obscurely.
+bool HasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!HasDisplay()) {
+        std::fprintf(stderr,
+                     "kt-tessaro: no display found. Start it on a desktop, or headless under Xvfb:\n"
+                     "    xvfb-run -a %s\n",
+                     argv[0]);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KT Tessaro"));
+    QApplication::setApplicationDisplayName(QStringLiteral("KT Tessaro"));
+    QApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION));
+
+    const QString exeDir = QApplication::applicationDirPath();
+    const tessaro::workspace::DataFolders folders = tessaro::workspace::ResolveDataFolders(
+        exeDir, tessaro::workspace::InstalledDataDir(exeDir), tessaro::workspace::UserDataDir());
+
+    tessaro::platform::QtPlatform qtPlatform;
+    tessaro::workspace::MainWindow window(qtPlatform.platform(), folders.dataFolder);
+    window.LoadColorNames();
+    window.show();
+    window.SetReady();
+    return app.exec();
+}

@@ -1,0 +1,111 @@
+// The main window: owns the main colour, runs the update cycle and shows the
+// wheel, the harmonies, the quick variations and the colour values.
+#pragma once
+
+#include "platform/platform.h"
+#include "workspace/main_color_state.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+class QLabel;
+class QMenu;
+
+namespace tessaro::controls {
+class Swatch;
+class TitleBar;
+}
+
+namespace tessaro::workspace {
+
+class ColorValuesPanel;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 513;
+    static constexpr int kClientHeight = 457;
+    static constexpr int kRolledUpHeight = 20;
+
+    // `dataFolder` ends with "/" and holds the optional colour name list.
+    MainWindow(const platform::Platform& platform, const QString& dataFolder, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    const MainColorState& state() const { return state_; }
+
+    // Sets the main colour's bytes from the colour and runs the update
+    // cycle; the RGB sliders follow. Records nothing.
+    void SetMainColor(TColor color);
+    // The update cycle after the bytes (or the HSL values) have been set.
+    void UpdateFromRgb();
+    void UpdateFromHsl();
+    void ShowHint(const QString& text);
+    QString hintText() const { return hint_; }
+
+    // Loads the colour name list if the file exists in the data folder.
+    void LoadColorNames();
+    // The last step of start-up: from now on colour names are looked up.
+    void SetReady();
+
+    // Every place that records the main colour in the history calls this;
+    // the history installs the recorder.
+    void RecordHistoryStep();
+    void setHistoryRecorder(std::function<void(const MainColorState&)> recorder);
+
+    bool isRolledUp() const { return rolledUp_; }
+    void ToggleSuperMinimize();
+    bool isStayOnTop() const { return stayOnTop_; }
+    void ToggleStayOnTop();
+
+    // Handles a key of the main window's keyboard table; true when it was one.
+    bool HandleShortcut(int key, Qt::KeyboardModifiers modifiers);
+
+    ColorValuesPanel* colorValues() const { return values_; }
+    QMenu* mainMenu() const { return mainMenu_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void buildTitleBar();
+    void buildToolbar();
+    void buildWheelSection();
+    void buildHarmonySection();
+    void buildValuesSection();
+    void buildColorListSection();
+    void buildHintLine();
+    controls::Swatch* addDerivedSwatch(const QString& name, const QRect& geometry, bool rightClickSets);
+    void showState();
+    const KeyValueText* nameLookup() const;
+    void showConversionError(const QString& message);
+    // Sets the main colour from a command and records it.
+    void ApplyCommandColor(TColor color);
+    void ApplyHexField(const QString& text);
+
+    platform::Platform platform_;
+    QString dataFolder_;
+    MainColorState state_;
+    std::string decimalSeparator_;
+    QString hint_;
+    std::function<void(const MainColorState&)> historyRecorder_;
+    bool rolledUp_ = false;
+    bool stayOnTop_ = false;
+
+    controls::TitleBar* titleBar_ = nullptr;
+    QMenu* mainMenu_ = nullptr;
+    QMenu* valuesMenu_ = nullptr;
+    controls::Swatch* mainSwatch_ = nullptr;
+    std::array<controls::Swatch*, 12> wheel_{};
+    std::vector<controls::Swatch*> harmony_;     // Shape14 .. Shape32
+    std::array<controls::Swatch*, 10> variations_{};
+    ColorValuesPanel* values_ = nullptr;
+    QLabel* hintLabel_ = nullptr;
+};
+
+} // namespace tessaro::workspace
