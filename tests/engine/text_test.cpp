@@ -1,0 +1,127 @@
+// Line splitting and joining, and the decoding of file bytes.
+#include "engine/text_encoding.h"
+#include "engine/text_lines.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tessaro {
+namespace {
+
+struct SplitCase {
+    const char* name;
+    std::string text;
+    std::vector<std::string> lines;
+};
+
+class SplitLinesTest : public testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitLinesTest, SplitsAtCrLfCrAndLf)
+{
+    std::vector<std::string> lines;
+    for (std::string_view line : SplitLines(std::string_view(GetParam().text)))
+        lines.emplace_back(line);
+    EXPECT_EQ(lines, GetParam().lines);
+
+    // The same for UTF-16 text.
+    const std::u16string wide(GetParam().text.begin(), GetParam().text.end());
+    std::vector<std::string> wideLines;
+    for (std::u16string_view line : SplitLines(std::u16string_view(wide)))
+        wideLines.emplace_back(line.begin(), line.end());
+    EXPECT_EQ(wideLines, GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SplitLinesTest, testing::Values(
+    SplitCase{"Empty", "", {}},
+    SplitCase{"OneLineNoBreak", "a", {"a"}},
+    SplitCase{"FinalBreakOpensNoLine", "a\r\n", {"a"}},
+    SplitCase{"OnlyABreakIsOneEmptyLine", "\r\n", {""}},
+    SplitCase{"CrLf", "a\r\nb", {"a", "b"}},
+    SplitCase{"Cr", "a\rb\r", {"a", "b"}},
+    SplitCase{"Lf", "a\nb\n", {"a", "b"}},
+    SplitCase{"LfCrIsTwoBreaks", "a\n\rb", {"a", "", "b"}},
+    SplitCase{"CrCrLf", "a\r\r\nb", {"a", "", "b"}},
+    SplitCase{"EmptyLinesKept", "\n\na\n\n", {"", "", "a", ""}},
+    SplitCase{"TwoFinalBreaks", "a\r\n\r\n", {"a", ""}},
+    SplitCase{"NulIsNoBreak", std::string("a\0b\nc", 5), {std::string("a\0b", 3), "c"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(JoinLinesTest, JoinsWithCrLf)
+{
+    const std::vector<std::string_view> lines = {"a", "", "b"};
+    EXPECT_EQ(JoinLines(lines, true), "a\r\n\r\nb\r\n");
+    EXPECT_EQ(JoinLines(lines, false), "a\r\n\r\nb");
+    EXPECT_EQ(JoinLines(std::vector<std::string_view>{}, true), "");
+    EXPECT_EQ(JoinLines(std::vector<std::string_view>{}, false), "");
+    EXPECT_EQ(JoinLines(std::vector<std::string_view>{""}, false), "");
+    EXPECT_EQ(JoinLines(std::vector<std::string_view>{""}, true), "\r\n");
+}
+
+TEST(JoinLinesTest, SplitThenJoinNormalisesBreaks)
+{
+    const std::string text = "a\nb\rc\r\nd\n";
+    EXPECT_EQ(JoinLines(SplitLines(std::string_view(text)), true), "a\r\nb\r\nc\r\nd\r\n");
+    EXPECT_EQ(JoinLines(SplitLines(std::string_view(text)), false), "a\r\nb\r\nc\r\nd");
+}
+
+struct DecodeCase {
+    const char* name;
+    std::string bytes;
+    std::u16string text;
+};
+
+class DecodeFileTextTest : public testing::TestWithParam<DecodeCase> {};
+
+TEST_P(DecodeFileTextTest, ReadsUtf8OrElseWindows1252)
+{
+    EXPECT_EQ(DecodeFileText(GetParam().bytes), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, DecodeFileTextTest, testing::Values(
+    DecodeCase{"Empty", "", u""},
+    DecodeCase{"Ascii", "#FF8000\r\n", u"#FF8000\r\n"},
+    DecodeCase{"Utf8TwoBytes", "caf\xC3\xA9", u"caf\u00E9"},
+    DecodeCase{"Utf8ThreeBytes", "\xE2\x82\xAC", u"\u20AC"},
+    DecodeCase{"Utf8FourBytesIsASurrogatePair", "\xF0\x9F\x8E\xA8", u"\U0001F3A8"},
+    DecodeCase{"NulByte", std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
+    DecodeCase{"EuroSignByte", "\x80", u"\u20AC"},
+    DecodeCase{"LoneLatin1Byte", "caf\xE9", u"caf\u00E9"},
+    DecodeCase{"OneBadByteMakesTheWholeFile1252", "\xC3\xA9 \xE9", u"\u00C3\u00A9 \u00E9"},
+    DecodeCase{"HighControlBytes", "\x85\x92\x9F", u"\u2026\u2019\u0178"},
+    DecodeCase{"UnassignedBytesKeepTheirValue", "\x81\x8D\x8F\x90\x9D", u"\u0081\u008D\u008F\u0090\u009D"},
+    DecodeCase{"OverlongSlashIsNotUtf8", "\xC0\xAF", u"\u00C0\u00AF"},
+    DecodeCase{"EncodedSurrogateIsNotUtf8", "\xED\xA0\x80", u"\u00ED\u00A0\u20AC"},
+    DecodeCase{"AboveUnicodeIsNotUtf8", "\xF4\x90\x80\x80", u"\u00F4\u0090\u20AC\u20AC"},
+    DecodeCase{"TruncatedSequenceAtEnd", "ab\xE2\x82", u"ab\u00E2\u201A"},
+    DecodeCase{"ByteFF", "\xFF", u"\u00FF"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DecodeFileTextTest, EveryWindows1252ByteIsOneCharacter)
+{
+    std::string bytes;
+    for (int b = 0; b < 256; ++b)
+        bytes.push_back(char(b));
+    ASSERT_FALSE(IsValidUtf8(bytes));
+    const std::u16string text = DecodeFileText(bytes);
+    ASSERT_EQ(text.size(), 256u);
+    for (int b = 0; b < 0x80; ++b)
+        EXPECT_EQ(text[std::size_t(b)], char16_t(b));
+    for (int b = 0xA0; b < 0x100; ++b)
+        EXPECT_EQ(text[std::size_t(b)], char16_t(b));
+    EXPECT_EQ(text[0x80], u'\u20AC');
+    EXPECT_EQ(text[0x8A], u'\u0160');
+    EXPECT_EQ(text[0x99], u'\u2122');
+}
+
+TEST(Utf16ToUtf8Test, RoundTripsAndReplacesLoneSurrogates)
+{
+    const std::string utf8 = "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xA8";
+    EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16(utf8)), utf8);
+    EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
+    EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xDC00)) + u"x"), "\xEF\xBF\xBDx");
+}
+
+} // namespace
+} // namespace tessaro
