@@ -1,0 +1,96 @@
+#include "platform/qt_clipboard.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QMimeData>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace tessaro::platform {
+
+namespace {
+
+QByteArray Encode(const QImage& image, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (!writer.write(image))
+        return {};
+    return bytes;
+}
+
+void AddImage(QMimeData* data, const QImage& image)
+{
+    data->setImageData(image);
+    for (const char* format : {"png", "bmp"}) {
+        const QByteArray bytes = Encode(image, format);
+        if (!bytes.isEmpty())
+            data->setData(QStringLiteral("image/") + QLatin1String(format), bytes);
+    }
+}
+
+} // namespace
+
+QString WithCrLfLineEnds(const QString& text)
+{
+    QString result;
+    result.reserve(text.size() + text.size() / 16);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r')) {
+            result += QLatin1String("\r\n");
+            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+        } else if (c == QLatin1Char('\n')) {
+            result += QLatin1String("\r\n");
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+QString QtClipboard::text() const
+{
+    return WithCrLfLineEnds(QGuiApplication::clipboard()->text());
+}
+
+void QtClipboard::setText(const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void QtClipboard::setImage(const QImage& image)
+{
+    auto* data = new QMimeData;
+    AddImage(data, image);
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void QtClipboard::setVectorPicture(const QByteArray& svg, const QByteArray& emf, const QByteArray& wmf)
+{
+    auto* data = new QMimeData;
+    if (!svg.isEmpty()) {
+        data->setData(QStringLiteral("image/svg+xml"), svg);
+        QSvgRenderer renderer(svg);
+        if (renderer.isValid() && !renderer.defaultSize().isEmpty()) {
+            QImage image(renderer.defaultSize(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            renderer.render(&painter);
+            painter.end();
+            AddImage(data, image);
+        }
+    }
+    if (!emf.isEmpty())
+        data->setData(QStringLiteral("image/x-emf"), emf);
+    if (!wmf.isEmpty())
+        data->setData(QStringLiteral("image/x-wmf"), wmf);
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+} // namespace tessaro::platform

@@ -1,0 +1,23 @@
+// The desktop clipboard through QClipboard.
+#pragma once
+
+#include "platform/platform.h"
+
+namespace tessaro::platform {
+
+// Ends every line with CR LF, whether it was ended by LF, CR or CR LF.
+QString WithCrLfLineEnds(const QString& text);
+
+class QtClipboard : public Clipboard {
+public:
+    QString text() const override;
+    void setText(const QString& text) override;
+    // Offers image/png and image/bmp besides Qt's own image data.
+    void setImage(const QImage& image) override;
+    // Offers image/svg+xml, image/x-emf and image/x-wmf for the non-empty
+    // parts, and the SVG rendered as an image for programs that only take
+    // bitmaps.
+    void setVectorPicture(const QByteArray& svg, const QByteArray& emf, const QByteArray& wmf) override;
+};
+
+} // namespace tessaro::platform

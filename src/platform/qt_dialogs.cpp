@@ -1,0 +1,175 @@
+#include "platform/qt_dialogs.h"
+
+#include "platform/font_effects_dialog.h"
+#include "platform/picture_loader.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+namespace tessaro::platform {
+
+namespace {
+
+QMessageBox::StandardButton ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                    const QString& text, QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton whenClosed)
+{
+    QMessageBox box(icon, title, text, buttons, parent);
+    // The first button is the default one, as in the desktop's question boxes.
+    box.setDefaultButton(buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    return clicked ? box.standardButton(clicked) : whenClosed;
+}
+
+Answer ToAnswer(QMessageBox::StandardButton button)
+{
+    switch (button) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Ok: return Answer::Ok;
+    default: return Answer::Cancel;
+    }
+}
+
+QStringList NameFilters(const QList<FileFilter>& filters)
+{
+    QStringList names;
+    for (const FileFilter& filter : filters)
+        names << NameFilter(filter);
+    return names;
+}
+
+void PrepareFileDialog(QFileDialog& dialog, const QList<FileFilter>& filters)
+{
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    if (!filters.isEmpty())
+        dialog.setNameFilters(NameFilters(filters));
+}
+
+} // namespace
+
+QString NameFilter(const FileFilter& filter)
+{
+    static const QRegularExpression separators(QStringLiteral("[;\\s]+"));
+    const QStringList patterns = filter.patterns.split(separators, Qt::SkipEmptyParts);
+    const QString list = patterns.isEmpty() ? QStringLiteral("*") : patterns.join(QLatin1Char(' '));
+    return QStringLiteral("%1 (%2)").arg(filter.description, list);
+}
+
+QString WithDefaultExtension(const QString& path, const QString& extension)
+{
+    QString bare = extension;
+    while (bare.startsWith(QLatin1Char('.')))
+        bare.remove(0, 1);
+    const qsizetype nameStart = path.lastIndexOf(QLatin1Char('/')) + 1;
+    const QStringView name = QStringView(path).mid(nameStart);
+    if (bare.isEmpty() || name.isEmpty())
+        return path;
+    if (name.endsWith(QLatin1Char('.')))
+        return path + bare;
+    // A leading dot alone (".cll") names a hidden file, not an extension.
+    if (name.lastIndexOf(QLatin1Char('.')) > 0)
+        return path;
+    return path + QLatin1Char('.') + bare;
+}
+
+QtDialogs::QtDialogs(const Fonts& fonts) : fonts_(fonts) {}
+
+Answer QtDialogs::askYesNo(QWidget* parent, const QString& title, const QString& text)
+{
+    return ToAnswer(ShowBox(parent, QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                            QMessageBox::No));
+}
+
+Answer QtDialogs::askYesNoCancel(QWidget* parent, const QString& title, const QString& text)
+{
+    return ToAnswer(ShowBox(parent, QMessageBox::Question, title, text,
+                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel));
+}
+
+void QtDialogs::notify(QWidget* parent, const QString& title, const QString& text)
+{
+    ShowBox(parent, QMessageBox::Information, title, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void QtDialogs::error(QWidget* parent, const QString& title, const QString& text)
+{
+    ShowBox(parent, QMessageBox::Critical, title, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+std::optional<QString> QtDialogs::inputText(QWidget* parent, const QString& title, const QString& label,
+                                            const QString& initial)
+{
+    QInputDialog dialog(parent);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setTextValue(initial);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
+}
+
+std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& title, const QList<FileFilter>& filters,
+                                           const QString& folder)
+{
+    QFileDialog dialog(parent, title, folder);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    PrepareFileDialog(dialog, filters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtDialogs::saveFile(QWidget* parent, const QString& title, const QList<FileFilter>& filters,
+                                           const QString& defaultExtension, const QString& folder)
+{
+    QFileDialog dialog(parent, title, folder);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The question is asked below, once the extension is known.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    PrepareFileDialog(dialog, filters);
+    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        const QString path = WithDefaultExtension(dialog.selectedFiles().constFirst(), defaultExtension);
+        if (!QFileInfo::exists(path))
+            return path;
+        const QString question = QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                     .arg(QFileInfo(path).fileName());
+        if (ShowBox(parent, QMessageBox::Warning, title, question, QMessageBox::Yes | QMessageBox::No,
+                    QMessageBox::No) == QMessageBox::Yes)
+            return path;
+        dialog.selectFile(path);
+    }
+    return std::nullopt;
+}
+
+std::optional<TColor> QtDialogs::chooseColor(QWidget* parent, TColor initial)
+{
+    const QColor chosen = QColorDialog::getColor(QColor(RedOf(initial), GreenOf(initial), BlueOf(initial)), parent,
+                                                 QStringLiteral("Color"));
+    if (!chosen.isValid())
+        return std::nullopt;
+    return MakeColor(std::uint8_t(chosen.red()), std::uint8_t(chosen.green()), std::uint8_t(chosen.blue()));
+}
+
+std::optional<FontChoice> QtDialogs::chooseFont(QWidget* parent, const FontChoice& initial)
+{
+    FontEffectsDialog dialog(fonts_.installedFamilies(), initial, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
+}
+
+std::optional<QString> QtDialogs::openPicture(QWidget* parent, const QString& folder)
+{
+    return openFile(parent, QStringLiteral("Open Picture"), PictureFileFilters(), folder);
+}
+
+} // namespace tessaro::platform

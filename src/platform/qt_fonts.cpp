@@ -1,0 +1,19 @@
+#include "platform/qt_fonts.h"
+
+#include <QFontDatabase>
+
+#include <algorithm>
+
+namespace tessaro::platform {
+
+QStringList QtFonts::installedFamilies() const
+{
+    QStringList families = QFontDatabase::families();
+    families.removeDuplicates();
+    std::stable_sort(families.begin(), families.end(), [](const QString& a, const QString& b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    return families;
+}
+
+} // namespace tessaro::platform

@@ -1,0 +1,20 @@
+// Reading the screen through QScreen::grabWindow of the root window.
+#pragma once
+
+#include "platform/platform.h"
+
+namespace tessaro::platform {
+
+// Where the screen cannot be read (outside every screen, or a display server
+// that refuses grabs, such as Wayland or Qt's offscreen platform outside the
+// program's own windows) the pixels are white.
+class QtScreen : public Screen {
+public:
+    QPoint cursorPosition() const override;
+    TColor pixelAt(QPoint globalPosition) const override;
+    QImage grab(const QRect& globalRect) const override;
+    // The primary screen's size in the program's (logical) pixels.
+    QSize size() const override;
+};
+
+} // namespace tessaro::platform
