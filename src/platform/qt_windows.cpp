@@ -116,11 +116,17 @@ void QtWindows::hideProgramWindows(int delayMs, std::function<void()> whileHidde
     QTimer::singleShot(std::max(delayMs, 0), qApp, [hidden, active, whileHidden = std::move(whileHidden)] {
         if (whileHidden)
             whileHidden();
+        // Windows the call showed (the eye dropper's screen) stay in front.
+        const QList<QWidget*> shownByCall = VisibleTopLevelWidgets();
         for (const QPointer<QWidget>& widget : hidden) {
             if (widget)
                 widget->show();
         }
-        if (active)
+        for (QWidget* widget : shownByCall)
+            widget->raise();
+        if (!shownByCall.isEmpty())
+            shownByCall.last()->activateWindow();
+        else if (active)
             active->activateWindow();
     });
 }

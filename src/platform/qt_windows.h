@@ -15,7 +15,8 @@ public:
     // same place and size.
     void setTopmost(QWidget* window, bool topmost) override;
     void setOpacity(QWidget* window, int opacity) override;
-    // The hidden windows see ordinary hide and show events.
+    // The hidden windows see ordinary hide and show events. Windows that
+    // `whileHidden` shows stay in front of the ones shown again.
     void hideProgramWindows(int delayMs, std::function<void()> whileHidden) override;
     void minimizeApplication() override;
 };

@@ -219,6 +219,20 @@ TEST(WindowsTest, HidesWithoutBlockingThenShowsAgain)
     EXPECT_TRUE(second.isVisible());
 }
 
+TEST(WindowsTest, WindowShownWhileHiddenStaysInFront)
+{
+    QWidget program, screenshot;
+    program.show();
+    QEventLoop loop;
+    QtWindows().hideProgramWindows(0, [&] {
+        screenshot.show();
+        loop.quit();
+    });
+    loop.exec();
+    EXPECT_TRUE(program.isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&screenshot));
+}
+
 TEST(WindowsTest, HiddenWindowStaysHidden)
 {
     QWidget shown, hidden;
