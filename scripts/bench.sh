@@ -87,6 +87,12 @@ echo "== Engine: bench_engine"
 "$bin/bench_engine" ${BENCH_ENGINE_ARGS:-} 2>&1
 echo
 
+if [[ -x $bin/bench_main_window ]]; then
+    echo "== Main window: update cycle to repaint (offscreen)"
+    QT_QPA_PLATFORM=offscreen "$bin/bench_main_window" 2>&1
+    echo
+fi
+
 quarter=$((size / 4))
 half=$((size / 2))
 for bytes in "$quarter" "$half" "$size"; do
