@@ -123,10 +123,14 @@ TEST_P(BadInputTest, ScannersTakeAnyText)
     const std::string bytes = GetParam().make();
     const std::u16string decoded = DecodeFileText(bytes);
     EXPECT_LE(decoded.size(), bytes.size());
-    // Also every byte as one character, and with a lone surrogate at the end.
-    std::u16string raw(bytes.begin(), bytes.end());
-    raw.push_back(char16_t(0xD800));
-    for (const std::u16string& text : {decoded, raw}) {
+    std::vector<std::u16string> texts = {decoded};
+    // The short ones also as every byte one character, with a lone surrogate
+    // at the end.
+    if (bytes.size() < 1024) {
+        texts.emplace_back(bytes.begin(), bytes.end());
+        texts.back().push_back(char16_t(0xD800));
+    }
+    for (const std::u16string& text : texts) {
         const auto colors = ScanColorText(text);
         EXPECT_LE(colors.size(), text.size());
         for (bool allowDuplicates : {false, true}) {

@@ -52,6 +52,13 @@ INSTANTIATE_TEST_SUITE_P(Worked, ExtendedLinesTest, testing::Values(
         "H.Lab: L: 100 a: -5.336 b: 5.433",
         "CMY: C: 0 M: 0 Y: 0",
         "CMYK : C: 0 M: 0 Y: 0 K: 0"}},
+    // CMYK C is 27/32 = 0.84375, computed as 0.8437499999999997: a half.
+    LinesCase{"ComputedHalfOfCmyk", {5, 32, 32}, {
+        "XYZ: X: 0.8398 Y: 1.17 Z: 1.548",
+        "CIE Lab: L: 10.33 a: -10.13 b: -3.052",
+        "H.Lab: L: 10.81 a: -5.064 b: -0.9163",
+        "CMY: C: 0.9804 M: 0.8745 Y: 0.8745",
+        "CMYK : C: 0.8438 M: 0 Y: 0 K: 0.8745"}},
     LinesCase{"Grey128", {128, 128, 128}, {
         "XYZ: X: 20.52 Y: 21.59 Z: 23.51",
         "CIE Lab: L: 53.59 a: 0.003156 b: -0.006244",
@@ -146,6 +153,11 @@ INSTANTIATE_TEST_SUITE_P(Table, FormatGeneralTest, testing::Values(
     FormatCase{"Negative", -45.1683, ".", "-45.17"},
     FormatCase{"LeadingZerosAfterPoint", 0.00526, ".", "0.00526"},
     FormatCase{"NegativeLeadingZeros", -0.01041, ".", "-0.01041"},
+    // The value is read to 15 significant digits before the cut, so a
+    // decimal half that the double holds just below (9.9995 is
+    // 9.99949999999999939 in binary) still goes up.
+    FormatCase{"DecimalHalfCarries", 9.9995, ".", "10"},
+    FormatCase{"DecimalHalfJustBelowInBinary", 0.94375, ".", "0.9438"},
     FormatCase{"CarryIntoNewDigit", 9.99951, ".", "10"},
     FormatCase{"CarryToHundred", 99.9951, ".", "100"},
     FormatCase{"CarryToThousandStaysFixed", 999.95, ".", "1000"},
