@@ -60,6 +60,23 @@ void KeyValueText::Set(std::string_view key, std::string_view value)
     Index(lines_.size() - 1);
 }
 
+void KeyValueText::Remove(std::string_view key)
+{
+    const std::string lower = AsciiLower(key);
+    std::erase_if(lines_, [&](const std::string& line) {
+        const std::size_t eq = line.find('=');
+        return eq != std::string::npos && AsciiLower(std::string_view(line).substr(0, eq)) == lower;
+    });
+    Reindex();
+}
+
+void KeyValueText::Reindex()
+{
+    firstLine_.clear();
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        Index(i);
+}
+
 std::string KeyValueText::Serialize() const
 {
     std::vector<std::string_view> views(lines_.begin(), lines_.end());

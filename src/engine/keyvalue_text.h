@@ -21,6 +21,8 @@ public:
     std::optional<std::string> Get(std::string_view key) const;
     // Replaces the value on the key's first line, or appends a new line.
     void Set(std::string_view key, std::string_view value);
+    // Removes every line with the key.
+    void Remove(std::string_view key);
     // Every line followed by CR LF.
     std::string Serialize() const;
 
@@ -28,6 +30,7 @@ public:
 
 private:
     void Index(std::size_t line);
+    void Reindex();
 
     std::vector<std::string> lines_;
     // Lower-case key to the index of its first line.

@@ -1,10 +1,10 @@
 // The program's entry point.
 #include "platform/qt_platform.h"
 #include "workspace/data_folders.h"
-#include "workspace/main_window.h"
+#include "workspace/program_session.h"
+#include "workspace/shutdown_signals.h"
 
 #include <QApplication>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -32,15 +32,18 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("KT Tessaro"));
     QApplication::setApplicationDisplayName(QStringLiteral("KT Tessaro"));
     QApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION));
+    // The program ends when its shutdown has saved, not when a window closes.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     const QString exeDir = QApplication::applicationDirPath();
     const tessaro::workspace::DataFolders folders = tessaro::workspace::ResolveDataFolders(
         exeDir, tessaro::workspace::InstalledDataDir(exeDir), tessaro::workspace::UserDataDir());
 
     tessaro::platform::QtPlatform qtPlatform;
-    tessaro::workspace::MainWindow window(qtPlatform.platform(), folders.dataFolder);
-    window.LoadColorNames();
-    window.show();
-    window.SetReady();
+    tessaro::workspace::ProgramSession session(qtPlatform.platform(), folders, QApplication::applicationFilePath());
+    QObject::connect(&session, &tessaro::workspace::ProgramSession::finished, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    tessaro::workspace::ShutdownSignals signals([&session] { session.Shutdown(); });
+    session.Start();
     return app.exec();
 }

@@ -1,15 +1,20 @@
 #include "workspace/main_window.h"
 
+#include "colorlist/history_window.h"
 #include "controls/swatch.h"
+#include "controls/toolbar_button.h"
 #include "controls/title_bar.h"
 #include "engine/color_text.h"
 #include "engine/conversion_error.h"
 #include "engine/text_encoding.h"
 #include "workspace/color_values_panel.h"
+#include "engine/color_scan.h"
 #include "workspace/hint_texts.h"
+#include "workspace/toolbar_icons.h"
 #include "workspace/value_edit.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -119,10 +124,37 @@ void MainWindow::buildTitleBar()
 
 void MainWindow::buildToolbar()
 {
-    auto* toolbar = new QWidget(this);
-    toolbar->setObjectName(QStringLiteral("toolbarPNL"));
-    toolbar->setGeometry(kToolbarRect);
-    toolbar->setAttribute(Qt::WA_TransparentForMouseEvents);
+    toolbar_ = new QWidget(this);
+    toolbar_->setObjectName(QStringLiteral("toolbarPNL"));
+    toolbar_->setGeometry(kToolbarRect);
+    toolbar_->setMouseTracking(true);
+    toolbar_->installEventFilter(this);
+
+    // Icons sit at x = 8, 48, ..., 408; Paste, Undo and Redo are the third
+    // to fifth.
+    auto* paste = addToolbarButton(2, QStringLiteral("pasteButton"), tr("Paste"),
+                                   QStringLiteral("Click to paste color."), int(ToolbarIcon::Paste));
+    connect(paste, &controls::ToolbarButton::clicked, this, &MainWindow::Paste);
+    auto* undo = addToolbarButton(3, QStringLiteral("undoButton"), tr("Undo"), QStringLiteral("Undo."),
+                                  int(ToolbarIcon::Undo));
+    connect(undo, &controls::ToolbarButton::pressed, this, &MainWindow::Undo);
+    auto* redo = addToolbarButton(4, QStringLiteral("redoButton"), tr("Redo"), QStringLiteral("Redo."),
+                                  int(ToolbarIcon::Redo));
+    connect(redo, &controls::ToolbarButton::pressed, this, &MainWindow::Redo);
+}
+
+controls::ToolbarButton* MainWindow::addToolbarButton(int index, const QString& name, const QString& toolTip,
+                                                      const QString& hint, int icon)
+{
+    auto* button = new controls::ToolbarButton(ToolbarPicture(ToolbarIcon(icon), false),
+                                               ToolbarPicture(ToolbarIcon(icon), true), toolbar_);
+    button->setObjectName(name);
+    button->setToolTip(toolTip);
+    button->setProperty("hint", hint);
+    button->move(7 + 40 * index, 4);
+    button->installEventFilter(this);
+    toolbarButtons_.push_back(button);
+    return button;
 }
 
 void MainWindow::buildWheelSection()
@@ -175,12 +207,7 @@ void MainWindow::buildValuesSection()
     values_ = new ColorValuesPanel(this);
     values_->setGeometry(kValuesSection.x(), kValuesSection.y() + 16, kValuesSection.width(), kValuesSection.height() - 16);
 
-    valuesMenu_ = new QMenu(this);
-    valuesMenu_->setObjectName(QStringLiteral("ValuesPM"));
-    valuesMenu_->addAction(QStringLiteral("Color Values Page 1"), this, [this] { values_->showPage(1); })
-        ->setObjectName(QStringLiteral("valuesPage1Action"));
-    valuesMenu_->addAction(QStringLiteral("Color Values Page 2"), this, [this] { values_->showPage(2); })
-        ->setObjectName(QStringLiteral("valuesPage2Action"));
+    buildValuesMenu();
     title->setMenuButton(QStringLiteral("valuesMenuButton"), valuesMenu_);
 
     connect(values_, &ColorValuesPanel::rgbEntered, this, [this](RgbTriple rgb) {
@@ -211,12 +238,45 @@ void MainWindow::buildValuesSection()
     });
     connect(values_, &ColorValuesPanel::sliderLeft, this, &MainWindow::RecordHistoryStep);
     connect(values_, &ColorValuesPanel::hexEntered, this, &MainWindow::ApplyHexField);
-    connect(values_, &ColorValuesPanel::websafeClicked, this,
-            [this] { ApplyCommandColor(MakeColor(SnapToWebsafe(state_.rgb()))); });
+    connect(values_, &ColorValuesPanel::websafeClicked, this, &MainWindow::MakeWebsafeCommand);
     connect(values_, &ColorValuesPanel::conversionError, this, &MainWindow::showConversionError);
 
     for (QWidget* child : values_->findChildren<QWidget*>())
         child->installEventFilter(this);
+}
+
+void MainWindow::buildValuesMenu()
+{
+    valuesMenu_ = new QMenu(this);
+    valuesMenu_->setObjectName(QStringLiteral("ValuesPM"));
+    const auto add = [this](QMenu* menu, const QString& caption, const char* name, auto slot) {
+        QAction* action = menu->addAction(caption, this, slot);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    add(valuesMenu_, QStringLiteral("&Random Color"), "randomColorAction", &MainWindow::RandomColorCommand);
+    add(valuesMenu_, QStringLiteral("&Invert Color"), "invertColorAction", &MainWindow::InvertColorCommand);
+    valuesMenu_->addSeparator();
+    add(valuesMenu_, QStringLiteral("&Lighten Color"), "lightenAction", [this] { LightenCommand(kAdjustStep); });
+    add(valuesMenu_, QStringLiteral("&Darken Color"), "darkenAction", [this] { LightenCommand(-kAdjustStep); });
+    add(valuesMenu_, QStringLiteral("&Saturate Color"), "saturateAction", [this] { SaturateCommand(kAdjustStep); });
+    add(valuesMenu_, QStringLiteral("D&esaturate Color"), "desaturateAction",
+        [this] { SaturateCommand(-kAdjustStep); });
+    valuesMenu_->addSeparator();
+    add(valuesMenu_, QStringLiteral("Make &Websafe"), "makeWebsafeAction", &MainWindow::MakeWebsafeCommand);
+    QMenu* setTo = valuesMenu_->addMenu(QStringLiteral("Se&t Color to"));
+    setTo->setObjectName(QStringLiteral("setColorToMenu"));
+    const std::pair<const char*, TColor> colors[] = {
+        {"&White", MakeColor(255, 255, 255)}, {"&Black", MakeColor(0, 0, 0)},     {"&Red", MakeColor(255, 0, 0)},
+        {"&Green", MakeColor(0, 255, 0)},     {"B&lue", MakeColor(0, 0, 255)},    {"&Cyan", MakeColor(0, 255, 255)},
+        {"&Magenta", MakeColor(255, 0, 255)}, {"&Yellow", MakeColor(255, 255, 0)},
+    };
+    for (const auto& [caption, color] : colors)
+        setTo->addAction(QString::fromLatin1(caption), this, [this, color = color] { SetColorToCommand(color); });
+    add(valuesMenu_, QStringLiteral("Windows &Color Dialog..."), "colorDialogAction", &MainWindow::ColorDialogCommand);
+    valuesMenu_->addSeparator();
+    add(valuesMenu_, QStringLiteral("Color Values Page 1"), "valuesPage1Action", [this] { values_->showPage(1); });
+    add(valuesMenu_, QStringLiteral("Color Values Page 2"), "valuesPage2Action", [this] { values_->showPage(2); });
 }
 
 void MainWindow::buildColorListSection()
@@ -315,13 +375,69 @@ void MainWindow::SetReady()
 
 void MainWindow::RecordHistoryStep()
 {
-    if (historyRecorder_)
-        historyRecorder_(state_);
+    if (history_)
+        history_->RecordHistoryStep(state_.mainColor);
 }
 
-void MainWindow::setHistoryRecorder(std::function<void(const MainColorState&)> recorder)
+void MainWindow::setHistory(colorlist::HistoryWindow* history)
 {
-    historyRecorder_ = std::move(recorder);
+    history_ = history;
+}
+
+void MainWindow::Undo()
+{
+    if (history_)
+        history_->Undo();
+}
+
+void MainWindow::Redo()
+{
+    if (history_)
+        history_->Redo();
+}
+
+void MainWindow::RandomColorCommand()
+{
+    ApplyCommandColor(RandomColor());
+}
+
+void MainWindow::InvertColorCommand()
+{
+    ApplyCommandColor(InvertColor(state_.mainColor));
+}
+
+void MainWindow::LightenCommand(int step)
+{
+    ApplyCommandColor(MakeColor(AdjustLightness(state_.rgb(), step)));
+}
+
+void MainWindow::SaturateCommand(int step)
+{
+    ApplyCommandColor(MakeColor(AdjustSaturation(state_.rgb(), step)));
+}
+
+void MainWindow::MakeWebsafeCommand()
+{
+    ApplyCommandColor(MakeColor(SnapToWebsafe(state_.rgb())));
+}
+
+void MainWindow::ColorDialogCommand()
+{
+    if (const std::optional<TColor> chosen = platform_.dialogs->chooseColor(this, state_.mainColor))
+        ApplyCommandColor(*chosen);
+}
+
+void MainWindow::SetColorToCommand(TColor color)
+{
+    ApplyCommandColor(color);
+}
+
+void MainWindow::Paste()
+{
+    const QString text = platform_.clipboard->text();
+    const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size()));
+    for (TColor color : ScanColorText(view))
+        ApplyCommandColor(color);
 }
 
 void MainWindow::ApplyCommandColor(TColor color)
@@ -351,6 +467,8 @@ void MainWindow::ToggleSuperMinimize()
 {
     rolledUp_ = !rolledUp_;
     setFixedHeight(rolledUp_ ? kRolledUpHeight : kClientHeight);
+    if (history_ && history_->isVisible())
+        history_->ToggleRollUp();
 }
 
 void MainWindow::ToggleStayOnTop()
@@ -368,11 +486,16 @@ bool MainWindow::HandleShortcut(int key, Qt::KeyboardModifiers modifiers)
         ToggleSuperMinimize();
         return true;
     }
-    if (ctrl && key == Qt::Key_T) {
-        ToggleStayOnTop();
-        return true;
+    if (!ctrl)
+        return false;
+    switch (key) {
+    case Qt::Key_T: ToggleStayOnTop(); return true;
+    case Qt::Key_W: MakeWebsafeCommand(); return true;
+    case Qt::Key_Z: Undo(); return true;
+    case Qt::Key_Y: Redo(); return true;
+    case Qt::Key_P: Paste(); return true;
+    default: return false;
     }
-    return false;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -384,6 +507,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             if (HandleShortcut(key->key(), key->modifiers()))
                 return true;
         }
+        return false;
+    }
+    if (watched == toolbar_ && event->type() == QEvent::MouseMove) {
+        clearToolbarHighlight();
         return false;
     }
     if (event->type() != QEvent::Enter || !watched->isWidgetType())
@@ -404,14 +531,36 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         ShowHint(hints::kColorName);
     } else if (qobject_cast<ValueEdit*>(widget)) {
         ShowHint(hints::kValueEdit);
+    } else if (qobject_cast<controls::ToolbarButton*>(widget)) {
+        ShowHint(widget->property("hint").toString());
     }
     return false;
 }
 
+void MainWindow::clearToolbarHighlight()
+{
+    for (controls::ToolbarButton* button : toolbarButtons_)
+        button->setHighlighted(false);
+    ShowHint(QString());
+}
+
 void MainWindow::mouseMoveEvent(QMouseEvent* event)
 {
-    ShowHint(QString());
+    clearToolbarHighlight();
     QWidget::mouseMoveEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    emit closing();
+    event->accept();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (state_.ready && history_ && history_->isVisible())
+        history_->DockToMainWindow();
 }
 
 void MainWindow::paintEvent(QPaintEvent*)

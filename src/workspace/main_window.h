@@ -18,6 +18,11 @@ class QMenu;
 namespace tessaro::controls {
 class Swatch;
 class TitleBar;
+class ToolbarButton;
+}
+
+namespace tessaro::colorlist {
+class HistoryWindow;
 }
 
 namespace tessaro::workspace {
@@ -51,10 +56,24 @@ public:
     // The last step of start-up: from now on colour names are looked up.
     void SetReady();
 
-    // Every place that records the main colour in the history calls this;
-    // the history installs the recorder.
+    // Records the main colour in the history; every command that records
+    // goes through here.
     void RecordHistoryStep();
-    void setHistoryRecorder(std::function<void(const MainColorState&)> recorder);
+    void setHistory(colorlist::HistoryWindow* history);
+    void Undo();
+    void Redo();
+
+    // The editing commands of the "Color Values" menu and the keyboard.
+    void RandomColorCommand();
+    void InvertColorCommand();
+    void LightenCommand(int step);
+    void SaturateCommand(int step);
+    void MakeWebsafeCommand();
+    void ColorDialogCommand();
+    void SetColorToCommand(TColor color);
+    // Makes every colour found in the clipboard's text the main colour in
+    // turn, each recorded.
+    void Paste();
 
     bool isRolledUp() const { return rolledUp_; }
     void ToggleSuperMinimize();
@@ -67,7 +86,13 @@ public:
     ColorValuesPanel* colorValues() const { return values_; }
     QMenu* mainMenu() const { return mainMenu_; }
 
+signals:
+    // The window is closing: the program's shutdown runs now.
+    void closing();
+
 protected:
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -87,13 +112,21 @@ private:
     // Sets the main colour from a command and records it.
     void ApplyCommandColor(TColor color);
     void ApplyHexField(const QString& text);
+    void buildValuesMenu();
+    // The mouse is over the bare window or toolbar: icons lose their
+    // highlight and the hint line empties.
+    void clearToolbarHighlight();
+    controls::ToolbarButton* addToolbarButton(int index, const QString& name, const QString& toolTip,
+                                              const QString& hint, int icon);
 
     platform::Platform platform_;
     QString dataFolder_;
     MainColorState state_;
     std::string decimalSeparator_;
     QString hint_;
-    std::function<void(const MainColorState&)> historyRecorder_;
+    colorlist::HistoryWindow* history_ = nullptr;
+    std::vector<controls::ToolbarButton*> toolbarButtons_;
+    QWidget* toolbar_ = nullptr;
     bool rolledUp_ = false;
     bool stayOnTop_ = false;
 

@@ -1,0 +1,56 @@
+#include "controls/toolbar_button.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tessaro::controls {
+
+ToolbarButton::ToolbarButton(const QPixmap& normal, const QPixmap& highlighted, QWidget* parent)
+    : QWidget(parent), normal_(normal), highlightedPicture_(highlighted)
+{
+    setFixedSize(32, 32);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ToolbarButton::setHighlighted(bool highlighted)
+{
+    if (highlighted == highlighted_)
+        return;
+    highlighted_ = highlighted;
+    update();
+}
+
+void ToolbarButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(down_ ? QPoint(1, 1) : QPoint(0, 0), highlighted_ ? highlightedPicture_ : normal_);
+}
+
+void ToolbarButton::enterEvent(QEnterEvent* event)
+{
+    setHighlighted(true);
+    QWidget::enterEvent(event);
+}
+
+void ToolbarButton::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        down_ = true;
+        update();
+        emit pressed();
+    }
+}
+
+void ToolbarButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        down_ = false;
+        update();
+        if (rect().contains(event->position().toPoint()))
+            emit clicked();
+    } else if (event->button() == Qt::RightButton && rect().contains(event->position().toPoint())) {
+        emit rightClicked(event->globalPosition().toPoint());
+    }
+}
+
+} // namespace tessaro::controls

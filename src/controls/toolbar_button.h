@@ -1,0 +1,36 @@
+// A 32 x 32 toolbar icon that shows a highlighted picture while the mouse
+// is over it.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace tessaro::controls {
+
+class ToolbarButton : public QWidget {
+    Q_OBJECT
+public:
+    ToolbarButton(const QPixmap& normal, const QPixmap& highlighted, QWidget* parent = nullptr);
+
+    bool isHighlighted() const { return highlighted_; }
+    void setHighlighted(bool highlighted);
+
+signals:
+    void pressed();   // left button down
+    void clicked();   // left button released over the icon
+    void rightClicked(QPoint globalPosition);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap normal_;
+    QPixmap highlightedPicture_;
+    bool highlighted_ = false;
+    bool down_ = false;
+};
+
+} // namespace tessaro::controls

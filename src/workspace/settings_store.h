@@ -1,0 +1,49 @@
+// The settings file set.set: key=value lines, read once at start-up and
+// written once at shutdown.
+#pragma once
+
+#include "engine/keyvalue_text.h"
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+namespace tessaro::workspace {
+
+class SettingsStore {
+public:
+    // A missing key reads as the empty string; keys ignore letter case.
+    QString GetSetting(const QString& name) const;
+    // Replaces the value in place or appends a line; an empty value removes
+    // the key's line.
+    void SetSetting(const QString& name, const QString& value);
+    QStringList lines() const;
+
+    // The built-in first-run settings.
+    static SettingsStore DefaultSettings();
+    // The file's settings; the defaults when the file is missing, unreadable
+    // or written by another program (`program` is not "tessaro").
+    static SettingsStore LoadSettings(const QString& path);
+    // Writes the store; false when the file could not be written (the
+    // previous file then stays as it was).
+    bool SaveSettings(const QString& path) const;
+
+    // The store written at shutdown: "program", "version" and "firstrun=0",
+    // then every key in the file's order, each from `live` when the window
+    // that owns it reported a value, otherwise as read at start-up.
+    static SettingsStore ExitSettings(const SettingsStore& atStart, const QMap<QString, QString>& live);
+
+    // The keys after program, version and firstrun, in the file's order.
+    static const QStringList& KeyOrder();
+
+private:
+    KeyValueText text_;
+};
+
+// A stored integer by the program's integer rule; `fallback` when the key is
+// missing or not a number.
+int ReadIntSetting(const SettingsStore& settings, const QString& name, int fallback);
+// A flag that is on unless its value is exactly "0".
+bool ReadFlagDefaultOn(const SettingsStore& settings, const QString& name);
+
+} // namespace tessaro::workspace

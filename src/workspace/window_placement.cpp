@@ -1,0 +1,36 @@
+#include "workspace/window_placement.h"
+
+#include "workspace/settings_store.h"
+
+#include <climits>
+
+namespace tessaro::workspace {
+
+namespace {
+
+int SavedCoordinate(const SettingsStore& settings, const QString& key, int screenExtent)
+{
+    const int value = ReadIntSetting(settings, key, INT_MIN);
+    if (value == INT_MIN || value > screenExtent)
+        return screenExtent / 2;
+    return value;
+}
+
+} // namespace
+
+QPoint MainWindowPosition(const SettingsStore& settings, QSize screen, bool firstRun)
+{
+    QPoint position(SavedCoordinate(settings, QStringLiteral("1.left"), screen.width()),
+                    SavedCoordinate(settings, QStringLiteral("1.top"), screen.height()));
+    if (firstRun) {
+        if (screen == QSize(800, 600))
+            position = {155, 2};
+        else if (screen == QSize(1024, 768))
+            position = {159, 4};
+        else if (screen == QSize(1152, 864))
+            position = {167, 20};
+    }
+    return position;
+}
+
+} // namespace tessaro::workspace

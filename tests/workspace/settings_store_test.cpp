@@ -1,0 +1,159 @@
+#include "workspace/settings_store.h"
+#include "workspace/window_placement.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+namespace tessaro::workspace {
+namespace {
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+TEST(SettingsStore, MissingFileGivesTheFirstRunDefaults)
+{
+    QTemporaryDir dir;
+    const SettingsStore s = SettingsStore::LoadSettings(dir.filePath(QStringLiteral("set.set")));
+    EXPECT_EQ(s.GetSetting(QStringLiteral("program")), QStringLiteral("tessaro"));
+    EXPECT_EQ(s.GetSetting(QStringLiteral("firstrun")), QStringLiteral("1"));
+    EXPECT_EQ(s.GetSetting(QStringLiteral("sampling")), QStringLiteral("0"));
+    EXPECT_EQ(s.GetSetting(QStringLiteral("mixer.c3")), QStringLiteral("clFuchsia"));
+    EXPECT_EQ(s.GetSetting(QStringLiteral("zoom")), QString());
+}
+
+TEST(SettingsStore, FileOfAnotherProgramIsIgnoredWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("set.set"));
+    WriteBytes(path, "program=other\r\nfirstrun=0\r\nzoom=4\r\n");
+    const SettingsStore s = SettingsStore::LoadSettings(path);
+    EXPECT_EQ(s.GetSetting(QStringLiteral("firstrun")), QStringLiteral("1"));
+    EXPECT_EQ(s.GetSetting(QStringLiteral("zoom")), QString());
+}
+
+TEST(SettingsStore, KeysIgnoreCaseFirstLineWinsAndEmptyValueRemoves)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("set.set"));
+    WriteBytes(path, "program=tessaro\nEYETOP=5\r\neyetop=9\rzoom=\r\n");
+    SettingsStore s = SettingsStore::LoadSettings(path);
+    EXPECT_EQ(s.GetSetting(QStringLiteral("EyeTop")), QStringLiteral("5"));
+    EXPECT_EQ(s.GetSetting(QStringLiteral("zoom")), QString());
+    s.SetSetting(QStringLiteral("eyeTop"), QString());
+    EXPECT_EQ(s.GetSetting(QStringLiteral("EyeTop")), QString());
+    EXPECT_FALSE(s.lines().join(QLatin1Char('\n')).contains(QStringLiteral("eyetop"), Qt::CaseInsensitive));
+}
+
+TEST(SettingsStore, ExitSettingsFollowTheFileOrderWithLiveValues)
+{
+    const QMap<QString, QString> live = {{QStringLiteral("1.left"), QStringLiteral("100")},
+                                         {QStringLiteral("1.top"), QStringLiteral("50")},
+                                         {QStringLiteral("hist.autofade"), QStringLiteral("0")}};
+    const SettingsStore exit = SettingsStore::ExitSettings(SettingsStore::DefaultSettings(), live);
+    const QStringList expected = {
+        QStringLiteral("program=tessaro"),    QStringLiteral("version=1.5.3.41"), QStringLiteral("firstrun=0"),
+        QStringLiteral("1.left=100"),         QStringLiteral("1.top=50"),         QStringLiteral("listtype=1"),
+        QStringLiteral("allowdup=1"),         QStringLiteral("sampling=0"),       QStringLiteral("snaptogrid=0"),
+        QStringLiteral("snapsize=1"),         QStringLiteral("showtext=1"),       QStringLiteral("copy.prew=0"),
+        QStringLiteral("hist.autofade=0"),    QStringLiteral("importallowdup=0"), QStringLiteral("mixer.a1=50"),
+        QStringLiteral("mixer.a2=50"),        QStringLiteral("mixer.a3=0"),       QStringLiteral("mixer.a4=0"),
+        QStringLiteral("mixer.c1=$006ED47F"), QStringLiteral("mixer.c2=$00D46EAB"), QStringLiteral("mixer.c3=clFuchsia"),
+        QStringLiteral("mixer.c4=clBlue"),
+    };
+    EXPECT_EQ(exit.lines(), expected);
+}
+
+TEST(SettingsStore, KeysOfWindowsNotBuiltYetKeepTheirValueAndTakeTheProgramsSpelling)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("set.set"));
+    WriteBytes(path, "program=tessaro\r\neyeleft=12\r\nShowGrid=0\r\nlastcll=/home/u/a.cll\r\nunknown=1\r\n");
+    const SettingsStore exit = SettingsStore::ExitSettings(SettingsStore::LoadSettings(path), {});
+    EXPECT_EQ(exit.lines(), (QStringList{QStringLiteral("program=tessaro"), QStringLiteral("version=1.5.3.41"),
+                                         QStringLiteral("firstrun=0"), QStringLiteral("lastcll=/home/u/a.cll"),
+                                         QStringLiteral("EyeLeft=12"), QStringLiteral("ShowGrid=0")}));
+}
+
+TEST(SettingsStore, SaveWritesCrLfAndAFailedSaveKeepsThePreviousFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("set.set"));
+    ASSERT_TRUE(SettingsStore::DefaultSettings().SaveSettings(path));
+    const QByteArray saved = ReadBytes(path);
+    EXPECT_TRUE(saved.startsWith("program=tessaro\r\nversion=1.5.3.41\r\nfirstrun=1\r\n"));
+    EXPECT_TRUE(saved.endsWith("mixer.c4=clBlue\r\n"));
+
+    EXPECT_FALSE(SettingsStore::DefaultSettings().SaveSettings(dir.filePath(QStringLiteral("missing/set.set"))));
+    if (::geteuid() != 0) {  // root writes into read-only folders anyway
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        EXPECT_FALSE(SettingsStore::ExitSettings(SettingsStore::DefaultSettings(), {}).SaveSettings(path));
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        EXPECT_EQ(ReadBytes(path), saved);
+    }
+}
+
+TEST(SettingsStore, IntegersAndFlagsReadByTheProgramsRules)
+{
+    SettingsStore s;
+    s.SetSetting(QStringLiteral("a"), QStringLiteral("$10"));
+    s.SetSetting(QStringLiteral("b"), QStringLiteral("ten"));
+    s.SetSetting(QStringLiteral("flag"), QStringLiteral("0"));
+    s.SetSetting(QStringLiteral("other"), QStringLiteral("yes"));
+    EXPECT_EQ(ReadIntSetting(s, QStringLiteral("a"), 7), 16);
+    EXPECT_EQ(ReadIntSetting(s, QStringLiteral("b"), 7), 7);
+    EXPECT_EQ(ReadIntSetting(s, QStringLiteral("missing"), 7), 7);
+    EXPECT_FALSE(ReadFlagDefaultOn(s, QStringLiteral("flag")));
+    EXPECT_TRUE(ReadFlagDefaultOn(s, QStringLiteral("other")));
+    EXPECT_TRUE(ReadFlagDefaultOn(s, QStringLiteral("missing")));
+}
+
+struct PlacementCase {
+    const char* name;
+    const char* left;  // "" for a missing key
+    const char* top;
+    QSize screen;
+    bool firstRun;
+    QPoint expected;
+};
+
+class WindowPlacement : public testing::TestWithParam<PlacementCase> {};
+
+TEST_P(WindowPlacement, FollowsTheSavedPositionAndScreen)
+{
+    const PlacementCase& c = GetParam();
+    SettingsStore s;
+    s.SetSetting(QStringLiteral("1.left"), QString::fromLatin1(c.left));
+    s.SetSetting(QStringLiteral("1.top"), QString::fromLatin1(c.top));
+    EXPECT_EQ(MainWindowPosition(s, c.screen, c.firstRun), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WindowPlacement,
+    testing::Values(PlacementCase{"saved", "120", "80", {1920, 1080}, false, {120, 80}},
+                    PlacementCase{"missing", "", "", {1920, 1080}, false, {960, 540}},
+                    PlacementCase{"beyond", "2000", "1081", {1920, 1080}, false, {960, 540}},
+                    PlacementCase{"on_the_edge", "1920", "1080", {1920, 1080}, false, {1920, 1080}},
+                    PlacementCase{"not_a_number", "x", "12", {1000, 700}, false, {500, 12}},
+                    PlacementCase{"first_800", "10", "10", {800, 600}, true, {155, 2}},
+                    PlacementCase{"first_1024", "", "", {1024, 768}, true, {159, 4}},
+                    PlacementCase{"first_1152", "", "", {1152, 864}, true, {167, 20}},
+                    PlacementCase{"first_other", "10", "20", {1280, 1024}, true, {10, 20}}),
+    [](const testing::TestParamInfo<PlacementCase>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace tessaro::workspace
