@@ -1,0 +1,79 @@
+#include "colorlist/history_list_model.h"
+
+#include "engine/conversion_error.h"
+
+
+namespace tessaro::colorlist {
+
+HistoryListModel::HistoryListModel(QObject* parent) : QAbstractListModel(parent) {}
+
+int HistoryListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : log_.count();
+}
+
+QVariant HistoryListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.parent().isValid() || index.row() >= log_.count())
+        return {};
+    const QString& step = log_.steps().at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return step;
+    case ColorRole:
+        try {
+            return QVariant::fromValue<TColor>(HistoryLog::StepColor(step));
+        } catch (const ConversionError&) {
+            return {};
+        }
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags HistoryListModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}
+
+QHash<int, QByteArray> HistoryListModel::roleNames() const
+{
+    QHash<int, QByteArray> names = QAbstractListModel::roleNames();
+    names.insert(ColorRole, "color");
+    return names;
+}
+
+void HistoryListModel::record(TColor color)
+{
+    const int row = log_.count();
+    beginInsertRows({}, row, row);
+    log_.Record(color);
+    endInsertRows();
+}
+
+void HistoryListModel::removeSteps(const QList<int>& rows)
+{
+    beginResetModel();
+    log_.RemoveSteps(rows);
+    endResetModel();
+}
+
+void HistoryListModel::clear()
+{
+    beginResetModel();
+    log_.Clear();
+    endResetModel();
+}
+
+HistoryLog::LoadResult HistoryListModel::loadLines(const QStringList& lines)
+{
+    // One reset instead of a row insertion per line keeps a long file quick.
+    beginResetModel();
+    HistoryLog::LoadResult result = log_.LoadLines(lines);
+    endResetModel();
+    return result;
+}
+
+} // namespace tessaro::colorlist
