@@ -92,6 +92,11 @@ if [[ -x $bin/bench_main_window ]]; then
     QT_QPA_PLATFORM=offscreen "$bin/bench_main_window" 2>&1
     echo
 fi
+if [[ -x $bin/bench_session ]]; then
+    echo "== Session: start-up to first paint, shutdown save (history of 0 and 100,000 steps)"
+    QT_QPA_PLATFORM=offscreen "$bin/bench_session" 2>&1
+    echo
+fi
 
 quarter=$((size / 4))
 half=$((size / 2))

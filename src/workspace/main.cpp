@@ -43,7 +43,7 @@ int main(int argc, char** argv)
     tessaro::workspace::ProgramSession session(qtPlatform.platform(), folders, QApplication::applicationFilePath());
     QObject::connect(&session, &tessaro::workspace::ProgramSession::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);
-    tessaro::workspace::ShutdownSignals signals([&session] { session.Shutdown(); });
+    tessaro::workspace::ShutdownSignals endOfSession([&session] { session.Shutdown(); });
     session.Start();
     return app.exec();
 }

@@ -15,7 +15,11 @@ trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 export HOME=$work XDG_DATA_HOME=$work/share XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
-"$app" &
+# A portable copy with an empty data folder, so nothing of earlier runs
+# (history, settings) changes what the window shows.
+mkdir -p "$work/prog/TD"
+cp "$app" "$work/prog/kt-tessaro"
+"$work/prog/kt-tessaro" &
 pid=$!
 origin=""
 for _ in $(seq 1 100); do

@@ -1,5 +1,6 @@
 // The main window driven as a user would: typed values, the hex field, the
 // sliders, the swatches and the hint line, with fake platform services.
+#include "colorlist/history_window.h"
 #include "controls/swatch.h"
 #include "controls/trackbar_picker.h"
 #include "engine/color_text.h"
@@ -31,7 +32,9 @@ private:
     platform::FakePlatform fake_;
     QTemporaryDir dataDir_;
     std::unique_ptr<MainWindow> window_;
-    int historySteps_ = 0;
+    std::unique_ptr<colorlist::HistoryWindow> history_;
+
+    int historySteps() const { return history_->log().count(); }
 
     QString dataFolder() const { return dataDir_.path() + QLatin1Char('/'); }
     template <typename T = QWidget>
@@ -90,13 +93,21 @@ private slots:
         QFile::remove(dataFolder() + QStringLiteral("colors.txt"));
         fake_.dialogs.calls.clear();
         window_ = std::make_unique<MainWindow>(fake_.platform(), dataFolder());
-        historySteps_ = 0;
-        window_->setHistoryRecorder([this](const MainColorState&) { ++historySteps_; });
+        colorlist::HistoryHooks hooks;
+        hooks.setMainColor = [this](TColor color) { window_->SetMainColor(color); };
+        hooks.mainWindowGeometry = [this] { return window_->frameGeometry(); };
+        hooks.shortcut = [this](int key, Qt::KeyboardModifiers mods) { return window_->HandleShortcut(key, mods); };
+        history_ = std::make_unique<colorlist::HistoryWindow>(fake_.platform(), hooks);
+        window_->setHistory(history_.get());
         window_->show();
         QApplication::setActiveWindow(window_.get());
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     }
-    void cleanup() { window_.reset(); }
+    void cleanup()
+    {
+        window_.reset();
+        history_.reset();
+    }
 
     void startsWithTheDesignColour()
     {
@@ -125,7 +136,7 @@ private slots:
         const RgbTriple rgb{std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)};
         window_->SetMainColor(MakeColor(rgb));
         verifyConsistent(rgb);
-        QCOMPARE(historySteps_, 0);
+        QCOMPARE(historySteps(), 0);
     }
 
     void hueOf360IsShownAsItIs()
@@ -158,7 +169,7 @@ private slots:
         typeInto(edit.constData(), typed);
         press(edit.constData(), enter ? Qt::Key_Return : Qt::Key_Tab);
         QCOMPARE(text(edit.constData()), shown);
-        QCOMPARE(historySteps_, steps);
+        QCOMPARE(historySteps(), steps);
         if (!enter)
             QCOMPARE(window_->state().mainColor, before);
         else
@@ -197,7 +208,7 @@ private slots:
         typeInto(edit.constData(), start);
         QTest::keyClicks(child(edit.constData()), key);
         QCOMPARE(text(edit.constData()), shown);
-        QCOMPARE(historySteps_, 1);
+        QCOMPARE(historySteps(), 1);
         verifyConsistent(window_->state().rgb());
     }
 
@@ -206,7 +217,7 @@ private slots:
         typeInto("redEdit", QString());
         child<QLineEdit>("redEdit")->clear();
         press("redEdit", Qt::Key_Return);
-        QCOMPARE(historySteps_, 0);
+        QCOMPARE(historySteps(), 0);
         QCOMPARE(window_->state().rgb(), kDesignColor);
     }
 
@@ -225,7 +236,7 @@ private slots:
         typeInto("htmlEdit", typed);
         press("htmlEdit", Qt::Key_Return);
         QCOMPARE(window_->state().mainColor, expected);
-        QCOMPARE(historySteps_, 1);
+        QCOMPARE(historySteps(), 1);
         verifyConsistent(ToRgb(expected));
     }
 
@@ -234,7 +245,7 @@ private slots:
         typeInto("htmlEdit", QStringLiteral("GG1234"));
         press("htmlEdit", Qt::Key_Return);
         QCOMPARE(window_->state().rgb(), kDesignColor);
-        QCOMPARE(historySteps_, 0);
+        QCOMPARE(historySteps(), 0);
         QCOMPARE(fake_.dialogs.calls.size(), 1);
         QCOMPARE(fake_.dialogs.calls[0].text, QStringLiteral("'GG1234' is not a valid integer value"));
     }
@@ -245,7 +256,7 @@ private slots:
         QTest::mouseClick(child("WebsafeLBL"), Qt::LeftButton);
         QCOMPARE(window_->state().rgb(), (RgbTriple{153, 0, 255}));
         QCOMPARE(child<QLabel>("WebsafeLBL")->text(), QStringLiteral("Websafe"));
-        QCOMPARE(historySteps_, 1);
+        QCOMPARE(historySteps(), 1);
     }
 
     void slidersChangeTheColourOnlyWhileFocusedAndRecordOnce()
@@ -262,12 +273,12 @@ private slots:
         QTest::keyClick(red, Qt::Key_Right);
         QCOMPARE(window_->state().red, 2);
         QCOMPARE(red->value(), 2);
-        QCOMPARE(historySteps_, 0);
+        QCOMPARE(historySteps(), 0);
         verifyConsistent({2, 212, 110});
 
         child("greenEdit")->setFocus();
         QTRY_VERIFY(window_->colorValues()->draggedSlider() == nullptr);
-        QCOMPARE(historySteps_, 1);
+        QCOMPARE(historySteps(), 1);
     }
 
     void hslSlidersKeepTheValuesTheUserSet()
@@ -287,7 +298,7 @@ private slots:
         QCOMPARE(text("llledit"), QStringLiteral("50"));
         QCOMPARE(child<TmbTrackBarPicker>("LBar1")->value(), 120);
         child("redEdit")->setFocus();
-        QTRY_COMPARE(historySteps_, 3);
+        QTRY_COMPARE(historySteps(), 3);
     }
 
     void rightClickOnHarmonySwatchSetsItsColour()
@@ -296,10 +307,108 @@ private slots:
         const TColor complement = swatch->color();
         QTest::mouseClick(swatch, Qt::RightButton);
         QCOMPARE(window_->state().mainColor, complement);
-        QCOMPARE(historySteps_, 1);
+        QCOMPARE(historySteps(), 1);
         // The wheel does not take right clicks.
         QTest::mouseClick(child("Shape5"), Qt::RightButton);
         QCOMPARE(window_->state().mainColor, complement);
+    }
+
+    void menuCommandsSetTheColourAndRecordOneStep_data()
+    {
+        QTest::addColumn<QByteArray>("action");
+        QTest::addColumn<TColor>("start");
+        QTest::addColumn<TColor>("expected");
+        QTest::newRow("invert") << QByteArray("invertColorAction") << MakeColor(255, 128, 0) << MakeColor(0, 127, 255);
+        QTest::newRow("lighten") << QByteArray("lightenAction") << MakeColor(51, 102, 153)
+                                 << MakeColor(AdjustLightness({51, 102, 153}, 13));
+        QTest::newRow("darken at 5") << QByteArray("darkenAction") << MakeColor(13, 13, 13) << MakeColor(0, 0, 0);
+        QTest::newRow("saturate") << QByteArray("saturateAction") << MakeColor(200, 100, 50)
+                                  << MakeColor(AdjustSaturation({200, 100, 50}, 13));
+        QTest::newRow("desaturate") << QByteArray("desaturateAction") << MakeColor(200, 100, 50)
+                                    << MakeColor(AdjustSaturation({200, 100, 50}, -13));
+        QTest::newRow("websafe") << QByteArray("makeWebsafeAction") << MakeColor(130, 20, 250)
+                                 << MakeColor(153, 0, 255);
+    }
+    void menuCommandsSetTheColourAndRecordOneStep()
+    {
+        QFETCH(QByteArray, action);
+        QFETCH(TColor, start);
+        QFETCH(TColor, expected);
+        window_->SetMainColor(start);
+        child<QMenu>("ValuesPM")->findChild<QAction*>(QString::fromLatin1(action))->trigger();
+        QCOMPARE(window_->state().mainColor, expected);
+        QCOMPARE(historySteps(), 1);
+        verifyConsistent(ToRgb(expected));
+    }
+
+    void lightenFiveTimesReachesWhiteAndStays()
+    {
+        window_->SetMainColor(MakeColor(51, 102, 153));
+        QList<int> lightness;
+        for (int i = 0; i < 6; ++i) {
+            window_->LightenCommand(kAdjustStep);
+            lightness << window_->state().lightness;
+        }
+        QCOMPARE(lightness, (QList<int>{53, 66, 79, 92, 100, 100}));
+        QCOMPARE(window_->state().mainColor, MakeColor(255, 255, 255));
+    }
+
+    void setColorToOffersTheEightColours()
+    {
+        auto* menu = child<QMenu>("setColorToMenu");
+        QCOMPARE(menu->actions().size(), 8);
+        menu->actions().at(6)->trigger();  // "&Magenta"
+        QCOMPARE(menu->actions().at(6)->text(), QStringLiteral("&Magenta"));
+        QCOMPARE(window_->state().mainColor, MakeColor(255, 0, 255));
+        QCOMPARE(historySteps(), 1);
+    }
+
+    void colorDialogTakesItsColourOnlyOnOk()
+    {
+        fake_.dialogs.colors = {MakeColor(1, 2, 3), std::nullopt};
+        window_->ColorDialogCommand();
+        QCOMPARE(window_->state().mainColor, MakeColor(1, 2, 3));
+        QCOMPARE(fake_.dialogs.calls.last().color, MakeColor(127, 212, 110));
+        window_->ColorDialogCommand();
+        QCOMPARE(window_->state().mainColor, MakeColor(1, 2, 3));
+        QCOMPARE(historySteps(), 1);
+    }
+
+    void pasteTakesEveryColourFoundInOrder()
+    {
+        fake_.clipboard.content = QStringLiteral("color: #112233; background: #445566\r\n");
+        press("redEdit", Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(historySteps(), 2);
+        QCOMPARE(history_->log().steps(), (QStringList{QStringLiteral("17,34,51 - #112233"),
+                                                       QStringLiteral("68,85,102 - #445566")}));
+        verifyConsistent({68, 85, 102});
+        fake_.clipboard.content = QStringLiteral("no colour here\r\n");
+        QTest::mouseClick(child("pasteButton"), Qt::LeftButton);
+        QCOMPARE(historySteps(), 2);
+    }
+
+    void undoAndRedoWalkTheHistoryFromKeysAndToolbar()
+    {
+        for (TColor c : {MakeColor(10, 0, 0), MakeColor(20, 0, 0), MakeColor(30, 0, 0)})
+            window_->SetColorToCommand(c);
+        press("redEdit", Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(window_->state().mainColor, MakeColor(20, 0, 0));
+        QTest::mousePress(child("undoButton"), Qt::LeftButton);
+        QCOMPARE(window_->state().mainColor, MakeColor(10, 0, 0));
+        press("redEdit", Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(window_->state().mainColor, MakeColor(20, 0, 0));
+        QTest::mousePress(child("redoButton"), Qt::LeftButton);
+        QCOMPARE(window_->state().mainColor, MakeColor(30, 0, 0));
+        QCOMPARE(historySteps(), 3);
+        QVERIFY(history_->isVisible());
+        verifyConsistent({30, 0, 0});
+    }
+
+    void ctrlWMakesWebsafe()
+    {
+        window_->SetMainColor(MakeColor(130, 20, 250));
+        press("htmlEdit", Qt::Key_W, Qt::ControlModifier);
+        QCOMPARE(window_->state().mainColor, MakeColor(153, 0, 255));
     }
 
     void hintsFollowTheMouse_data()

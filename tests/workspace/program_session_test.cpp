@@ -1,0 +1,114 @@
+// Start-up and shutdown of a whole session over a temporary data folder,
+// with fake platform services.
+#include "colorlist/history_window.h"
+#include "support/fake_platform.h"
+#include "workspace/main_window.h"
+#include "workspace/program_session.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tessaro;
+using namespace tessaro::workspace;
+
+class ProgramSessionTest : public QObject {
+    Q_OBJECT
+
+private:
+    platform::FakePlatform fake_;
+    std::unique_ptr<QTemporaryDir> dir_;
+
+    DataFolders folders() const
+    {
+        const QString app = dir_->path() + QLatin1Char('/');
+        return {app, app + QStringLiteral("TD/"), app + QStringLiteral("CLLs/")};
+    }
+    QString dataFile(const char* name) const { return folders().dataFolder + QLatin1String(name); }
+    void write(const char* name, const QByteArray& bytes)
+    {
+        QFile file(dataFile(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray read(const char* name) const
+    {
+        QFile file(dataFile(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private slots:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QDir(dir_->path()).mkpath(QStringLiteral("TD"));
+        fake_.dialogs.calls.clear();
+        fake_.shell.associations.clear();
+    }
+
+    void firstRunRegistersPlacesAndSavesEverything()
+    {
+        {
+            ProgramSession session(fake_.platform(), folders(), QStringLiteral("/opt/kt/kt-tessaro"));
+            session.Start();
+            QCOMPARE(fake_.shell.associations, QStringList{QStringLiteral("/opt/kt/kt-tessaro")});
+            QCOMPARE(session.mainWindow()->pos(), QPoint(159, 4));  // the fake screen is 1024 x 768
+            QCOMPARE(fake_.singleInstance.acquired, 1);
+            QVERIFY(session.mainWindow()->state().ready);
+            session.mainWindow()->SetColorToCommand(MakeColor(255, 128, 0));
+            session.mainWindow()->close();
+        }
+        const QByteArray settings = read("set.set");
+        QVERIFY(settings.startsWith("program=tessaro\r\nversion=1.5.3.41\r\nfirstrun=0\r\n1.left=159\r\n1.top=4\r\n"
+                                    "listtype=1\r\nallowdup=1\r\nsampling=0\r\n"));
+        QVERIFY(settings.endsWith("mixer.c3=clFuchsia\r\nmixer.c4=clBlue\r\n"));
+        QCOMPARE(read("history.cl2"), QByteArray("255,128,0 - #FF8000\r\n"));
+
+        // The next start is no first run: no association, the saved place.
+        ProgramSession again(fake_.platform(), folders(), QStringLiteral("/opt/kt/kt-tessaro"));
+        again.Start();
+        QCOMPARE(fake_.shell.associations.size(), 1);
+        QCOMPARE(again.mainWindow()->pos(), QPoint(159, 4));
+        QCOMPARE(again.mainWindow()->state().mainColor, MakeColor(255, 128, 0));
+    }
+
+    void historyFileWithABadLineKeepsWhatWasRead()
+    {
+        write("history.cl2", "0,0,0 - #000000\r\nxyz\r\n1,2,3 - #010203\r\n#GG0000\r\n9,9,9 - #090909\r\n");
+        ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
+        session.Start();
+        QCOMPARE(session.historyWindow()->log().count(), 2);
+        QCOMPARE(session.mainWindow()->state().mainColor, MakeColor(1, 2, 3));
+        QCOMPARE(fake_.dialogs.calls.size(), 1);
+        QCOMPARE(fake_.dialogs.calls[0].what, QStringLiteral("error"));
+        QVERIFY(fake_.dialogs.calls[0].text.endsWith(QStringLiteral("is not a valid integer value")));
+    }
+
+    void settingsReadAtStartReachTheWindows()
+    {
+        write("set.set", "program=tessaro\r\nfirstrun=0\r\n1.left=5000\r\n1.top=7\r\nhist.autofade=0\r\n");
+        ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
+        session.Start();
+        QCOMPARE(session.mainWindow()->pos(), QPoint(512, 7));
+        QVERIFY(!session.historyWindow()->autoClose());
+        QVERIFY(fake_.shell.associations.isEmpty());
+        QCOMPARE(session.CurrentExitSettings().GetSetting(QStringLiteral("hist.autofade")), QStringLiteral("0"));
+    }
+
+    void unwritableSettingsAreReportedAndShutdownRunsOnce()
+    {
+        ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
+        QSignalSpy finished(&session, &ProgramSession::finished);
+        session.Start();
+        QVERIFY(QDir(folders().dataFolder).removeRecursively());
+        session.Shutdown();
+        session.mainWindow()->close();
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(fake_.dialogs.calls.size(), 1);
+        QCOMPARE(fake_.dialogs.calls[0].text, QStringLiteral("ERROR! Can not save settings file!"));
+    }
+};
+
+QTEST_MAIN(ProgramSessionTest)
+#include "program_session_test.moc"
