@@ -94,6 +94,10 @@ MainWindow::MainWindow(const platform::Platform& platform, const QString& dataFo
 MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
+    // Children losing the focus while they are destroyed must not reach a
+    // window that is already half gone.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
 }
 
 void MainWindow::buildTitleBar()
