@@ -22,7 +22,7 @@ cp "$app" "$work/prog/kt-tessaro"
 "$work/prog/kt-tessaro" &
 pid=$!
 origin=""
-for _ in $(seq 1 100); do
+for _ in $(seq 1 300); do
     if info=$(xwininfo -name "KT Tessaro" 2>/dev/null) && grep -q "Map State: IsViewable" <<<"$info"; then
         x=$(awk -F: '/Absolute upper-left X/ {gsub(/ /, "", $2); print $2}' <<<"$info")
         y=$(awk -F: '/Absolute upper-left Y/ {gsub(/ /, "", $2); print $2}' <<<"$info")

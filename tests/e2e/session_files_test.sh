@@ -28,7 +28,7 @@ status=0
 fail() { echo "FAIL: $*"; status=1; }
 
 wait_for_window() {
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 300); do
         if info=$(xwininfo -name "KT Tessaro" 2>/dev/null) && grep -q "Map State: IsViewable" <<<"$info"; then
             window=$(xdotool search --name "^KT Tessaro$" | head -n 1)
             x=$(awk -F: '/Absolute upper-left X/ {gsub(/ /, "", $2); print $2}' <<<"$info")
@@ -41,7 +41,7 @@ wait_for_window() {
 }
 
 wait_for_exit() {
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 300); do
         kill -0 "$pid" 2>/dev/null || { wait "$pid" || true; pid=""; return 0; }
         sleep 0.1
     done
