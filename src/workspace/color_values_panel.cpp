@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 
 #include <algorithm>
+#include <optional>
 
 namespace tessaro::workspace {
 
@@ -31,6 +32,16 @@ int ChannelLimit(int channel)
     if (IsRgbChannel(channel))
         return 255;
     return channel == 3 ? 359 : 100;
+}
+
+// The edit's number by the program's integer rule; nullopt for other text.
+std::optional<int> EditNumber(const ValueEdit* edit)
+{
+    try {
+        return ReadInteger(edit->text().toStdString());
+    } catch (const ConversionError&) {
+        return std::nullopt;
+    }
 }
 
 QLabel* MakeLabel(const QString& text, QWidget* parent, const QRect& geometry)
@@ -209,14 +220,13 @@ void ColorValuesPanel::clampGroup(Channel channel)
     const int first = IsRgbChannel(channel) ? Red : Hue;
     for (int ch = first; ch < first + 3; ++ch) {
         ValueEdit* edit = edits_[ch];
-        bool ok = false;
-        const int value = edit->text().toInt(&ok);
-        if (!ok)
+        const std::optional<int> value = EditNumber(edit);
+        if (!value)
             continue;
         const int limit = ChannelLimit(ch);
-        if (value > limit)
+        if (*value > limit)
             edit->setText(QString::number(limit));
-        else if (value < 0)
+        else if (*value < 0)
             edit->setText(QStringLiteral("0"));
     }
 }
