@@ -8,7 +8,10 @@
 
 namespace tessaro::platform {
 
-std::optional<QString> ReadTextFile(const QString& path)
+namespace {
+
+// The file's characters, decoded once for both readers.
+std::optional<std::u16string> DecodeFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -16,18 +19,26 @@ std::optional<QString> ReadTextFile(const QString& path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-    const std::u16string text = DecodeFileText(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    return QString::fromStdU16String(text);
+    return DecodeFileText(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+}
+
+} // namespace
+
+std::optional<QString> ReadTextFile(const QString& path)
+{
+    const std::optional<std::u16string> text = DecodeFile(path);
+    if (!text)
+        return std::nullopt;
+    return QString::fromStdU16String(*text);
 }
 
 std::optional<QStringList> ReadTextLines(const QString& path)
 {
-    const std::optional<QString> text = ReadTextFile(path);
+    const std::optional<std::u16string> text = DecodeFile(path);
     if (!text)
         return std::nullopt;
-    const std::u16string_view view(reinterpret_cast<const char16_t*>(text->utf16()), std::size_t(text->size()));
     QStringList lines;
-    for (const auto line : SplitLines(view))
+    for (const auto line : SplitLines(std::u16string_view(*text)))
         lines.append(QString::fromUtf16(line.data(), qsizetype(line.size())));
     return lines;
 }

@@ -215,31 +215,15 @@ void MainWindow::buildValuesSection()
     title->setMenuButton(QStringLiteral("valuesMenuButton"), valuesMenu_);
 
     connect(values_, &ColorValuesPanel::rgbEntered, this, [this](RgbTriple rgb) {
-        state_.red = rgb.red;
-        state_.green = rgb.green;
-        state_.blue = rgb.blue;
-        UpdateFromRgb();
+        SetRgbAndUpdate(rgb);
         RecordHistoryStep();
     });
     connect(values_, &ColorValuesPanel::hslEntered, this, [this](HslTriple hsl) {
-        state_.hue = hsl.hue;
-        state_.saturation = hsl.saturation;
-        state_.lightness = hsl.lightness;
-        UpdateFromHsl();
+        SetHslAndUpdate(hsl);
         RecordHistoryStep();
     });
-    connect(values_, &ColorValuesPanel::sliderRgb, this, [this](RgbTriple rgb) {
-        state_.red = rgb.red;
-        state_.green = rgb.green;
-        state_.blue = rgb.blue;
-        UpdateFromRgb();
-    });
-    connect(values_, &ColorValuesPanel::sliderHsl, this, [this](HslTriple hsl) {
-        state_.hue = hsl.hue;
-        state_.saturation = hsl.saturation;
-        state_.lightness = hsl.lightness;
-        UpdateFromHsl();
-    });
+    connect(values_, &ColorValuesPanel::sliderRgb, this, &MainWindow::SetRgbAndUpdate);
+    connect(values_, &ColorValuesPanel::sliderHsl, this, &MainWindow::SetHslAndUpdate);
     connect(values_, &ColorValuesPanel::sliderLeft, this, &MainWindow::RecordHistoryStep);
     connect(values_, &ColorValuesPanel::hexEntered, this, &MainWindow::ApplyHexField);
     connect(values_, &ColorValuesPanel::websafeClicked, this, &MainWindow::MakeWebsafeCommand);
@@ -318,12 +302,24 @@ void MainWindow::ShowHint(const QString& text)
 void MainWindow::SetMainColor(TColor color)
 {
     mainSwatch_->setColor(color);
-    const RgbTriple rgb = ToRgb(color);
+    SetRgbAndUpdate(ToRgb(color));
+    values_->setRgbSliders(color);
+}
+
+void MainWindow::SetRgbAndUpdate(RgbTriple rgb)
+{
     state_.red = rgb.red;
     state_.green = rgb.green;
     state_.blue = rgb.blue;
     UpdateFromRgb();
-    values_->setRgbSliders(color);
+}
+
+void MainWindow::SetHslAndUpdate(HslTriple hsl)
+{
+    state_.hue = hsl.hue;
+    state_.saturation = hsl.saturation;
+    state_.lightness = hsl.lightness;
+    UpdateFromHsl();
 }
 
 const KeyValueText* MainWindow::nameLookup() const

@@ -107,6 +107,9 @@ private:
     void buildHintLine();
     controls::Swatch* addDerivedSwatch(const QString& name, const QRect& geometry, bool rightClickSets);
     void showState();
+    // Sets the bytes (or the HSL values) and runs the update cycle.
+    void SetRgbAndUpdate(RgbTriple rgb);
+    void SetHslAndUpdate(HslTriple hsl);
     const KeyValueText* nameLookup() const;
     void showConversionError(const QString& message);
     // Sets the main colour from a command and records it.
