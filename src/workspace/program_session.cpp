@@ -20,13 +20,12 @@ void ProgramSession::Start()
     const bool firstRun = settings_.GetSetting(QStringLiteral("firstrun")) != QStringLiteral("0");
 
     main_ = std::make_unique<MainWindow>(platform_, folders_.dataFolder);
-    main_->move(MainWindowPosition(settings_, platform_.screen->size(), false));
+    // The saved place, or on a first run the place for the screen's size.
+    main_->move(MainWindowPosition(settings_, platform_.screen->size(), firstRun));
     main_->LoadColorNames();
     platform_.singleInstance->acquire();
-    if (firstRun) {
+    if (firstRun)
         platform_.shell->registerListFileAssociation(executable_);
-        main_->move(MainWindowPosition(settings_, platform_.screen->size(), true));
-    }
     connect(main_.get(), &MainWindow::closing, this, &ProgramSession::Shutdown);
 
     colorlist::HistoryHooks hooks;
