@@ -29,8 +29,10 @@ fail() { echo "FAIL: $*"; status=1; }
 
 wait_for_window() {
     for _ in $(seq 1 300); do
-        if info=$(xwininfo -name "KT Tessaro" 2>/dev/null) && grep -q "Map State: IsViewable" <<<"$info"; then
-            window=$(xdotool search --name "^KT Tessaro$" | head -n 1)
+        # Only a mapped window counts: hidden helper windows may carry the
+        # program's name too.
+        if window=$(xdotool search --onlyvisible --name "^KT Tessaro$" 2>/dev/null | head -n 1) && [ -n "$window" ] &&
+            info=$(xwininfo -id "$window" 2>/dev/null); then
             x=$(awk -F: '/Absolute upper-left X/ {gsub(/ /, "", $2); print $2}' <<<"$info")
             y=$(awk -F: '/Absolute upper-left Y/ {gsub(/ /, "", $2); print $2}' <<<"$info")
             return 0
