@@ -7,7 +7,7 @@ app=$1 probe=$2 cli=$3
 
 if [ -z "${TESSARO_IN_XVFB:-}" ]; then
     export TESSARO_IN_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$@"
 fi
 unset QT_QPA_PLATFORM
 work=$(mktemp -d)
