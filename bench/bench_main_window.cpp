@@ -1,10 +1,11 @@
-// The main window's full update cycle, offscreen: SetMainColor through to
-// every widget repainted.
+// The main window's full update cycle, offscreen: a new main colour through
+// to every widget repainted.
+#include "controls/shortcuts.h"
 #include "support/fake_platform.h"
+#include "workspace/main_color.h"
 #include "workspace/main_window.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -13,15 +14,16 @@ namespace {
 void BM_SetMainColorAndRepaint(benchmark::State& state)
 {
     tessaro::platform::FakePlatform fake;
-    QTemporaryDir data;
-    tessaro::workspace::MainWindow window(fake.platform(), data.path() + QLatin1Char('/'));
+    tessaro::workspace::MainColor mainColor;
+    tessaro::controls::CommandHandlers commands;
+    tessaro::workspace::MainWindow window(fake.platform(), mainColor, commands);
     window.show();
-    window.SetReady();
+    mainColor.SetReady();
     QApplication::processEvents();
     std::uint32_t color = 0x123456;
     for (auto _ : state) {
         color = (color * 1103515245u + 12345u) & 0xFFFFFF;
-        window.SetMainColor(color);
+        mainColor.set(color);
         window.repaint();
     }
     state.SetItemsProcessed(state.iterations());

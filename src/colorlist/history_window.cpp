@@ -1,84 +1,29 @@
 #include "colorlist/history_window.h"
 
 #include "colorlist/history_step_delegate.h"
-#include "controls/title_bar.h"
+#include "controls/shortcuts.h"
 #include "platform/text_files.h"
+#include "workspace/main_color.h"
 
 #include <QKeyEvent>
 #include <QListView>
 #include <QMenu>
-#include <QPainter>
-#include <QToolButton>
-
-#include <algorithm>
 
 namespace tessaro::colorlist {
 
-namespace {
-
-const QColor kFrameColor(0xC0, 0xC0, 0xC0);
-
-// The main window's shortcuts that also work in the step list.
-bool IsMainWindowShortcut(int key, Qt::KeyboardModifiers modifiers)
-{
-    switch (key) {
-    case Qt::Key_F1:
-    case Qt::Key_F5:
-    case Qt::Key_F7:
-    case Qt::Key_F8:
-    case Qt::Key_F12:
-        return true;
-    default:
-        break;
-    }
-    if (!modifiers.testFlag(Qt::ControlModifier))
-        return false;
-    switch (key) {
-    case Qt::Key_A:
-    case Qt::Key_C:
-    case Qt::Key_N:
-    case Qt::Key_O:
-    case Qt::Key_R:
-    case Qt::Key_S:
-    case Qt::Key_T:
-    case Qt::Key_W:
-    case Qt::Key_X:
-    case Qt::Key_Y:
-    case Qt::Key_Z:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
-
-HistoryWindow::HistoryWindow(const platform::Platform& platform, HistoryHooks hooks, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint),
-      platform_(platform),
-      hooks_(std::move(hooks)),
-      model_(new HistoryListModel(this)),
-      fadeTimer_(this)
+HistoryWindow::HistoryWindow(const platform::Platform& platform, workspace::MainColor& mainColor,
+                             controls::CommandHandlers& commands, QWidget* parent)
+    : controls::ToolWindow(platform, QStringLiteral("History"), QSize(kWidth, kHeight), kTitleHeight, Qt::Tool, parent),
+      mainColor_(mainColor),
+      model_(&mainColor.history())
 {
     setObjectName(QStringLiteral("HistoryWindow"));
-    setWindowTitle(QStringLiteral("History"));
-    setFixedSize(kWidth, kHeight);
     // Undo and redo show the window; the keyboard stays where the user works.
     setAttribute(Qt::WA_ShowWithoutActivating);
 
-    titleBar_ = new controls::TitleBar(QStringLiteral("History"), kTitleHeight, this);
-    titleBar_->setGeometry(0, 0, kWidth, kTitleHeight);
-    QToolButton* menuButton =
-        titleBar_->addButton(QStringLiteral("historyMenuButton"), QStringLiteral("\u25BC"), tr("Menu"));
-    QToolButton* close = titleBar_->addButton(QStringLiteral("closeButton"), QStringLiteral("\u2715"), tr("Close"));
-    connect(menuButton, &QToolButton::clicked, this,
-            [this, menuButton] { popupMenu(menuButton->mapToGlobal(QPoint(0, menuButton->height()))); });
-    connect(close, &QToolButton::clicked, this, &HistoryWindow::closeByHand);
-    connect(titleBar_, &controls::TitleBar::moveRequested, this, [this] {
-        stayAfterClick();
-        platform_.windows->startMove(this);
-    });
-    connect(titleBar_, &controls::TitleBar::doubleClicked, this, &HistoryWindow::ToggleRollUp);
+    buildMenu();
+    addMenuButton(QStringLiteral("historyMenuButton"), menu_);
+    addCloseButton();
 
     histbox_ = new QListView(this);
     histbox_->setObjectName(QStringLiteral("histbox"));
@@ -98,20 +43,16 @@ HistoryWindow::HistoryWindow(const platform::Platform& platform, HistoryHooks ho
     histbox_->installEventFilter(this);
     histbox_->viewport()->installEventFilter(this);
     connect(histbox_, &QListView::customContextMenuRequested, this,
-            [this](const QPoint& position) { popupMenu(histbox_->viewport()->mapToGlobal(position)); });
+            [this](const QPoint& position) { menu_->popup(histbox_->viewport()->mapToGlobal(position)); });
     connect(histbox_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
         if (!index.isValid())
             return;
         model_->setCursor(index.row());
-        if (hooks_.setMainColor)
-            hooks_.setMainColor(log().colorAt(index.row()));
+        mainColor_.set(log().colorAt(index.row()));
     });
 
-    buildMenu();
-
-    fadeTimer_.setObjectName(QStringLiteral("fadeTimer"));
-    fadeTimer_.setInterval(kTickMs);
-    connect(&fadeTimer_, &QTimer::timeout, this, &HistoryWindow::FadeTick);
+    commands.set(controls::Command::Undo, [this] { Undo(); });
+    commands.set(controls::Command::Redo, [this] { Redo(); });
 }
 
 HistoryWindow::~HistoryWindow() = default;
@@ -135,16 +76,6 @@ void HistoryWindow::buildMenu()
         ->setObjectName(QStringLiteral("closeAction"));
 }
 
-void HistoryWindow::popupMenu(const QPoint& globalPosition)
-{
-    menu_->popup(globalPosition);
-}
-
-void HistoryWindow::RecordHistoryStep(TColor color)
-{
-    model_->record(color);
-}
-
 void HistoryWindow::Undo()
 {
     showForStep();
@@ -160,7 +91,7 @@ void HistoryWindow::Redo()
 void HistoryWindow::showForStep()
 {
     show();
-    makeOpaque();
+    setOpacityLevel(255);
     if (autoClose_)
         startFade(kCountdownAfterStep);
 }
@@ -170,8 +101,7 @@ void HistoryWindow::applyStep(std::optional<int> row)
     if (!row)
         return;
     selectStep(*row);
-    if (hooks_.setMainColor)
-        hooks_.setMainColor(log().colorAt(*row));
+    mainColor_.set(log().colorAt(*row));
 }
 
 void HistoryWindow::selectStep(int row)
@@ -192,50 +122,14 @@ void HistoryWindow::setAutoClose(bool on)
         if (isVisible())
             startFade(kCountdownAfterStep);
     } else {
-        fadeTimer_.stop();
-        makeOpaque();
+        stopFade();
+        setOpacityLevel(255);
     }
-}
-
-void HistoryWindow::makeOpaque()
-{
-    opacity_ = 255;
-    platform_.windows->setOpacity(this, opacity_);
-}
-
-void HistoryWindow::startFade(int countdown)
-{
-    fadeCountdown_ = countdown;
-    fadeTimer_.start();
 }
 
 void HistoryWindow::stayAfterClick()
 {
-    makeOpaque();
-    fadeCountdown_ = kCountdownAfterClick;
-}
-
-void HistoryWindow::FadeTick()
-{
-    if (!autoClose_)
-        return;
-    if (fadeCountdown_ > 0) {
-        --fadeCountdown_;
-        if (fadeCountdown_ > 0)
-            return;
-    }
-    opacity_ = std::max(0, opacity_ - kFadeStep);
-    platform_.windows->setOpacity(this, opacity_);
-    if (opacity_ == 0) {
-        fadeTimer_.stop();
-        hide();
-    }
-}
-
-void HistoryWindow::closeByHand()
-{
-    fadeTimer_.stop();
-    hide();
+    holdFade(kCountdownAfterClick);
 }
 
 void HistoryWindow::DeleteSelected()
@@ -244,8 +138,8 @@ void HistoryWindow::DeleteSelected()
     // Nothing selected: nothing to ask about, and the cursor stays.
     if (selected.isEmpty())
         return;
-    if (platform_.dialogs->askYesNo(this, QStringLiteral("Remove?"),
-                                    QStringLiteral("Are you sure to remove selected history step?")) !=
+    if (platform().dialogs->askYesNo(this, QStringLiteral("Remove?"),
+                                     QStringLiteral("Are you sure to remove selected history step?")) !=
         platform::Answer::Yes)
         return;
     QList<int> rows;
@@ -257,7 +151,7 @@ void HistoryWindow::DeleteSelected()
 
 void HistoryWindow::ClearHistory()
 {
-    if (platform_.dialogs->askYesNo(this, QStringLiteral("Clear All?"), QStringLiteral("Are you sure to clear all?")) !=
+    if (platform().dialogs->askYesNo(this, QStringLiteral("Clear All?"), QStringLiteral("Are you sure to clear all?")) !=
         platform::Answer::Yes)
         return;
     model_->clear();
@@ -272,7 +166,7 @@ std::optional<TColor> HistoryWindow::LoadHistoryFile(const QString& path)
     if (result.recorded > 0)
         histbox_->scrollToBottom();
     if (result.error)
-        platform_.dialogs->error(this, QStringLiteral("KT Tessaro"), *result.error);
+        platform().dialogs->error(this, QStringLiteral("KT Tessaro"), *result.error);
     if (result.recorded == 0)
         return std::nullopt;
     return log().colorAt(log().count() - 1);
@@ -283,61 +177,18 @@ bool HistoryWindow::SaveHistoryFile(const QString& path) const
     return platform::WriteTextLines(path, log().Lines());
 }
 
-void HistoryWindow::DockToMainWindow()
-{
-    if (!hooks_.mainWindowGeometry)
-        return;
-    const QRect main = hooks_.mainWindowGeometry();
-    move(main.left() - width(), main.top());
-}
-
-void HistoryWindow::ToggleRollUp()
-{
-    rolledUp_ = !rolledUp_;
-    histbox_->setVisible(!rolledUp_);
-    setFixedHeight(rolledUp_ ? kRolledUpHeight : kHeight);
-}
-
-bool HistoryWindow::event(QEvent* event)
-{
-    if (event->type() == QEvent::WindowActivate)
-        DockToMainWindow();
-    return QWidget::event(event);
-}
-
-void HistoryWindow::showEvent(QShowEvent* event)
-{
-    DockToMainWindow();
-    // A window the fade left transparent comes back visible.
-    if (opacity_ != 255)
-        makeOpaque();
-    QWidget::showEvent(event);
-}
-
 bool HistoryWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == histbox_->viewport() && event->type() == QEvent::MouseButtonPress) {
         stayAfterClick();
         return false;
     }
-    if (watched == histbox_ && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Delete) {
-            DeleteSelected();
-            return true;
-        }
-        if (IsMainWindowShortcut(key->key(), key->modifiers()) && hooks_.shortcut)
-            return hooks_.shortcut(key->key(), key->modifiers());
+    if (watched == histbox_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        DeleteSelected();
+        return true;
     }
-    return QWidget::eventFilter(watched, event);
-}
-
-void HistoryWindow::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    painter.setPen(kFrameColor);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    return ToolWindow::eventFilter(watched, event);
 }
 
 } // namespace tessaro::colorlist

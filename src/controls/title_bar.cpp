@@ -1,5 +1,6 @@
 #include "controls/title_bar.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -67,9 +68,28 @@ QToolButton* TitleBar::addButton(const QString& objectName, const QString& glyph
 
 void TitleBar::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        emit moveRequested();
+    if (event->button() == Qt::LeftButton) {
+        pressPosition_ = event->globalPosition().toPoint();
+        emit pressed();
+    }
     QWidget::mousePressEvent(event);
+}
+
+void TitleBar::mouseMoveEvent(QMouseEvent* event)
+{
+    if (pressPosition_ && (event->buttons() & Qt::LeftButton) &&
+        (event->globalPosition().toPoint() - *pressPosition_).manhattanLength() >= QApplication::startDragDistance()) {
+        pressPosition_.reset();
+        emit moveRequested();
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void TitleBar::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        pressPosition_.reset();
+    QWidget::mouseReleaseEvent(event);
 }
 
 void TitleBar::mouseDoubleClickEvent(QMouseEvent* event)

@@ -108,6 +108,15 @@ std::int32_t ReadInteger(std::string_view text)
     return static_cast<std::int32_t>(negative ? -value : value);
 }
 
+std::optional<std::int32_t> TryReadInteger(std::string_view text)
+{
+    try {
+        return ReadInteger(text);
+    } catch (const ConversionError&) {
+        return std::nullopt;
+    }
+}
+
 std::string ColorToNamedText(std::uint32_t value)
 {
     for (const auto& row : kColorIdentifiers)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,8 @@ namespace tessaro {
 // or hexadecimal after "$", "x", "X", "0x" or "0X" fitting 32 bits (taken as
 // the bit pattern). Nothing may follow. Throws ConversionError otherwise.
 std::int32_t ReadInteger(std::string_view text);
+// ReadInteger without the exception: nullopt for text that is not a number.
+std::optional<std::int32_t> TryReadInteger(std::string_view text);
 
 // The identifier of the first table row with this value, otherwise "$"
 // followed by eight upper-case hex digits.

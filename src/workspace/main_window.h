@@ -1,145 +1,101 @@
-// The main window: owns the main colour, runs the update cycle and shows the
-// wheel, the harmonies, the quick variations and the colour values.
+// The main window: the layout of the title bar, toolbar, sections and hint
+// line around the one main colour. The colour itself lives in MainColor;
+// the editing commands, the keys and the hints have files of their own.
 #pragma once
 
+#include "controls/tool_window.h"
 #include "platform/platform.h"
-#include "workspace/main_color_state.h"
 
 #include <QString>
-#include <QWidget>
 
-#include <array>
-#include <functional>
 #include <vector>
 
 class QLabel;
 class QMenu;
 
 namespace tessaro::controls {
+class CommandHandlers;
 class Swatch;
-class TitleBar;
-class ToolbarButton;
-}
-
-namespace tessaro::colorlist {
-class HistoryWindow;
 }
 
 namespace tessaro::workspace {
 
 class ColorValuesPanel;
+class EditingCommands;
+class HarmonySection;
+class HintRouter;
+class MainColor;
+class MainToolbar;
+class QuickVariationsSection;
+class WheelSection;
 
-class MainWindow : public QWidget {
+class MainWindow : public controls::ToolWindow {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 513;
     static constexpr int kClientHeight = 457;
-    static constexpr int kRolledUpHeight = 20;
+    static constexpr int kTitleHeight = 19;
 
-    // `dataFolder` ends with "/" and holds the optional colour name list.
-    MainWindow(const platform::Platform& platform, const QString& dataFolder, QWidget* parent = nullptr);
+    // Registers the main window's commands (Paste, Make Websafe, Stay on
+    // Top, Super Minimize) in `commands` and runs the toolbar's through it.
+    MainWindow(const platform::Platform& platform, MainColor& mainColor, controls::CommandHandlers& commands,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    const MainColorState& state() const { return state_; }
+    MainColor& mainColor() const { return mainColor_; }
+    EditingCommands& commands() const { return *commands_; }
 
-    // Sets the main colour's bytes from the colour and runs the update
-    // cycle; the RGB sliders follow. Records nothing.
-    void SetMainColor(TColor color);
-    // The update cycle after the bytes (or the HSL values) have been set.
-    void UpdateFromRgb();
-    void UpdateFromHsl();
     void ShowHint(const QString& text);
     QString hintText() const { return hint_; }
 
-    // Loads the colour name list if the file exists in the data folder.
-    void LoadColorNames();
-    // The last step of start-up: from now on colour names are looked up.
-    void SetReady();
-
-    // Records the main colour in the history; every command that records
-    // goes through here.
-    void RecordHistoryStep();
-    void setHistory(colorlist::HistoryWindow* history);
-    void Undo();
-    void Redo();
-
-    // The editing commands of the "Color Values" menu and the keyboard.
-    void RandomColorCommand();
-    void InvertColorCommand();
-    void LightenCommand(int step);
-    void SaturateCommand(int step);
-    void MakeWebsafeCommand();
-    void ColorDialogCommand();
-    void SetColorToCommand(TColor color);
-    // Makes every colour found in the clipboard's text the main colour in
-    // turn, each recorded.
-    void Paste();
-
-    bool isRolledUp() const { return rolledUp_; }
+    // Windows docked beside the main window roll up and down with it.
+    void addSideWindow(controls::ToolWindow* window);
     void ToggleSuperMinimize();
     bool isStayOnTop() const { return stayOnTop_; }
     void ToggleStayOnTop();
 
-    // Handles a key of the main window's keyboard table; true when it was one.
-    bool HandleShortcut(int key, Qt::KeyboardModifiers modifiers);
-
     ColorValuesPanel* colorValues() const { return values_; }
+    controls::Swatch* mainSwatch() const;
     QMenu* mainMenu() const { return mainMenu_; }
 
 signals:
     // The window is closing: the program's shutdown runs now.
     void closing();
 
+public slots:
+    // The close button closes the program.
+    void closeByHand() override;
+
 protected:
+    void titleDoubleClicked() override { ToggleSuperMinimize(); }
+    void paintBody(QPainter& painter) override;
     void closeEvent(QCloseEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     void buildTitleBar();
-    void buildToolbar();
-    void buildWheelSection();
-    void buildHarmonySection();
+    void buildToolbar(controls::CommandHandlers& commands);
     void buildValuesSection();
     void buildColorListSection();
     void buildHintLine();
-    controls::Swatch* addDerivedSwatch(const QString& name, const QRect& geometry, bool rightClickSets);
-    void showState();
-    // Sets the bytes (or the HSL values) and runs the update cycle.
-    void SetRgbAndUpdate(RgbTriple rgb);
-    void SetHslAndUpdate(HslTriple hsl);
-    const KeyValueText* nameLookup() const;
-    void showConversionError(const QString& message);
-    // Sets the main colour from a command and records it.
-    void ApplyCommandColor(TColor color);
-    void ApplyHexField(const QString& text);
-    void buildValuesMenu();
+    void attachHints();
     // The mouse is over the bare window or toolbar: icons lose their
     // highlight and the hint line empties.
     void clearToolbarHighlight();
-    controls::ToolbarButton* addToolbarButton(int index, const QString& name, const QString& toolTip,
-                                              const QString& hint, int icon);
 
     platform::Platform platform_;
-    QString dataFolder_;
-    MainColorState state_;
-    std::string decimalSeparator_;
+    MainColor& mainColor_;
+    EditingCommands* commands_;
+    HintRouter* hints_;
     QString hint_;
-    colorlist::HistoryWindow* history_ = nullptr;
-    std::vector<controls::ToolbarButton*> toolbarButtons_;
-    QWidget* toolbar_ = nullptr;
-    bool rolledUp_ = false;
     bool stayOnTop_ = false;
+    std::vector<controls::ToolWindow*> sideWindows_;
 
-    controls::TitleBar* titleBar_ = nullptr;
     QMenu* mainMenu_ = nullptr;
-    QMenu* valuesMenu_ = nullptr;
-    controls::Swatch* mainSwatch_ = nullptr;
-    std::array<controls::Swatch*, 12> wheel_{};
-    std::vector<controls::Swatch*> harmony_;     // Shape14 .. Shape32
-    std::array<controls::Swatch*, 10> variations_{};
+    MainToolbar* toolbar_ = nullptr;
+    WheelSection* wheel_ = nullptr;
+    HarmonySection* harmony_ = nullptr;
+    QuickVariationsSection* variations_ = nullptr;
     ColorValuesPanel* values_ = nullptr;
     QLabel* hintLabel_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "workspace/program_session.h"
 
 #include "colorlist/history_window.h"
+#include "workspace/main_color.h"
 #include "workspace/main_window.h"
 #include "workspace/window_placement.h"
 
@@ -12,43 +13,75 @@ ProgramSession::ProgramSession(const platform::Platform& platform, const DataFol
 {
 }
 
-ProgramSession::~ProgramSession() = default;
+ProgramSession::~ProgramSession()
+{
+    // The windows go before the colour they show.
+    history_.reset();
+    main_.reset();
+}
 
 void ProgramSession::Start()
 {
     settings_ = SettingsStore::LoadSettings(settingsPath());
-    const bool firstRun = settings_.GetSetting(QStringLiteral("firstrun")) != QStringLiteral("0");
-
-    main_ = std::make_unique<MainWindow>(platform_, folders_.dataFolder);
-    // The saved place, or on a first run the place for the screen's size.
-    main_->move(MainWindowPosition(settings_, platform_.screen->size(), firstRun));
-    main_->LoadColorNames();
+    mainColor_ = std::make_unique<MainColor>();
+    createMainWindow();
+    mainColor_->LoadColorNames(folders_.dataFolder + QStringLiteral("colors.txt"));
     platform_.singleInstance->acquire();
-    if (firstRun)
+    if (settings_.isFirstRun())
         platform_.shell->registerListFileAssociation(executable_);
-    connect(main_.get(), &MainWindow::closing, this, &ProgramSession::Shutdown);
+    mainColor_->SetReady();
 
-    colorlist::HistoryHooks hooks;
-    hooks.setMainColor = [this](TColor color) { main_->SetMainColor(color); };
-    hooks.mainWindowGeometry = [this] { return main_->frameGeometry(); };
-    hooks.shortcut = [this](int key, Qt::KeyboardModifiers modifiers) { return main_->HandleShortcut(key, modifiers); };
-    history_ = std::make_unique<colorlist::HistoryWindow>(platform_, hooks);
-    history_->setAutoClose(ReadFlagDefaultOn(settings_, QStringLiteral("hist.autofade")));
-    main_->setHistory(history_.get());
+    createHistoryWindow();
     if (const std::optional<TColor> newest = history_->LoadHistoryFile(historyPath()))
-        main_->SetMainColor(*newest);
+        mainColor_->set(*newest);
 
     main_->show();
-    main_->SetReady();
+    history_->setDockingEnabled(true);
+}
+
+void ProgramSession::createMainWindow()
+{
+    main_ = std::make_unique<MainWindow>(platform_, *mainColor_, commands_);
+    connect(main_.get(), &MainWindow::closing, this, &ProgramSession::Shutdown);
+    registry_.add({.name = QStringLiteral("main"),
+                   .window = main_.get(),
+                   .keys = controls::MainWindowKeys(),
+                   // The saved place, or on a first run the place for the screen's size.
+                   .readSettings =
+                       [this](const SettingsStore& s) {
+                           main_->move(MainWindowPosition(s, platform_.screen->size(), s.isFirstRun()));
+                       },
+                   .writeSettings =
+                       [this](LiveSettings& live) {
+                           live.insert(Setting::MainLeft, QString::number(main_->x()));
+                           live.insert(Setting::MainTop, QString::number(main_->y()));
+                       }},
+                  settings_);
+}
+
+void ProgramSession::createHistoryWindow()
+{
+    history_ = std::make_unique<colorlist::HistoryWindow>(platform_, *mainColor_, commands_);
+    history_->setDockAnchor(main_.get(), controls::ToolWindow::DockSide::Left);
+    main_->addSideWindow(history_.get());
+    registry_.add({.name = QStringLiteral("history"),
+                   .window = history_.get(),
+                   .keys = controls::SideWindowKeys(),
+                   .readSettings =
+                       [this](const SettingsStore& s) {
+                           history_->setAutoClose(s.ReadFlagDefaultOn(Setting::HistoryAutoFade));
+                       },
+                   .writeSettings =
+                       [this](LiveSettings& live) {
+                           live.insert(Setting::HistoryAutoFade,
+                                       history_->autoClose() ? QStringLiteral("1") : QStringLiteral("0"));
+                       }},
+                  settings_);
 }
 
 SettingsStore ProgramSession::CurrentExitSettings() const
 {
-    QMap<QString, QString> live;
-    live.insert(QStringLiteral("1.left"), QString::number(main_->x()));
-    live.insert(QStringLiteral("1.top"), QString::number(main_->y()));
-    live.insert(QStringLiteral("hist.autofade"), history_->autoClose() ? QStringLiteral("1") : QStringLiteral("0"));
-    return SettingsStore::ExitSettings(settings_, live);
+    return SettingsStore::ExitSettings(settings_, registry_.liveSettings());
 }
 
 void ProgramSession::Shutdown()

@@ -2,9 +2,11 @@
 // shutdown that saves everything.
 #pragma once
 
+#include "controls/shortcuts.h"
 #include "platform/platform.h"
 #include "workspace/data_folders.h"
 #include "workspace/settings_store.h"
+#include "workspace/window_registry.h"
 
 #include <QObject>
 #include <QStringList>
@@ -17,6 +19,7 @@ class HistoryWindow;
 
 namespace tessaro::workspace {
 
+class MainColor;
 class MainWindow;
 
 class ProgramSession : public QObject {
@@ -26,16 +29,19 @@ public:
     ProgramSession(const platform::Platform& platform, const DataFolders& folders, const QString& executable);
     ~ProgramSession() override;
 
-    // Runs the start-up: settings, window position, colour names, the
-    // instance lock, the first-run actions, then the tool windows (the
-    // history makes its newest step the main colour), then `ready`.
+    // Runs the start-up: settings, the main window and its position, colour
+    // names, the instance lock, the first-run actions, `ready`, then the
+    // tool windows (the history makes its newest step the main colour).
     void Start();
     // Saves the history and then the settings; runs once, whatever asks
     // for it first (the close button, the window manager, a signal).
     void Shutdown();
 
+    MainColor* mainColor() const { return mainColor_.get(); }
     MainWindow* mainWindow() const { return main_.get(); }
     colorlist::HistoryWindow* historyWindow() const { return history_.get(); }
+    const WindowRegistry& windows() const { return registry_; }
+    controls::CommandHandlers& commands() { return commands_; }
     const SettingsStore& settings() const { return settings_; }
     // What the settings file will hold at shutdown, from the live windows.
     SettingsStore CurrentExitSettings() const;
@@ -48,10 +54,16 @@ signals:
     void finished();
 
 private:
+    void createMainWindow();
+    void createHistoryWindow();
+
     platform::Platform platform_;
     DataFolders folders_;
     QString executable_;
     SettingsStore settings_;
+    controls::CommandHandlers commands_;
+    WindowRegistry registry_{commands_};
+    std::unique_ptr<MainColor> mainColor_;
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<colorlist::HistoryWindow> history_;
     bool shutDown_ = false;

@@ -1,6 +1,5 @@
 #include "workspace/settings_store.h"
 
-#include "engine/conversion_error.h"
 #include "engine/named_color.h"
 #include "platform/text_files.h"
 
@@ -34,42 +33,12 @@ QStringList SettingsStore::lines() const
     return lines;
 }
 
-const QStringList& SettingsStore::KeyOrder()
-{
-    static const QStringList order = {
-        QStringLiteral("1.left"),        QStringLiteral("1.top"),       QStringLiteral("lastcll"),
-        QStringLiteral("listtype"),      QStringLiteral("allowdup"),    QStringLiteral("EyeTop"),
-        QStringLiteral("EyeLeft"),       QStringLiteral("zoom"),        QStringLiteral("sampling"),
-        QStringLiteral("LastEyeCol"),    QStringLiteral("ShowGrid"),    QStringLiteral("var.left"),
-        QStringLiteral("var.top"),       QStringLiteral("lastwhl"),     QStringLiteral("snaptogrid"),
-        QStringLiteral("snapsize"),      QStringLiteral("showtext"),    QStringLiteral("copy.prew"),
-        QStringLiteral("copy.left"),     QStringLiteral("copy.top"),    QStringLiteral("lastweb"),
-        QStringLiteral("hist.autofade"), QStringLiteral("shp.left"),    QStringLiteral("shp.top"),
-        QStringLiteral("web.left"),      QStringLiteral("web.top"),     QStringLiteral("importallowdup"),
-        QStringLiteral("mixer.a1"),      QStringLiteral("mixer.a2"),    QStringLiteral("mixer.a3"),
-        QStringLiteral("mixer.a4"),      QStringLiteral("mixer.c1"),    QStringLiteral("mixer.c2"),
-        QStringLiteral("mixer.c3"),      QStringLiteral("mixer.c4"),
-    };
-    return order;
-}
-
 SettingsStore SettingsStore::DefaultSettings()
 {
     SettingsStore s;
-    const std::pair<const char*, const char*> defaults[] = {
-        {"program", "tessaro"},      {"version", TESSARO_FILE_VERSION},
-        {"firstrun", "1"},           {"listtype", "1"},
-        {"allowdup", "1"},           {"sampling", "0"},
-        {"snaptogrid", "0"},         {"snapsize", "1"},
-        {"showtext", "1"},           {"copy.prew", "0"},
-        {"hist.autofade", "1"},      {"importallowdup", "0"},
-        {"mixer.a1", "50"},          {"mixer.a2", "50"},
-        {"mixer.a3", "0"},           {"mixer.a4", "0"},
-        {"mixer.c1", "$006ED47F"},   {"mixer.c2", "$00D46EAB"},
-        {"mixer.c3", "clFuchsia"},   {"mixer.c4", "clBlue"},
-    };
-    for (const auto& [key, value] : defaults)
-        s.SetSetting(QString::fromLatin1(key), QString::fromLatin1(value));
+    for (const SettingRow& row : SettingsTable())
+        if (row.firstRunValue)
+            s.SetSetting(row.setting, QString::fromLatin1(row.firstRunValue));
     return s;
 }
 
@@ -80,7 +49,7 @@ SettingsStore SettingsStore::LoadSettings(const QString& path)
         return DefaultSettings();
     SettingsStore s;
     s.text_ = KeyValueText::Parse(text->toStdString());
-    if (s.GetSetting(QStringLiteral("program")) != kProgram)
+    if (s.GetSetting(Setting::Program) != kProgram)
         return DefaultSettings();
     return s;
 }
@@ -90,32 +59,29 @@ bool SettingsStore::SaveSettings(const QString& path) const
     return platform::WriteTextLines(path, lines());
 }
 
-SettingsStore SettingsStore::ExitSettings(const SettingsStore& atStart, const QMap<QString, QString>& live)
+SettingsStore SettingsStore::ExitSettings(const SettingsStore& atStart, const LiveSettings& live)
 {
     SettingsStore s;
-    s.SetSetting(QStringLiteral("program"), kProgram);
-    s.SetSetting(QStringLiteral("version"), QStringLiteral(TESSARO_FILE_VERSION));
-    s.SetSetting(QStringLiteral("firstrun"), QStringLiteral("0"));
-    for (const QString& key : KeyOrder())
-        s.SetSetting(key, live.contains(key) ? live.value(key) : atStart.GetSetting(key));
+    s.SetSetting(Setting::Program, kProgram);
+    s.SetSetting(Setting::Version, QStringLiteral(TESSARO_FILE_VERSION));
+    s.SetSetting(Setting::FirstRun, QStringLiteral("0"));
+    for (const SettingRow& row : SettingsTable()) {
+        if (IsHeaderSetting(row.setting))
+            continue;
+        const auto reported = live.constFind(row.setting);
+        s.SetSetting(row.setting, reported != live.constEnd() ? *reported : atStart.GetSetting(row.setting));
+    }
     return s;
 }
 
-int ReadIntSetting(const SettingsStore& settings, const QString& name, int fallback)
+int SettingsStore::ReadInt(Setting setting, int fallback) const
 {
-    const QString value = settings.GetSetting(name);
-    if (value.isEmpty())
-        return fallback;
-    try {
-        return ReadInteger(value.toStdString());
-    } catch (const ConversionError&) {
-        return fallback;
-    }
+    return TryReadInteger(GetSetting(setting).toStdString()).value_or(fallback);
 }
 
-bool ReadFlagDefaultOn(const SettingsStore& settings, const QString& name)
+bool SettingsStore::ReadFlagDefaultOn(Setting setting) const
 {
-    return settings.GetSetting(name) != QStringLiteral("0");
+    return GetSetting(setting) != QStringLiteral("0");
 }
 
 } // namespace tessaro::workspace

@@ -1,8 +1,10 @@
 // The settings file set.set: key=value lines, read once at start-up and
-// written once at shutdown.
+// written once at shutdown. Its keys, their first-run values and their order
+// come from the settings table.
 #pragma once
 
 #include "engine/keyvalue_text.h"
+#include "workspace/settings_table.h"
 
 #include <QMap>
 #include <QString>
@@ -10,14 +12,26 @@
 
 namespace tessaro::workspace {
 
+// The values the live windows report at shutdown, by setting.
+using LiveSettings = QMap<Setting, QString>;
+
 class SettingsStore {
 public:
     // A missing key reads as the empty string; keys ignore letter case.
     QString GetSetting(const QString& name) const;
+    QString GetSetting(Setting setting) const { return GetSetting(KeyOf(setting)); }
     // Replaces the value in place or appends a line; an empty value removes
     // the key's line.
     void SetSetting(const QString& name, const QString& value);
+    void SetSetting(Setting setting, const QString& value) { SetSetting(KeyOf(setting), value); }
     QStringList lines() const;
+
+    // A stored integer by the program's integer rule; `fallback` when the
+    // key is missing or not a number.
+    int ReadInt(Setting setting, int fallback) const;
+    // A flag that is on unless its value is exactly "0".
+    bool ReadFlagDefaultOn(Setting setting) const;
+    bool isFirstRun() const { return GetSetting(Setting::FirstRun) != QStringLiteral("0"); }
 
     // The built-in first-run settings.
     static SettingsStore DefaultSettings();
@@ -31,19 +45,10 @@ public:
     // The store written at shutdown: "program", "version" and "firstrun=0",
     // then every key in the file's order, each from `live` when the window
     // that owns it reported a value, otherwise as read at start-up.
-    static SettingsStore ExitSettings(const SettingsStore& atStart, const QMap<QString, QString>& live);
-
-    // The keys after program, version and firstrun, in the file's order.
-    static const QStringList& KeyOrder();
+    static SettingsStore ExitSettings(const SettingsStore& atStart, const LiveSettings& live);
 
 private:
     KeyValueText text_;
 };
-
-// A stored integer by the program's integer rule; `fallback` when the key is
-// missing or not a number.
-int ReadIntSetting(const SettingsStore& settings, const QString& name, int fallback);
-// A flag that is on unless its value is exactly "0".
-bool ReadFlagDefaultOn(const SettingsStore& settings, const QString& name);
 
 } // namespace tessaro::workspace

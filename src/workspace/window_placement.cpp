@@ -8,9 +8,9 @@ namespace tessaro::workspace {
 
 namespace {
 
-int SavedCoordinate(const SettingsStore& settings, const QString& key, int screenExtent)
+int SavedCoordinate(const SettingsStore& settings, Setting key, int screenExtent)
 {
-    const int value = ReadIntSetting(settings, key, INT_MIN);
+    const int value = settings.ReadInt(key, INT_MIN);
     if (value == INT_MIN || value > screenExtent)
         return screenExtent / 2;
     return value;
@@ -20,8 +20,8 @@ int SavedCoordinate(const SettingsStore& settings, const QString& key, int scree
 
 QPoint MainWindowPosition(const SettingsStore& settings, QSize screen, bool firstRun)
 {
-    QPoint position(SavedCoordinate(settings, QStringLiteral("1.left"), screen.width()),
-                    SavedCoordinate(settings, QStringLiteral("1.top"), screen.height()));
+    QPoint position(SavedCoordinate(settings, Setting::MainLeft, screen.width()),
+                    SavedCoordinate(settings, Setting::MainTop, screen.height()));
     if (firstRun) {
         if (screen == QSize(800, 600))
             position = {155, 2};

@@ -4,8 +4,10 @@
 #include "colorlist/history_list_model.h"
 #include "colorlist/history_step_delegate.h"
 #include "colorlist/history_window.h"
+#include "controls/shortcuts.h"
 #include "controls/title_bar.h"
 #include "support/fake_platform.h"
+#include "workspace/main_color.h"
 
 #include <QAbstractItemModelTester>
 #include <QFile>
@@ -23,6 +25,7 @@ using namespace tessaro::colorlist;
 using platform::Answer;
 
 Q_DECLARE_METATYPE(Qt::KeyboardModifiers)
+Q_DECLARE_METATYPE(tessaro::controls::Command)
 Q_DECLARE_METATYPE(std::optional<tessaro::TColor>)
 
 namespace {
@@ -50,10 +53,12 @@ class HistoryWindowTest : public QObject {
 private:
     platform::FakePlatform fake_;
     QTemporaryDir dir_;
+    std::unique_ptr<workspace::MainColor> mainColor_;
+    controls::CommandHandlers commands_;
+    std::unique_ptr<QWidget> mainWindow_;                      // the window History docks against
     std::unique_ptr<HistoryWindow> window_;
-    QList<TColor> mainColors_;                                 // every colour handed to the main window
-    QList<QPair<int, Qt::KeyboardModifiers>> shortcuts_;       // every key handed to the main window
-    QRect mainGeometry_{400, 120, 513, 457};
+    QList<TColor> mainColors_;                                 // every colour made the main colour
+    QList<controls::Command> commandsRun_;                     // every command the window's keys ran
 
     QListView* histbox() const { return window_->findChild<QListView*>(QStringLiteral("histbox")); }
     controls::TitleBar* titleBar() const { return window_->findChild<controls::TitleBar*>(); }
@@ -68,7 +73,7 @@ private:
     void record(int steps)
     {
         for (int i = 0; i < steps; ++i)
-            window_->RecordHistoryStep(ColorOfStep(i));
+            mainColor_->history().record(ColorOfStep(i));
     }
     QRect rowRect(int row) const { return histbox()->visualRect(window_->model()->index(row)); }
     void clickRow(int row, Qt::MouseButton button = Qt::LeftButton,
@@ -128,23 +133,43 @@ private slots:
         fake_.dialogs.answers.clear();
         fake_.windows.calls.clear();
         mainColors_.clear();
-        shortcuts_.clear();
-        mainGeometry_ = QRect(400, 120, 513, 457);
-        HistoryHooks hooks;
-        hooks.setMainColor = [this](TColor color) { mainColors_ << color; };
-        hooks.mainWindowGeometry = [this] { return mainGeometry_; };
-        hooks.shortcut = [this](int key, Qt::KeyboardModifiers modifiers) {
-            shortcuts_ << qMakePair(key, modifiers);
-            // The main window's Ctrl+Z and Ctrl+Y come back as undo and redo.
-            if (modifiers == Qt::ControlModifier && key == Qt::Key_Z)
-                window_->Undo();
-            else if (modifiers == Qt::ControlModifier && key == Qt::Key_Y)
-                window_->Redo();
-            return true;
-        };
-        window_ = std::make_unique<HistoryWindow>(fake_.platform(), hooks);
+        commandsRun_.clear();
+        window_.reset();
+        mainColor_ = std::make_unique<workspace::MainColor>();
+        connect(mainColor_.get(), &workspace::MainColor::colorSet, this, [this](TColor color) { mainColors_ << color; });
+        mainWindow_ = std::make_unique<QWidget>();
+        mainWindow_->setGeometry(400, 120, 513, 457);
+        for (int c = 0; c < int(controls::Command::Count); ++c)
+            commands_.set(controls::Command(c), [this, c] { commandsRun_ << controls::Command(c); });
+        window_ = std::make_unique<HistoryWindow>(fake_.platform(), *mainColor_, commands_);
+        window_->setDockAnchor(mainWindow_.get(), controls::ToolWindow::DockSide::Left);
+        window_->setDockingEnabled(true);
+        // The window's own undo and redo, noted as they run.
+        commands_.set(controls::Command::Undo, [this] {
+            commandsRun_ << controls::Command::Undo;
+            window_->Undo();
+        });
+        commands_.set(controls::Command::Redo, [this] {
+            commandsRun_ << controls::Command::Redo;
+            window_->Redo();
+        });
+        controls::InstallShortcuts(window_.get(), controls::SideWindowKeys(), commands_);
     }
-    void cleanup() { window_.reset(); }
+    // The user clicked into the step list: the window is active, the list
+    // has the keyboard.
+    void focusList()
+    {
+        window_->show();
+        QApplication::setActiveWindow(window_.get());
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        histbox()->setFocus();
+    }
+    void cleanup()
+    {
+        window_.reset();
+        mainWindow_.reset();
+        mainColor_.reset();
+    }
 
     void isTheHistoryToolWindow()
     {
@@ -208,7 +233,7 @@ private slots:
             switch (script.at(i).toLatin1()) {
             case 'U': window_->Undo(); break;
             case 'R': window_->Redo(); break;
-            case 'N': window_->RecordHistoryStep(ColorOfStep(window_->log().count())); break;
+            case 'N': mainColor_->history().record(ColorOfStep(window_->log().count())); break;
             case 'C':
                 fake_.dialogs.answers.push_back(Answer::Yes);
                 action("clearHistoryAction")->trigger();
@@ -339,9 +364,11 @@ private slots:
     void savedStepsComeBack()
     {
         record(4);
-        window_->RecordHistoryStep(MakeColor(255, 255, 255));
+        mainColor_->history().record(MakeColor(255, 255, 255));
         QVERIFY(window_->SaveHistoryFile(path("round.cl2")));
-        HistoryWindow again(fake_.platform(), {});
+        workspace::MainColor otherColor;
+        controls::CommandHandlers otherCommands;
+        HistoryWindow again(fake_.platform(), otherColor, otherCommands);
         QCOMPARE(again.LoadHistoryFile(path("round.cl2")), std::optional<TColor>(MakeColor(255, 255, 255)));
         QCOMPARE(again.log().steps(), window_->log().steps());
     }
@@ -536,7 +563,7 @@ private slots:
         QCOMPARE(window_->log().steps(), expected);
         QCOMPARE(window_->log().cursor(), cursor);
         QCOMPARE(window_->model()->rowCount(), int(expected.size()));
-        QVERIFY(shortcuts_.isEmpty());
+        QVERIFY(commandsRun_.isEmpty());
     }
 
     void deleteWithNothingSelectedAsksNothing()
@@ -556,22 +583,22 @@ private slots:
         QTest::addColumn<QRect>("main");
         QTest::addColumn<QPoint>("expected");
         QTest::newRow("middle of the screen") << QRect(400, 120, 513, 457) << QPoint(245, 120);
-        QTest::newRow("main window at the left edge") << QRect(0, 0, 513, 457) << QPoint(-155, 0);
+        // No room on the left: History takes the right side.
+        QTest::newRow("main window at the left edge") << QRect(0, 0, 513, 457) << QPoint(513, 0);
         QTest::newRow("rolled-up main window") << QRect(700, 40, 513, 20) << QPoint(545, 40);
     }
     void docksAgainstTheMainWindowsLeftEdge()
     {
         QFETCH(QRect, main);
         QFETCH(QPoint, expected);
-        mainGeometry_ = main;
+        mainWindow_->setGeometry(main);
         window_->show();
         QCOMPARE(window_->pos(), expected);
         // Moved away, then docked again when the main window moves.
         window_->move(10, 10);
-        mainGeometry_.translate(30, 7);
-        window_->DockToMainWindow();
+        mainWindow_->move(mainWindow_->pos() + QPoint(30, 7));
+        window_->DockToAnchor();
         QCOMPARE(window_->pos(), expected + QPoint(30, 7));
-        QCOMPARE(window_->frameGeometry().right() + 1, mainGeometry_.left());
         // Hidden and shown again by undo: docked at once.
         window_->hide();
         window_->move(10, 10);
@@ -607,17 +634,25 @@ private slots:
         }
     }
 
-    void titlePressStartsAMove()
+    void titleDragStartsAMoveAndPressHoldsTheFade()
     {
         window_->show();
         fake_.windows.calls.clear();
+        const auto moved = [this] {
+            for (const auto& call : fake_.windows.calls)
+                if (call.what == QLatin1String("startMove") && call.window == window_.get())
+                    return true;
+            return false;
+        };
         QTest::mousePress(titleBar(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 8));
-        bool moved = false;
-        for (const auto& call : fake_.windows.calls)
-            moved = moved || (call.what == QLatin1String("startMove") && call.window == window_.get());
-        QVERIFY(moved);
         QCOMPARE(window_->opacity(), 255);
         QCOMPARE(window_->fadeCountdown(), 30);
+        QVERIFY(!moved());
+        const QPoint away(30, 8 + QApplication::startDragDistance());
+        QMouseEvent drag(QEvent::MouseMove, away, titleBar()->mapToGlobal(away), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(titleBar(), &drag);
+        QVERIFY(moved());
     }
 
     void rightClickOpensTheMenu()
@@ -656,19 +691,22 @@ private slots:
         QFETCH(int, key);
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(bool, passed);
-        window_->show();
         record(3);
+        focusList();
         QTest::keyClick(histbox(), Qt::Key(key), modifiers);
-        if (passed)
-            QCOMPARE(shortcuts_, (QList<QPair<int, Qt::KeyboardModifiers>>{qMakePair(key, modifiers)}));
-        else
-            QVERIFY(shortcuts_.isEmpty());
+        if (passed) {
+            const controls::ShortcutRow* row = controls::FindShortcut(QKeyCombination(modifiers, Qt::Key(key)));
+            QVERIFY(row);
+            QCOMPARE(commandsRun_, QList<controls::Command>{row->command});
+        } else {
+            QVERIFY(commandsRun_.isEmpty());
+        }
     }
 
     void ctrlZAndCtrlYInTheListUndoAndRedo()
     {
-        window_->show();
         record(3);
+        focusList();
         QTest::keyClick(histbox(), Qt::Key_Z, Qt::ControlModifier);
         QTest::keyClick(histbox(), Qt::Key_Z, Qt::ControlModifier);
         QTest::keyClick(histbox(), Qt::Key_Y, Qt::ControlModifier);
@@ -705,8 +743,8 @@ private slots:
         QFETCH(bool, selected);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-        window_->RecordHistoryStep(MakeColor(9, 9, 9));
-        window_->RecordHistoryStep(color);
+        mainColor_->history().record(MakeColor(9, 9, 9));
+        mainColor_->history().record(color);
         if (selected)
             histbox()->selectionModel()->select(window_->model()->index(1), QItemSelectionModel::ClearAndSelect);
         else

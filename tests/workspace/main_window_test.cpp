@@ -1,6 +1,7 @@
 // The main window driven as a user would: typed values, the hex field, the
 // sliders, the swatches and the hint line, with fake platform services.
 #include "colorlist/history_window.h"
+#include "controls/shortcuts.h"
 #include "controls/swatch.h"
 #include "controls/trackbar_picker.h"
 #include "engine/color_text.h"
@@ -9,8 +10,12 @@
 #include "support/fake_platform.h"
 #include "workspace/color_values_panel.h"
 #include "workspace/hint_texts.h"
+#include "workspace/editing_commands.h"
+#include "workspace/main_color.h"
 #include "workspace/main_window.h"
+#include "workspace/program_session.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,17 +35,30 @@ class MainWindowTest : public QObject {
 
 private:
     platform::FakePlatform fake_;
-    QTemporaryDir dataDir_;
-    std::unique_ptr<MainWindow> window_;
-    std::unique_ptr<colorlist::HistoryWindow> history_;
+    QTemporaryDir dir_;
+    std::unique_ptr<ProgramSession> session_;
 
-    int historySteps() const { return history_->log().count(); }
-
-    QString dataFolder() const { return dataDir_.path() + QLatin1Char('/'); }
+    MainWindow* window() const { return session_->mainWindow(); }
+    MainColor& mainColor() const { return *session_->mainColor(); }
+    const MainColorState& state() const { return mainColor().state(); }
+    colorlist::HistoryWindow* history() const { return session_->historyWindow(); }
+    int historySteps() const { return history()->log().count(); }
+    QString dataFolder() const { return dir_.path() + QStringLiteral("/TD/"); }
+    // A whole session over the temporary data folder, its main window active.
+    void startSession()
+    {
+        session_.reset();
+        session_ = std::make_unique<ProgramSession>(
+            fake_.platform(), DataFolders{dir_.path() + QLatin1Char('/'), dataFolder(), dir_.path() + QStringLiteral("/CLLs/")},
+            QStringLiteral("/opt/kt/kt-tessaro"));
+        session_->Start();
+        QApplication::setActiveWindow(window());
+        QVERIFY(QTest::qWaitForWindowActive(window()));
+    }
     template <typename T = QWidget>
     T* child(const char* name) const
     {
-        T* widget = window_->findChild<T*>(QString::fromLatin1(name));
+        T* widget = window()->findChild<T*>(QString::fromLatin1(name));
         if (!widget)
             qFatal("no child %s", name);
         return widget;
@@ -53,15 +71,17 @@ private:
         line->selectAll();
         QTest::keyClicks(line, keys);
     }
+    // A key typed into a control that has the keyboard.
     void press(const char* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
+        child(widget)->setFocus();
         QTest::keyClick(child(widget), key, modifiers);
     }
     // Everything that shows the main colour describes the same colour.
     void verifyConsistent(RgbTriple rgb)
     {
         const TColor color = MakeColor(rgb);
-        const MainColorState& s = window_->state();
+        const MainColorState& s = state();
         QCOMPARE(s.rgb(), rgb);
         QCOMPARE(text("redEdit"), QString::number(rgb.red));
         QCOMPARE(text("greenEdit"), QString::number(rgb.green));
@@ -82,37 +102,26 @@ private:
         QCOMPARE(child<Swatch>("Shape32")->color(), p.square[3]);
         QCOMPARE(child<Swatch>("Shape42")->color(), p.quickVariations[9]);
         for (const char* name : {"RBar1", "GBar1", "BBar1"})
-            if (child<TmbTrackBarPicker>(name) != window_->colorValues()->draggedSlider())
+            if (child<TmbTrackBarPicker>(name) != window()->colorValues()->draggedSlider())
                 QCOMPARE(child<TmbTrackBarPicker>(name)->selectedColor(), color);
     }
 
 private slots:
     void init()
     {
-        QVERIFY(dataDir_.isValid());
+        QVERIFY(dir_.isValid());
+        QDir(dir_.path()).mkpath(QStringLiteral("TD"));
         QFile::remove(dataFolder() + QStringLiteral("colors.txt"));
+        QFile::remove(dataFolder() + QStringLiteral("history.cl2"));
         fake_.dialogs.calls.clear();
-        window_ = std::make_unique<MainWindow>(fake_.platform(), dataFolder());
-        colorlist::HistoryHooks hooks;
-        hooks.setMainColor = [this](TColor color) { window_->SetMainColor(color); };
-        hooks.mainWindowGeometry = [this] { return window_->frameGeometry(); };
-        hooks.shortcut = [this](int key, Qt::KeyboardModifiers mods) { return window_->HandleShortcut(key, mods); };
-        history_ = std::make_unique<colorlist::HistoryWindow>(fake_.platform(), hooks);
-        window_->setHistory(history_.get());
-        window_->show();
-        QApplication::setActiveWindow(window_.get());
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        startSession();
     }
-    void cleanup()
-    {
-        window_.reset();
-        history_.reset();
-    }
+    void cleanup() { session_.reset(); }
 
     void startsWithTheDesignColour()
     {
         verifyConsistent({127, 212, 110});
-        QCOMPARE(MainWindow(fake_.platform(), dataFolder()).hintText(), hints::kWelcome);
+        QCOMPARE(window()->hintText(), hints::kWelcome);
         QVERIFY(!child("clrnamed")->isVisible());
         QVERIFY(!child("ClrVal2PNL")->isVisible());
     }
@@ -134,14 +143,14 @@ private slots:
         QFETCH(int, g);
         QFETCH(int, b);
         const RgbTriple rgb{std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)};
-        window_->SetMainColor(MakeColor(rgb));
+        mainColor().set(MakeColor(rgb));
         verifyConsistent(rgb);
         QCOMPARE(historySteps(), 0);
     }
 
     void hueOf360IsShownAsItIs()
     {
-        window_->SetMainColor(MakeColor(255, 0, 1));
+        mainColor().set(MakeColor(255, 0, 1));
         QCOMPARE(text("hhhedit"), QStringLiteral("360"));
     }
 
@@ -165,15 +174,15 @@ private slots:
         QFETCH(bool, enter);
         QFETCH(QString, shown);
         QFETCH(int, steps);
-        const TColor before = window_->state().mainColor;
+        const TColor before = state().mainColor;
         typeInto(edit.constData(), typed);
         press(edit.constData(), enter ? Qt::Key_Return : Qt::Key_Tab);
         QCOMPARE(text(edit.constData()), shown);
         QCOMPARE(historySteps(), steps);
         if (!enter)
-            QCOMPARE(window_->state().mainColor, before);
+            QCOMPARE(state().mainColor, before);
         else
-            verifyConsistent(window_->state().rgb());
+            verifyConsistent(state().rgb());
     }
 
     void hue360AppliedBecomes359()
@@ -182,8 +191,8 @@ private slots:
         typeInto("llledit", QStringLiteral("50"));
         typeInto("hhhedit", QStringLiteral("360"));
         press("hhhedit", Qt::Key_Return);
-        QCOMPARE(window_->state().rgb(), (RgbTriple{255, 0, 4}));
-        QCOMPARE(window_->state().hsl(), (HslTriple{359, 100, 50}));
+        QCOMPARE(state().rgb(), (RgbTriple{255, 0, 4}));
+        QCOMPARE(state().hsl(), (HslTriple{359, 100, 50}));
     }
 
     void plusAndMinusStepAndApply_data()
@@ -209,7 +218,7 @@ private slots:
         QTest::keyClicks(child(edit.constData()), key);
         QCOMPARE(text(edit.constData()), shown);
         QCOMPARE(historySteps(), 1);
-        verifyConsistent(window_->state().rgb());
+        verifyConsistent(state().rgb());
     }
 
     void emptyEditIgnoresEnter()
@@ -218,7 +227,7 @@ private slots:
         child<QLineEdit>("redEdit")->clear();
         press("redEdit", Qt::Key_Return);
         QCOMPARE(historySteps(), 0);
-        QCOMPARE(window_->state().rgb(), kDesignColor);
+        QCOMPARE(state().rgb(), kDesignColor);
     }
 
     void hexFieldAppliesOnEnter_data()
@@ -235,7 +244,7 @@ private slots:
         QFETCH(TColor, expected);
         typeInto("htmlEdit", typed);
         press("htmlEdit", Qt::Key_Return);
-        QCOMPARE(window_->state().mainColor, expected);
+        QCOMPARE(state().mainColor, expected);
         QCOMPARE(historySteps(), 1);
         verifyConsistent(ToRgb(expected));
     }
@@ -244,7 +253,7 @@ private slots:
     {
         typeInto("htmlEdit", QStringLiteral("GG1234"));
         press("htmlEdit", Qt::Key_Return);
-        QCOMPARE(window_->state().rgb(), kDesignColor);
+        QCOMPARE(state().rgb(), kDesignColor);
         QCOMPARE(historySteps(), 0);
         QCOMPARE(fake_.dialogs.calls.size(), 1);
         QCOMPARE(fake_.dialogs.calls[0].text, QStringLiteral("'GG1234' is not a valid integer value"));
@@ -252,9 +261,9 @@ private slots:
 
     void websafeLabelClickSnaps()
     {
-        window_->SetMainColor(MakeColor(130, 20, 250));
+        mainColor().set(MakeColor(130, 20, 250));
         QTest::mouseClick(child("WebsafeLBL"), Qt::LeftButton);
-        QCOMPARE(window_->state().rgb(), (RgbTriple{153, 0, 255}));
+        QCOMPARE(state().rgb(), (RgbTriple{153, 0, 255}));
         QCOMPARE(child<QLabel>("WebsafeLBL")->text(), QStringLiteral("Websafe"));
         QCOMPARE(historySteps(), 1);
     }
@@ -263,21 +272,21 @@ private slots:
     {
         auto* red = child<TmbTrackBarPicker>("RBar1");
         red->setValue(10);  // without the focus: the main colour stays
-        QCOMPARE(window_->state().rgb(), kDesignColor);
+        QCOMPARE(state().rgb(), kDesignColor);
 
         red->setFocus();
-        QTRY_COMPARE(window_->colorValues()->draggedSlider(), red);
+        QTRY_COMPARE(window()->colorValues()->draggedSlider(), red);
         QTest::keyClick(red, Qt::Key_Left, Qt::ControlModifier);
-        QCOMPARE(window_->state().red, 0);
+        QCOMPARE(state().red, 0);
         QTest::keyClick(red, Qt::Key_Right);
         QTest::keyClick(red, Qt::Key_Right);
-        QCOMPARE(window_->state().red, 2);
+        QCOMPARE(state().red, 2);
         QCOMPARE(red->value(), 2);
         QCOMPARE(historySteps(), 0);
         verifyConsistent({2, 212, 110});
 
         child("greenEdit")->setFocus();
-        QTRY_VERIFY(window_->colorValues()->draggedSlider() == nullptr);
+        QTRY_VERIFY(window()->colorValues()->draggedSlider() == nullptr);
         QCOMPARE(historySteps(), 1);
     }
 
@@ -286,13 +295,13 @@ private slots:
         const auto slide = [this](const char* name, int value) {
             auto* slider = child<TmbTrackBarPicker>(name);
             slider->setFocus();
-            QTRY_COMPARE(window_->colorValues()->draggedSlider(), slider);
+            QTRY_COMPARE(window()->colorValues()->draggedSlider(), slider);
             slider->setValue(value);
         };
         slide("HBar1", 0);
         slide("SBar1", 255);  // 240..255 all give saturation 100
         slide("LBar1", 120);
-        QCOMPARE(window_->state().rgb(), (RgbTriple{255, 0, 0}));
+        QCOMPARE(state().rgb(), (RgbTriple{255, 0, 0}));
         QCOMPARE(text("hhhedit"), QStringLiteral("0"));
         QCOMPARE(text("sssedit"), QStringLiteral("100"));
         QCOMPARE(text("llledit"), QStringLiteral("50"));
@@ -306,11 +315,11 @@ private slots:
         auto* swatch = child<Swatch>("Shape18");  // the complement
         const TColor complement = swatch->color();
         QTest::mouseClick(swatch, Qt::RightButton);
-        QCOMPARE(window_->state().mainColor, complement);
+        QCOMPARE(state().mainColor, complement);
         QCOMPARE(historySteps(), 1);
         // The wheel does not take right clicks.
         QTest::mouseClick(child("Shape5"), Qt::RightButton);
-        QCOMPARE(window_->state().mainColor, complement);
+        QCOMPARE(state().mainColor, complement);
     }
 
     void menuCommandsSetTheColourAndRecordOneStep_data()
@@ -334,23 +343,23 @@ private slots:
         QFETCH(QByteArray, action);
         QFETCH(TColor, start);
         QFETCH(TColor, expected);
-        window_->SetMainColor(start);
+        mainColor().set(start);
         child<QMenu>("ValuesPM")->findChild<QAction*>(QString::fromLatin1(action))->trigger();
-        QCOMPARE(window_->state().mainColor, expected);
+        QCOMPARE(state().mainColor, expected);
         QCOMPARE(historySteps(), 1);
         verifyConsistent(ToRgb(expected));
     }
 
     void lightenFiveTimesReachesWhiteAndStays()
     {
-        window_->SetMainColor(MakeColor(51, 102, 153));
+        mainColor().set(MakeColor(51, 102, 153));
         QList<int> lightness;
         for (int i = 0; i < 6; ++i) {
-            window_->LightenCommand(kAdjustStep);
-            lightness << window_->state().lightness;
+            window()->commands().Lighten(kAdjustStep);
+            lightness << state().lightness;
         }
         QCOMPARE(lightness, (QList<int>{53, 66, 79, 92, 100, 100}));
-        QCOMPARE(window_->state().mainColor, MakeColor(255, 255, 255));
+        QCOMPARE(state().mainColor, MakeColor(255, 255, 255));
     }
 
     void setColorToOffersTheEightColours()
@@ -359,18 +368,18 @@ private slots:
         QCOMPARE(menu->actions().size(), 8);
         menu->actions().at(6)->trigger();  // "&Magenta"
         QCOMPARE(menu->actions().at(6)->text(), QStringLiteral("&Magenta"));
-        QCOMPARE(window_->state().mainColor, MakeColor(255, 0, 255));
+        QCOMPARE(state().mainColor, MakeColor(255, 0, 255));
         QCOMPARE(historySteps(), 1);
     }
 
     void colorDialogTakesItsColourOnlyOnOk()
     {
         fake_.dialogs.colors = {MakeColor(1, 2, 3), std::nullopt};
-        window_->ColorDialogCommand();
-        QCOMPARE(window_->state().mainColor, MakeColor(1, 2, 3));
+        window()->commands().ColorDialog();
+        QCOMPARE(state().mainColor, MakeColor(1, 2, 3));
         QCOMPARE(fake_.dialogs.calls.last().color, MakeColor(127, 212, 110));
-        window_->ColorDialogCommand();
-        QCOMPARE(window_->state().mainColor, MakeColor(1, 2, 3));
+        window()->commands().ColorDialog();
+        QCOMPARE(state().mainColor, MakeColor(1, 2, 3));
         QCOMPARE(historySteps(), 1);
     }
 
@@ -379,7 +388,7 @@ private slots:
         fake_.clipboard.content = QStringLiteral("color: #112233; background: #445566\r\n");
         press("redEdit", Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(historySteps(), 2);
-        QCOMPARE(history_->log().steps(), (QStringList{QStringLiteral("17,34,51 - #112233"),
+        QCOMPARE(history()->log().steps(), (QStringList{QStringLiteral("17,34,51 - #112233"),
                                                        QStringLiteral("68,85,102 - #445566")}));
         verifyConsistent({68, 85, 102});
         fake_.clipboard.content = QStringLiteral("no colour here\r\n");
@@ -390,25 +399,60 @@ private slots:
     void undoAndRedoWalkTheHistoryFromKeysAndToolbar()
     {
         for (TColor c : {MakeColor(10, 0, 0), MakeColor(20, 0, 0), MakeColor(30, 0, 0)})
-            window_->SetColorToCommand(c);
+            window()->commands().SetColorTo(c);
         press("redEdit", Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(window_->state().mainColor, MakeColor(20, 0, 0));
+        QCOMPARE(state().mainColor, MakeColor(20, 0, 0));
         QTest::mousePress(child("undoButton"), Qt::LeftButton);
-        QCOMPARE(window_->state().mainColor, MakeColor(10, 0, 0));
+        QCOMPARE(state().mainColor, MakeColor(10, 0, 0));
         press("redEdit", Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(window_->state().mainColor, MakeColor(20, 0, 0));
+        QCOMPARE(state().mainColor, MakeColor(20, 0, 0));
         QTest::mousePress(child("redoButton"), Qt::LeftButton);
-        QCOMPARE(window_->state().mainColor, MakeColor(30, 0, 0));
+        QCOMPARE(state().mainColor, MakeColor(30, 0, 0));
         QCOMPARE(historySteps(), 3);
-        QVERIFY(history_->isVisible());
+        QVERIFY(history()->isVisible());
         verifyConsistent({30, 0, 0});
+    }
+
+    // The window sees its keys before the focused edit: Ctrl+A, Ctrl+C,
+    // Ctrl+X, Ctrl+Z and Ctrl+Y are the program's commands, not the edit's
+    // select-all, copy, cut, undo and redo.
+    void ctrlKeysInAnEditAreTheWindowsCommands_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("command");
+        QTest::newRow("Ctrl+A") << int(Qt::Key_A) << int(controls::Command::AddMainColor);
+        QTest::newRow("Ctrl+C") << int(Qt::Key_C) << int(controls::Command::CopyHtmlHex);
+        QTest::newRow("Ctrl+X") << int(Qt::Key_X) << int(controls::Command::ExportMenu);
+        QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << int(controls::Command::Undo);
+        QTest::newRow("Ctrl+Y") << int(Qt::Key_Y) << int(controls::Command::Redo);
+    }
+    void ctrlKeysInAnEditAreTheWindowsCommands()
+    {
+        QFETCH(int, key);
+        QFETCH(int, command);
+        QList<int> ran;
+        for (const controls::Command c : {controls::Command::AddMainColor, controls::Command::CopyHtmlHex,
+                                          controls::Command::ExportMenu, controls::Command::Undo,
+                                          controls::Command::Redo})
+            session_->commands().set(c, [&ran, c] { ran << int(c); });
+        for (const char* edit : {"greenEdit", "htmlEdit"}) {
+            ran.clear();
+            auto* line = child<QLineEdit>(edit);
+            line->setFocus();
+            line->setText(QStringLiteral("12"));
+            line->deselect();
+            QTest::keyClick(line, Qt::Key(key), Qt::ControlModifier);
+            QCOMPARE(ran, QList<int>{command});
+            QCOMPARE(line->text(), QStringLiteral("12"));
+            QVERIFY(!line->hasSelectedText());
+        }
     }
 
     void ctrlWMakesWebsafe()
     {
-        window_->SetMainColor(MakeColor(130, 20, 250));
+        mainColor().set(MakeColor(130, 20, 250));
         press("htmlEdit", Qt::Key_W, Qt::ControlModifier);
-        QCOMPARE(window_->state().mainColor, MakeColor(153, 0, 255));
+        QCOMPARE(state().mainColor, MakeColor(153, 0, 255));
     }
 
     void hintsFollowTheMouse_data()
@@ -428,37 +472,32 @@ private slots:
     {
         QFETCH(QByteArray, widget);
         QFETCH(QString, hint);
-        window_->SetMainColor(MakeColor(0, 51, 102));
+        mainColor().set(MakeColor(0, 51, 102));
         QEvent enter(QEvent::Enter);
         QApplication::sendEvent(child(widget.constData()), &enter);
-        QCOMPARE(window_->hintText(), hint);
+        QCOMPARE(window()->hintText(), hint);
         // Over the bare window the hint line empties.
-        QMouseEvent move(QEvent::MouseMove, QPointF(250, 400), window_->mapToGlobal(QPointF(250, 400)),
+        QMouseEvent move(QEvent::MouseMove, QPointF(250, 400), window()->mapToGlobal(QPointF(250, 400)),
                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(window_.get(), &move);
-        QCOMPARE(window_->hintText(), QString());
+        QApplication::sendEvent(window(), &move);
+        QCOMPARE(window()->hintText(), QString());
     }
 
-    void colourNameShowsOnlyAfterStartUpAndWhileTheListExists()
+    void colourNameComesFromTheListReadAtStartUp()
     {
         QFile names(dataFolder() + QStringLiteral("colors.txt"));
         QVERIFY(names.open(QIODevice::WriteOnly));
         names.write("#ff0000=Red\r\n");
         names.close();
-        window_->LoadColorNames();
-        window_->SetMainColor(MakeColor(255, 0, 0));
-        QVERIFY(!child("clrnamed")->isVisible());  // not ready yet
-
-        window_->SetReady();
-        window_->SetMainColor(MakeColor(255, 0, 0));
+        startSession();
+        mainColor().set(MakeColor(255, 0, 0));
         QVERIFY(child("clrnamed")->isVisible());
         QCOMPARE(child<QLabel>("clrnamed")->text(), QStringLiteral("Red"));
-        window_->SetMainColor(MakeColor(255, 0, 1));
+        mainColor().set(MakeColor(255, 0, 1));
         QVERIFY(!child("clrnamed")->isVisible());
-
-        window_->SetMainColor(MakeColor(255, 0, 0));
+        // Read once: a list removed while the program runs still names colours.
         QFile::remove(dataFolder() + QStringLiteral("colors.txt"));
-        window_->SetMainColor(MakeColor(0, 0, 255));  // the field keeps what it had
+        mainColor().set(MakeColor(255, 0, 0));
         QCOMPARE(child<QLabel>("clrnamed")->text(), QStringLiteral("Red"));
     }
 
@@ -474,25 +513,31 @@ private slots:
     void superMinimizeTogglesTheHeight()
     {
         press("redEdit", Qt::Key_F12);
-        QVERIFY(window_->isRolledUp());
-        QCOMPARE(window_->height(), MainWindow::kRolledUpHeight);
+        QVERIFY(window()->isRolledUp());
+        QCOMPARE(window()->height(), MainWindow::kRolledUpHeight);
         QTest::mouseDClick(child("titleBar"), Qt::LeftButton, {}, QPoint(100, 8));
-        QVERIFY(!window_->isRolledUp());
-        QCOMPARE(window_->height(), MainWindow::kClientHeight);
+        QVERIFY(!window()->isRolledUp());
+        QCOMPARE(window()->height(), MainWindow::kClientHeight);
     }
 
-    void titleBarPressStartsAMoveAndMenuOffersStayOnTop()
+    void titleBarDragStartsAMoveAndMenuOffersStayOnTop()
     {
         fake_.windows.calls.clear();
-        QTest::mousePress(child("titleBar"), Qt::LeftButton, {}, QPoint(100, 8));
+        QWidget* bar = child("titleBar");
+        QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(100, 8));
+        // A press alone is no move yet: a double click must still arrive.
+        QVERIFY(fake_.windows.calls.isEmpty());
+        const QPoint away(100 + QApplication::startDragDistance(), 8);
+        QMouseEvent drag(QEvent::MouseMove, away, bar->mapToGlobal(away), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(bar, &drag);
         QVERIFY(!fake_.windows.calls.isEmpty());
         QCOMPARE(fake_.windows.calls.first().what, QStringLiteral("startMove"));
-        QTest::mouseRelease(child("titleBar"), Qt::LeftButton, {}, QPoint(100, 8));
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, away);
 
         press("redEdit", Qt::Key_T, Qt::ControlModifier);
-        QVERIFY(window_->isStayOnTop());
+        QVERIFY(window()->isStayOnTop());
         press("redEdit", Qt::Key_T, Qt::ControlModifier);
-        QVERIFY(!window_->isStayOnTop());
+        QVERIFY(!window()->isStayOnTop());
         QCOMPARE(child<QLabel>("titleLabel")->text(), QStringLiteral("KT Tessaro 1.5.3"));
     }
 };

@@ -2,6 +2,8 @@
 // with fake platform services.
 #include "colorlist/history_window.h"
 #include "support/fake_platform.h"
+#include "workspace/editing_commands.h"
+#include "workspace/main_color.h"
 #include "workspace/main_window.h"
 #include "workspace/program_session.h"
 
@@ -55,8 +57,8 @@ private slots:
             QCOMPARE(fake_.shell.associations, QStringList{QStringLiteral("/opt/kt/kt-tessaro")});
             QCOMPARE(session.mainWindow()->pos(), QPoint(159, 4));  // the fake screen is 1024 x 768
             QCOMPARE(fake_.singleInstance.acquired, 1);
-            QVERIFY(session.mainWindow()->state().ready);
-            session.mainWindow()->SetColorToCommand(MakeColor(255, 128, 0));
+            QVERIFY(session.mainColor()->isReady());
+            session.mainWindow()->commands().SetColorTo(MakeColor(255, 128, 0));
             session.mainWindow()->close();
         }
         const QByteArray settings = read("set.set");
@@ -70,7 +72,7 @@ private slots:
         again.Start();
         QCOMPARE(fake_.shell.associations.size(), 1);
         QCOMPARE(again.mainWindow()->pos(), QPoint(159, 4));
-        QCOMPARE(again.mainWindow()->state().mainColor, MakeColor(255, 128, 0));
+        QCOMPARE(again.mainColor()->state().mainColor, MakeColor(255, 128, 0));
     }
 
     void historyFileWithABadLineKeepsWhatWasRead()
@@ -79,7 +81,7 @@ private slots:
         ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
         session.Start();
         QCOMPARE(session.historyWindow()->log().count(), 2);
-        QCOMPARE(session.mainWindow()->state().mainColor, MakeColor(1, 2, 3));
+        QCOMPARE(session.mainColor()->state().mainColor, MakeColor(1, 2, 3));
         QCOMPARE(fake_.dialogs.calls.size(), 1);
         QCOMPARE(fake_.dialogs.calls[0].what, QStringLiteral("error"));
         QVERIFY(fake_.dialogs.calls[0].text.endsWith(QStringLiteral("is not a valid integer value")));

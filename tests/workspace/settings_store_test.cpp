@@ -61,9 +61,9 @@ TEST(SettingsStore, KeysIgnoreCaseFirstLineWinsAndEmptyValueRemoves)
 
 TEST(SettingsStore, ExitSettingsFollowTheFileOrderWithLiveValues)
 {
-    const QMap<QString, QString> live = {{QStringLiteral("1.left"), QStringLiteral("100")},
-                                         {QStringLiteral("1.top"), QStringLiteral("50")},
-                                         {QStringLiteral("hist.autofade"), QStringLiteral("0")}};
+    const LiveSettings live = {{Setting::MainLeft, QStringLiteral("100")},
+                               {Setting::MainTop, QStringLiteral("50")},
+                               {Setting::HistoryAutoFade, QStringLiteral("0")}};
     const SettingsStore exit = SettingsStore::ExitSettings(SettingsStore::DefaultSettings(), live);
     const QStringList expected = {
         QStringLiteral("program=tessaro"),    QStringLiteral("version=1.5.3.41"), QStringLiteral("firstrun=0"),
@@ -110,16 +110,16 @@ TEST(SettingsStore, SaveWritesCrLfAndAFailedSaveKeepsThePreviousFile)
 TEST(SettingsStore, IntegersAndFlagsReadByTheProgramsRules)
 {
     SettingsStore s;
-    s.SetSetting(QStringLiteral("a"), QStringLiteral("$10"));
-    s.SetSetting(QStringLiteral("b"), QStringLiteral("ten"));
-    s.SetSetting(QStringLiteral("flag"), QStringLiteral("0"));
-    s.SetSetting(QStringLiteral("other"), QStringLiteral("yes"));
-    EXPECT_EQ(ReadIntSetting(s, QStringLiteral("a"), 7), 16);
-    EXPECT_EQ(ReadIntSetting(s, QStringLiteral("b"), 7), 7);
-    EXPECT_EQ(ReadIntSetting(s, QStringLiteral("missing"), 7), 7);
-    EXPECT_FALSE(ReadFlagDefaultOn(s, QStringLiteral("flag")));
-    EXPECT_TRUE(ReadFlagDefaultOn(s, QStringLiteral("other")));
-    EXPECT_TRUE(ReadFlagDefaultOn(s, QStringLiteral("missing")));
+    s.SetSetting(Setting::Zoom, QStringLiteral("$10"));
+    s.SetSetting(Setting::EyeTop, QStringLiteral("ten"));
+    s.SetSetting(Setting::ShowGrid, QStringLiteral("0"));
+    s.SetSetting(Setting::ShowText, QStringLiteral("yes"));
+    EXPECT_EQ(s.ReadInt(Setting::Zoom, 7), 16);
+    EXPECT_EQ(s.ReadInt(Setting::EyeTop, 7), 7);
+    EXPECT_EQ(s.ReadInt(Setting::EyeLeft, 7), 7);
+    EXPECT_FALSE(s.ReadFlagDefaultOn(Setting::ShowGrid));
+    EXPECT_TRUE(s.ReadFlagDefaultOn(Setting::ShowText));
+    EXPECT_TRUE(s.ReadFlagDefaultOn(Setting::LastEyeColor));
 }
 
 struct PlacementCase {

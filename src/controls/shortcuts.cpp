@@ -1,0 +1,171 @@
+#include "controls/shortcuts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPointer>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QWidget>
+
+#include <algorithm>
+#include <vector>
+
+namespace tessaro::controls {
+
+namespace {
+
+constexpr QKeyCombination Ctrl(Qt::Key key)
+{
+    return QKeyCombination(Qt::ControlModifier, key);
+}
+
+constexpr QKeyCombination Plain(Qt::Key key)
+{
+    return QKeyCombination(key);
+}
+
+constexpr std::array kShortcuts = {
+    ShortcutRow{Plain(Qt::Key_F1), Command::EyeDropper},
+    ShortcutRow{Plain(Qt::Key_F5), Command::CopyCenter},
+    ShortcutRow{Plain(Qt::Key_F7), Command::TestColor},
+    ShortcutRow{Plain(Qt::Key_F8), Command::WebPreview},
+    ShortcutRow{Plain(Qt::Key_F9), Command::ColorMixer},
+    ShortcutRow{Plain(Qt::Key_F10), Command::ExportMenu},
+    ShortcutRow{Plain(Qt::Key_F11), Command::ReopenWindow},
+    ShortcutRow{Plain(Qt::Key_F12), Command::SuperMinimize},
+    ShortcutRow{Ctrl(Qt::Key_C), Command::CopyHtmlHex},
+    ShortcutRow{Ctrl(Qt::Key_A), Command::AddMainColor},
+    ShortcutRow{Ctrl(Qt::Key_S), Command::SaveList},
+    ShortcutRow{Ctrl(Qt::Key_O), Command::OpenList},
+    ShortcutRow{Ctrl(Qt::Key_N), Command::NewList},
+    ShortcutRow{Ctrl(Qt::Key_X), Command::ExportMenu},
+    ShortcutRow{Ctrl(Qt::Key_R), Command::ReopenWindow},
+    ShortcutRow{Ctrl(Qt::Key_W), Command::MakeWebsafe},
+    ShortcutRow{Ctrl(Qt::Key_T), Command::StayOnTop},
+    ShortcutRow{Ctrl(Qt::Key_Z), Command::Undo},
+    ShortcutRow{Ctrl(Qt::Key_Y), Command::Redo},
+    ShortcutRow{Ctrl(Qt::Key_P), Command::Paste},
+    ShortcutRow{Ctrl(Qt::Key_I), Command::ImportColors},
+};
+
+constexpr auto kMainWindowKeys = [] {
+    std::array<QKeyCombination, kShortcuts.size()> keys{};
+    for (std::size_t i = 0; i < kShortcuts.size(); ++i)
+        keys[i] = kShortcuts[i].key;
+    return keys;
+}();
+
+constexpr std::array kSideWindowKeys = {
+    Plain(Qt::Key_F1), Plain(Qt::Key_F5), Plain(Qt::Key_F7), Plain(Qt::Key_F8), Plain(Qt::Key_F12),
+    Ctrl(Qt::Key_A),   Ctrl(Qt::Key_C),   Ctrl(Qt::Key_N),   Ctrl(Qt::Key_O),   Ctrl(Qt::Key_R),
+    Ctrl(Qt::Key_S),   Ctrl(Qt::Key_T),   Ctrl(Qt::Key_W),   Ctrl(Qt::Key_X),   Ctrl(Qt::Key_Y),
+    Ctrl(Qt::Key_Z),
+};
+
+// Keeps the focused control from claiming the window's keys: the shortcut
+// override that a line edit accepts for Ctrl+Z, Ctrl+A, ... is stopped at
+// the control that has the keyboard, before the control sees it, so the
+// window's action runs instead. Only the window's focused control is
+// watched.
+class WindowKeysFirst : public QObject {
+public:
+    WindowKeysFirst(QWidget* window, std::vector<std::pair<QKeyCombination, Command>> keys,
+                    const CommandHandlers& handlers)
+        : QObject(window), window_(window), keys_(std::move(keys)), handlers_(handlers)
+    {
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { watch(now); });
+        watch(QApplication::focusWidget());
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        const QKeyCombination combination = static_cast<QKeyEvent*>(event)->keyCombination();
+        const bool ours = std::any_of(keys_.begin(), keys_.end(), [&](const auto& entry) {
+            return entry.first == combination && handlers_.has(entry.second);
+        });
+        if (!ours)
+            return false;
+        event->ignore();
+        return true;
+    }
+
+private:
+    void watch(QWidget* focused)
+    {
+        if (watched_)
+            watched_->removeEventFilter(this);
+        watched_ = focused && focused->window() == window_ ? focused : nullptr;
+        if (watched_)
+            watched_->installEventFilter(this);
+    }
+
+    QWidget* window_;
+    QPointer<QWidget> watched_;
+    std::vector<std::pair<QKeyCombination, Command>> keys_;
+    const CommandHandlers& handlers_;
+};
+
+} // namespace
+
+std::span<const ShortcutRow> ShortcutTable()
+{
+    return kShortcuts;
+}
+
+const ShortcutRow* FindShortcut(QKeyCombination key)
+{
+    const auto it = std::find_if(kShortcuts.begin(), kShortcuts.end(), [key](const ShortcutRow& row) { return row.key == key; });
+    return it == kShortcuts.end() ? nullptr : &*it;
+}
+
+std::span<const QKeyCombination> MainWindowKeys()
+{
+    return kMainWindowKeys;
+}
+
+std::span<const QKeyCombination> SideWindowKeys()
+{
+    return kSideWindowKeys;
+}
+
+void CommandHandlers::set(Command command, std::function<void()> handler)
+{
+    handlers_[std::size_t(command)] = std::move(handler);
+}
+
+bool CommandHandlers::has(Command command) const
+{
+    return bool(handlers_[std::size_t(command)]);
+}
+
+bool CommandHandlers::run(Command command) const
+{
+    const auto& handler = handlers_[std::size_t(command)];
+    if (!handler)
+        return false;
+    handler();
+    return true;
+}
+
+void InstallShortcuts(QWidget* window, std::span<const QKeyCombination> keys, const CommandHandlers& handlers)
+{
+    std::vector<std::pair<QKeyCombination, Command>> installed;
+    for (const QKeyCombination key : keys) {
+        const ShortcutRow* row = FindShortcut(key);
+        if (!row)
+            continue;
+        const Command command = row->command;
+        auto* action = new QAction(window);
+        action->setShortcut(QKeySequence(key));
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        QObject::connect(action, &QAction::triggered, window, [&handlers, command] { handlers.run(command); });
+        window->addAction(action);
+        installed.emplace_back(key, command);
+    }
+    new WindowKeysFirst(window, std::move(installed), handlers);
+}
+
+} // namespace tessaro::controls

@@ -1,0 +1,76 @@
+// The program's keyboard shortcuts in one table, and the one way a window
+// takes them: each key becomes a QAction on the window that runs the key's
+// command, and the window sees its keys before its controls do (Ctrl+Z in a
+// line edit is the program's undo, not the edit's).
+#pragma once
+
+#include <QKeyCombination>
+
+#include <array>
+#include <functional>
+#include <span>
+
+class QWidget;
+
+namespace tessaro::controls {
+
+enum class Command {
+    EyeDropper,
+    CopyCenter,
+    TestColor,
+    WebPreview,
+    ColorMixer,
+    ExportMenu,
+    ReopenWindow,
+    SuperMinimize,
+    CopyHtmlHex,
+    AddMainColor,
+    SaveList,
+    OpenList,
+    NewList,
+    MakeWebsafe,
+    StayOnTop,
+    Undo,
+    Redo,
+    Paste,
+    ImportColors,
+    Count
+};
+
+struct ShortcutRow {
+    QKeyCombination key;
+    Command command;
+};
+
+// Every key of the program and the command it runs.
+std::span<const ShortcutRow> ShortcutTable();
+// The command of a key, if the table has it.
+const ShortcutRow* FindShortcut(QKeyCombination key);
+
+// The keys of the main window: the whole table.
+std::span<const QKeyCombination> MainWindowKeys();
+// The keys of the windows beside the main window (History, Reopen): the
+// function keys F1, F5, F7, F8, F12 and Ctrl with A, C, N, O, R, S, T, W,
+// X, Y, Z.
+std::span<const QKeyCombination> SideWindowKeys();
+
+// What each command does; set by the windows that own the commands, looked
+// up when a key is pressed, so a key can be installed before its window
+// exists.
+class CommandHandlers {
+public:
+    void set(Command command, std::function<void()> handler);
+    bool has(Command command) const;
+    // Runs the command; false when nothing handles it yet.
+    bool run(Command command) const;
+
+private:
+    std::array<std::function<void()>, std::size_t(Command::Count)> handlers_;
+};
+
+// Gives `window` the keys: each runs its command through `handlers`, which
+// must outlive the window. A key whose command has a handler reaches the
+// window before the focused control can claim it.
+void InstallShortcuts(QWidget* window, std::span<const QKeyCombination> keys, const CommandHandlers& handlers);
+
+} // namespace tessaro::controls

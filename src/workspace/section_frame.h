@@ -1,0 +1,32 @@
+// A section of the main window: a framed panel with its small title bar
+// across the top.
+#pragma once
+
+#include <QWidget>
+
+namespace tessaro::controls {
+class SectionTitleBar;
+class Swatch;
+}
+
+namespace tessaro::workspace {
+
+class SectionFrame : public QWidget {
+    Q_OBJECT
+public:
+    // `geometry` is the section's place in its window.
+    SectionFrame(const QString& titleName, const QString& caption, const QRect& geometry, QWidget* parent);
+
+    controls::SectionTitleBar* titleBar() const { return title_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    controls::SectionTitleBar* title_;
+};
+
+// A square swatch showing a derived colour, placed in a section.
+controls::Swatch* AddDerivedSwatch(QWidget* section, const QString& name, const QRect& geometry);
+
+} // namespace tessaro::workspace
