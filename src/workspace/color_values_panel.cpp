@@ -37,11 +37,7 @@ int ChannelLimit(int channel)
 // The edit's number by the program's integer rule; nullopt for other text.
 std::optional<int> EditNumber(const ValueEdit* edit)
 {
-    try {
-        return ReadInteger(edit->text().toStdString());
-    } catch (const ConversionError&) {
-        return std::nullopt;
-    }
+    return TryReadInteger(edit->text().toStdString());
 }
 
 QLabel* MakeLabel(const QString& text, QWidget* parent, const QRect& geometry)

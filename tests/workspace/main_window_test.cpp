@@ -501,6 +501,22 @@ private slots:
         QCOMPARE(child<QLabel>("clrnamed")->text(), QStringLiteral("Red"));
     }
 
+    // Each widget reports its hint once, and swatches of other windows never
+    // reach the main window's hint line.
+    void onlyTheMainWindowsOwnWidgetsDriveItsHintLine()
+    {
+        window()->ShowHint(QString());
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(child("Shape20"), &enter);
+        const QString swatchHint = window()->hintText();
+        QVERIFY(swatchHint.startsWith(hints::kDerivedSwatch));
+
+        controls::Swatch elsewhere(controls::Swatch::Shape::Square);
+        elsewhere.setColor(MakeColor(1, 2, 3));
+        QApplication::sendEvent(&elsewhere, &enter);
+        QCOMPARE(window()->hintText(), swatchHint);
+    }
+
     void valuesPagesSwitchFromTheSubMenu()
     {
         auto* menu = child<QMenu>("ValuesPM");

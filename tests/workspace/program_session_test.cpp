@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -85,6 +86,17 @@ private slots:
         QCOMPARE(fake_.dialogs.calls.size(), 1);
         QCOMPARE(fake_.dialogs.calls[0].what, QStringLiteral("error"));
         QVERIFY(fake_.dialogs.calls[0].text.endsWith(QStringLiteral("is not a valid integer value")));
+    }
+
+    void startUpColourIsNamedFromTheList()
+    {
+        write("colors.txt", "#010203=Deep Night\r\n");
+        write("history.cl2", "0,0,0 - #000000\r\n1,2,3 - #010203\r\n");
+        ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
+        session.Start();
+        QCOMPARE(session.mainColor()->state().palette.colorName, std::string("Deep Night"));
+        QCOMPARE(session.mainWindow()->findChild<QLabel*>(QStringLiteral("clrnamed"))->text(),
+                 QStringLiteral("Deep Night"));
     }
 
     void settingsReadAtStartReachTheWindows()
