@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <climits>
 #include <cmath>
 #include <random>
 
@@ -9,10 +10,15 @@ namespace tessaro {
 
 int Nearest(double x)
 {
-    return static_cast<int>(std::nearbyint(x));
+    const double r = std::nearbyint(x);
+    if (!(r > double(INT_MIN)))
+        return INT_MIN;
+    if (!(r < double(INT_MAX)))
+        return INT_MAX;
+    return static_cast<int>(r);
 }
 
-HslTriple RgbToHsl(RgbTriple rgb)
+UnitHsl RgbToUnitHsl(RgbTriple rgb)
 {
     const double r = rgb.red / 255.0;
     const double g = rgb.green / 255.0;
@@ -35,7 +41,13 @@ HslTriple RgbToHsl(RgbTriple rgb)
         if (h < 0)
             h = h + 1;
     }
-    return {Nearest(h * 360), Nearest(s * 100), Nearest(l * 100)};
+    return {h, s, l};
+}
+
+HslTriple RgbToHsl(RgbTriple rgb)
+{
+    const UnitHsl u = RgbToUnitHsl(rgb);
+    return {Nearest(u.hue * 360), Nearest(u.saturation * 100), Nearest(u.lightness * 100)};
 }
 
 RgbTriple HslToRgb(int hue, int saturation, int lightness)

@@ -35,9 +35,21 @@ constexpr std::uint8_t GreenOf(TColor c) { return std::uint8_t((c >> 8) & 0xFF);
 constexpr std::uint8_t BlueOf(TColor c) { return std::uint8_t((c >> 16) & 0xFF); }
 constexpr RgbTriple ToRgb(TColor c) { return {RedOf(c), GreenOf(c), BlueOf(c)}; }
 
-// Round to the nearest integer, exact halves to the even neighbour.
+// Round to the nearest integer, exact halves to the even neighbour. Values
+// beyond int (and NaN, to the low end) are held at its limits.
 int Nearest(double x);
 
+// Hue, saturation and lightness as fractions 0..1 (hue 1 being the full
+// turn), before any scale is applied: the common first step of every RGB to
+// HSL conversion, whatever range it then rounds its values to.
+struct UnitHsl {
+    double hue = 0;
+    double saturation = 0;
+    double lightness = 0;
+};
+UnitHsl RgbToUnitHsl(RgbTriple rgb);
+
+// RgbToUnitHsl on the scale 360 / 100 / 100.
 HslTriple RgbToHsl(RgbTriple rgb);
 // Out-of-range input (hue outside 0..359, saturation or lightness outside
 // 0..100) gives black.

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cfenv>
+#include <climits>
+#include <cmath>
 
 namespace tessaro {
 namespace {
@@ -102,6 +104,24 @@ TEST(RoundingTest, NearestTakesHalvesToTheEvenNeighbour)
     EXPECT_EQ(Nearest(0.5), 0);
     EXPECT_EQ(Nearest(8.500001), 9);
     EXPECT_EQ(Nearest(-0.5), 0);
+}
+
+TEST(RoundingTest, NearestHoldsValuesBeyondIntAtItsLimits)
+{
+    EXPECT_EQ(Nearest(2147483647.0), INT_MAX);
+    EXPECT_EQ(Nearest(1e300), INT_MAX);
+    EXPECT_EQ(Nearest(-2147483648.0), INT_MIN);
+    EXPECT_EQ(Nearest(-1e300), INT_MIN);
+    EXPECT_EQ(Nearest(std::nan("")), INT_MIN);
+}
+
+TEST(RoundingTest, UnitHslIsTheCommonFirstStepOfRgbToHsl)
+{
+    const UnitHsl u = RgbToUnitHsl({200, 100, 50});
+    EXPECT_DOUBLE_EQ(u.hue, 1.0 / 18);
+    EXPECT_DOUBLE_EQ(u.saturation, 0.6);
+    EXPECT_DOUBLE_EQ(u.lightness, 0.5 * 250 / 255);
+    EXPECT_EQ(RgbToHsl({200, 100, 50}), (HslTriple{20, 60, 49}));
 }
 
 TEST(ConversionTest, LightnessEndsAreWhiteAndBlackForEveryHueAndSaturation)
