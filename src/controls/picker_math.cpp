@@ -1,24 +1,11 @@
 #include "controls/picker_math.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 namespace tessaro::controls {
 
 namespace {
-
-// Nearest integer, halves to even; kept within int so that no input can
-// overflow the conversion.
-int NearestEven(double x)
-{
-    const double r = std::nearbyint(x);
-    if (!(r > double(INT_MIN)))
-        return INT_MIN;
-    if (!(r < double(INT_MAX)))
-        return INT_MAX;
-    return static_cast<int>(r);
-}
 
 TColor PackClamped(int red, int green, int blue)
 {
@@ -78,7 +65,7 @@ void PickerRgbToHsv(TColor c, int& hue, int& saturation, int& value)
     const int mx = std::max({r, g, b});
     const int mn = std::min({r, g, b});
     value = mx;
-    saturation = mx == 0 ? 0 : NearestEven(double(mx - mn) / mx * 255);
+    saturation = mx == 0 ? 0 : Nearest(double(mx - mn) / mx * 255);
     if (saturation == 0) {
         hue = 0;
         return;
@@ -93,7 +80,7 @@ void PickerRgbToHsv(TColor c, int& hue, int& saturation, int& value)
         h = 240 + 60.0 * (r - g) / delta;
     if (h < 0)
         h += 360;
-    hue = NearestEven(h);
+    hue = Nearest(h);
 }
 
 TColor PickerHslToRgb(int hue, int saturation, int luminance)
@@ -102,55 +89,29 @@ TColor PickerHslToRgb(int hue, int saturation, int luminance)
     const double s = std::clamp(saturation, 0, 240) / 240.0;
     const double l = std::clamp(luminance, 0, 240) / 240.0;
     if (s == 0) {
-        const int grey = NearestEven(255 * l);
+        const int grey = Nearest(255 * l);
         return PackClamped(grey, grey, grey);
     }
     const double m2 = l <= 0.5 ? l * (1 + s) : l + s - l * s;
     const double m1 = 2 * l - m2;
-    return PackClamped(NearestEven(255 * HslChannel(m1, m2, h + 1.0 / 3.0)),
-                       NearestEven(255 * HslChannel(m1, m2, h)),
-                       NearestEven(255 * HslChannel(m1, m2, h - 1.0 / 3.0)));
+    return PackClamped(Nearest(255 * HslChannel(m1, m2, h + 1.0 / 3.0)),
+                       Nearest(255 * HslChannel(m1, m2, h)),
+                       Nearest(255 * HslChannel(m1, m2, h - 1.0 / 3.0)));
 }
 
 void PickerRgbToHsl(TColor c, int& hue, int& saturation, int& luminance)
 {
-    const double r = RedOf(c) / 255.0;
-    const double g = GreenOf(c) / 255.0;
-    const double b = BlueOf(c) / 255.0;
-    const double mx = std::max({r, g, b});
-    const double mn = std::min({r, g, b});
-    const double l = (mx + mn) / 2;
-    double h = 0;
-    double s = 0;
-    if (mx != mn) {
-        const double d = mx - mn;
-        s = l < 0.5 ? d / (mx + mn) : d / (2 - mx - mn);
-        if (r == mx)
-            h = (g - b) / d;
-        else if (g == mx)
-            h = (b - r) / d + 2;
-        else
-            h = (r - g) / d + 4;
-        h /= 6;
-        if (h < 0)
-            h += 1;
-    }
-    hue = NearestEven(239 * h);
-    saturation = NearestEven(240 * s);
-    luminance = NearestEven(240 * l);
-}
-
-TColor PickerWebSafe(TColor c)
-{
-    auto snap = [](int channel) { return (channel + 25) / 51 * 51; };
-    return PackClamped(snap(RedOf(c)), snap(GreenOf(c)), snap(BlueOf(c)));
+    const UnitHsl hsl = RgbToUnitHsl(ToRgb(c));
+    hue = Nearest(239 * hsl.hue);
+    saturation = Nearest(240 * hsl.saturation);
+    luminance = Nearest(240 * hsl.lightness);
 }
 
 int PositionOfValue(int value, int extent, int maximum)
 {
     if (maximum <= 0)
         return 0;
-    const int position = NearestEven(double(value) * (extent - 12) / maximum);
+    const int position = Nearest(double(value) * (extent - 12) / maximum);
     return std::max(std::min(position, extent - 7), 0);
 }
 
@@ -166,7 +127,7 @@ int ValueOfPosition(int position, int extent, int maximum)
     if (extent <= 12 || maximum <= 0)
         return 0;
     const double perStep = double(extent - 12) / maximum;
-    return NearestEven(position / perStep);
+    return Nearest(position / perStep);
 }
 
 int StripStepOfPixel(int pixel, int length, int steps)

@@ -3,21 +3,13 @@
 // The pickers do not use the program's HSL (engine/color.h): the hue and
 // saturation pickers work in HSV with saturation and value 0..255, the
 // luminance picker in HSL with hue 0..239 and saturation and luminance 0..240.
-// Everything here is plain arithmetic on plain values; no widgets.
+// Everything here is plain arithmetic on plain values, built without Qt; the
+// websafe snap and the first step of RGB to HSL are the engine's own.
 #pragma once
 
 #include "engine/color.h"
 
 namespace tessaro::controls {
-
-struct PickerRgb {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    friend bool operator==(const PickerRgb&, const PickerRgb&) = default;
-};
-
-constexpr PickerRgb PickerRgbOf(TColor c) { return {RedOf(c), GreenOf(c), BlueOf(c)}; }
 
 // HSV to RGB in integer arithmetic, remainders dropped. Hue 0..360 (360 is 0),
 // saturation and value 0..255. A hue outside 0..360 is brought back onto the
@@ -33,9 +25,6 @@ TColor PickerHslToRgb(int hue, int saturation, int luminance);
 
 // RGB to HSL: hue 0..239, saturation and luminance 0..240.
 void PickerRgbToHsl(TColor c, int& hue, int& saturation, int& luminance);
-
-// Each channel to the nearest of 0, 51, 102, 153, 204, 255.
-TColor PickerWebSafe(TColor c);
 
 // Arrow half width and the depth kept for the arrow under (or beside) the
 // gradient, for the new and the old arrow style.
