@@ -1,6 +1,7 @@
 #include "colorlist/history_step_delegate.h"
 
 #include "colorlist/history_list_model.h"
+#include "controls/qt_color.h"
 
 #include <QPainter>
 
@@ -37,7 +38,7 @@ void HistoryStepDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     const QVariant color = index.data(HistoryListModel::ColorRole);
     if (color.isValid()) {
         const TColor c = color.value<TColor>();
-        painter->fillRect(block, QColor(RedOf(c), GreenOf(c), BlueOf(c)));
+        painter->fillRect(block, controls::ToQColor(c));
     }
 
     // The text on white, a blank before it.

@@ -5,16 +5,6 @@
 
 namespace tessaro::controls {
 
-QColor ToQColor(TColor color)
-{
-    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
-}
-
-TColor FromQColor(const QColor& color)
-{
-    return MakeColor(std::uint8_t(color.red()), std::uint8_t(color.green()), std::uint8_t(color.blue()));
-}
-
 Swatch::Swatch(Shape shape, QWidget* parent) : QWidget(parent), shape_(shape)
 {
     setAttribute(Qt::WA_OpaquePaintEvent, false);

@@ -1,6 +1,7 @@
 // A colour swatch: a filled circle or square with a one-pixel black outline.
 #pragma once
 
+#include "controls/qt_color.h"
 #include "engine/color.h"
 
 #include <QWidget>
@@ -34,8 +35,5 @@ private:
     Shape shape_;
     TColor color_ = 0xFFFFFF;
 };
-
-QColor ToQColor(TColor color);
-TColor FromQColor(const QColor& color);
 
 } // namespace tessaro::controls

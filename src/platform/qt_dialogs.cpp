@@ -1,5 +1,6 @@
 #include "platform/qt_dialogs.h"
 
+#include "controls/qt_color.h"
 #include "platform/font_effects_dialog.h"
 #include "platform/picture_loader.h"
 
@@ -152,11 +153,11 @@ std::optional<QString> QtDialogs::saveFile(QWidget* parent, const QString& title
 
 std::optional<TColor> QtDialogs::chooseColor(QWidget* parent, TColor initial)
 {
-    const QColor chosen = QColorDialog::getColor(QColor(RedOf(initial), GreenOf(initial), BlueOf(initial)), parent,
+    const QColor chosen = QColorDialog::getColor(controls::ToQColor(initial), parent,
                                                  QStringLiteral("Color"));
     if (!chosen.isValid())
         return std::nullopt;
-    return MakeColor(std::uint8_t(chosen.red()), std::uint8_t(chosen.green()), std::uint8_t(chosen.blue()));
+    return controls::FromQColor(chosen);
 }
 
 std::optional<FontChoice> QtDialogs::chooseFont(QWidget* parent, const FontChoice& initial)

@@ -1,5 +1,7 @@
 #include "platform/qt_screen.h"
 
+#include "controls/qt_color.h"
+
 #include <QCursor>
 #include <QGuiApplication>
 #include <QPainter>
@@ -15,8 +17,7 @@ QPoint QtScreen::cursorPosition() const
 
 TColor QtScreen::pixelAt(QPoint globalPosition) const
 {
-    const QRgb pixel = grab(QRect(globalPosition, QSize(1, 1))).pixel(0, 0);
-    return MakeColor(std::uint8_t(qRed(pixel)), std::uint8_t(qGreen(pixel)), std::uint8_t(qBlue(pixel)));
+    return controls::FromQRgb(grab(QRect(globalPosition, QSize(1, 1))).pixel(0, 0));
 }
 
 QImage QtScreen::grab(const QRect& globalRect) const
