@@ -6,113 +6,121 @@
 
 namespace tessaro::controls {
 
-// ---- TComponentPicker ----
+// ---- ComponentPicker ----
 
-TComponentPicker::TComponentPicker(const Scale& scale, QWidget* parent)
-    : TmbTrackBarPicker(parent)
-    , m_components(scale.initial)
-    , m_maxima(scale.maxima)
-    , m_valueIndex(scale.valueIndex)
-    , m_steps(scale.gradientSteps)
-    , m_placeholder(QString::fromLatin1(scale.placeholder))
+ComponentPicker::ComponentPicker(const Scale& scale, QWidget* parent)
+    : TrackBarPicker(parent)
+    , components_(scale.initial)
+    , maxima_(scale.maxima)
+    , valueIndex_(scale.valueIndex)
+    , steps_(scale.gradientSteps)
+    , placeholder_(QString::fromLatin1(scale.placeholder))
 {
     setHintFormat(QString::fromLatin1(scale.hintFormat));
 }
 
-TColor TComponentPicker::selectedColor() const
+TColor ComponentPicker::selectedColor() const
 {
-    return shownColor(compose(m_components));
+    return shownColor(compose(components_));
 }
 
-void TComponentPicker::setSelectedColor(TColor c)
+void ComponentPicker::setSelectedColor(TColor c)
 {
     const std::array<int, 3> components = decompose(shownColor(c));
-    for (int i = 0; i < 3; ++i)
-        m_components[i] = std::clamp(components[i], 0, m_maxima[i]);
-    refreshGradient();
+    bool heldChanged = false;
+    for (int i = 0; i < 3; ++i) {
+        const int clamped = std::clamp(components[i], 0, maxima_[i]);
+        if (i != valueIndex_ && clamped != components_[i])
+            heldChanged = true;
+        components_[i] = clamped;
+    }
+    // The gradient shows the held components only: a new value just moves
+    // the arrow.
+    if (heldChanged)
+        refreshGradient();
     refreshValue();
     emit changed();
 }
 
-void TComponentPicker::setComponent(int index, int v)
+void ComponentPicker::setComponent(int index, int v)
 {
-    const int clamped = std::clamp(v, 0, m_maxima[index]);
-    if (m_components[index] == clamped)
+    const int clamped = std::clamp(v, 0, maxima_[index]);
+    if (components_[index] == clamped)
         return;
-    m_components[index] = clamped;
-    if (index == m_valueIndex)
+    components_[index] = clamped;
+    if (index == valueIndex_)
         refreshValue();
     else
         refreshGradient();
     emit changed();
 }
 
-bool TComponentPicker::storeValue(int v)
+bool ComponentPicker::storeValue(int v)
 {
-    const int clamped = std::clamp(v, 0, m_maxima[m_valueIndex]);
-    if (m_components[m_valueIndex] == clamped)
+    const int clamped = std::clamp(v, 0, maxima_[valueIndex_]);
+    if (components_[valueIndex_] == clamped)
         return false;
-    m_components[m_valueIndex] = clamped;
+    components_[valueIndex_] = clamped;
     return true;
 }
 
-TColor TComponentPicker::gradientStepColor(int step) const
+TColor ComponentPicker::gradientStepColor(int step) const
 {
-    std::array<int, 3> components = m_components;
-    components[m_valueIndex] = step;
+    std::array<int, 3> components = components_;
+    components[valueIndex_] = step;
     return compose(components);
 }
 
 // ---- RGB ----
 
-TRgbComponentPicker::TRgbComponentPicker(int valueIndex, const char* placeholder,
+RgbComponentPicker::RgbComponentPicker(int valueIndex, const char* placeholder,
                                          const char* hintFormat, QWidget* parent)
-    : TComponentPicker({{255, 255, 255}, {0, 0, 0}, valueIndex, 256, placeholder, hintFormat}, parent)
+    : ComponentPicker({{255, 255, 255}, {0, 0, 0}, valueIndex, 256, placeholder, hintFormat}, parent)
 {
     setOrientation(Orientation::Vertical);
     resize(sizeHint());
 }
 
-TColor TRgbComponentPicker::compose(const std::array<int, 3>& c) const
+TColor RgbComponentPicker::compose(const std::array<int, 3>& c) const
 {
     return MakeColor(std::uint8_t(c[0]), std::uint8_t(c[1]), std::uint8_t(c[2]));
 }
 
-std::array<int, 3> TRgbComponentPicker::decompose(TColor c) const
+std::array<int, 3> RgbComponentPicker::decompose(TColor c) const
 {
     return {RedOf(c), GreenOf(c), BlueOf(c)};
 }
 
-TRColorPicker::TRColorPicker(QWidget* parent)
-    : TRgbComponentPicker(0, "%r", "Red: %r", parent)
+RColorPicker::RColorPicker(QWidget* parent)
+    : RgbComponentPicker(0, "%r", "Red: %r", parent)
 {
 }
 
-TGColorPicker::TGColorPicker(QWidget* parent)
-    : TRgbComponentPicker(1, "%g", "Green: %g", parent)
+GColorPicker::GColorPicker(QWidget* parent)
+    : RgbComponentPicker(1, "%g", "Green: %g", parent)
 {
 }
 
-TBColorPicker::TBColorPicker(QWidget* parent)
-    : TRgbComponentPicker(2, "%b", "Blue: %b", parent)
+BColorPicker::BColorPicker(QWidget* parent)
+    : RgbComponentPicker(2, "%b", "Blue: %b", parent)
 {
 }
 
 // ---- HSV ----
 
-THsvComponentPicker::THsvComponentPicker(int valueIndex, int gradientSteps, const char* placeholder,
+HsvComponentPicker::HsvComponentPicker(int valueIndex, int gradientSteps, const char* placeholder,
                                          const char* hintFormat, QWidget* parent)
-    : TComponentPicker({{360, 255, 255}, {0, 255, 255}, valueIndex, gradientSteps, placeholder, hintFormat},
+    : ComponentPicker({{360, 255, 255}, {0, 255, 255}, valueIndex, gradientSteps, placeholder, hintFormat},
                        parent)
 {
 }
 
-TColor THsvComponentPicker::compose(const std::array<int, 3>& c) const
+TColor HsvComponentPicker::compose(const std::array<int, 3>& c) const
 {
     return PickerHsvToRgb(c[0], c[1], c[2]);
 }
 
-std::array<int, 3> THsvComponentPicker::decompose(TColor c) const
+std::array<int, 3> HsvComponentPicker::decompose(TColor c) const
 {
     std::array<int, 3> hsv{};
     PickerRgbToHsv(c, hsv[0], hsv[1], hsv[2]);
@@ -120,33 +128,33 @@ std::array<int, 3> THsvComponentPicker::decompose(TColor c) const
 }
 
 // Hue steps 0..359 at the held saturation and value.
-THColorPicker::THColorPicker(QWidget* parent)
-    : THsvComponentPicker(0, 360, "%h", "Hue: %h", parent)
+HColorPicker::HColorPicker(QWidget* parent)
+    : HsvComponentPicker(0, 360, "%h", "Hue: %h", parent)
 {
 }
 
 // Saturation steps 0..254 at the held hue and value.
-TSColorPicker::TSColorPicker(QWidget* parent)
-    : THsvComponentPicker(1, 255, "%s", "Saturation: %s", parent)
+SColorPicker::SColorPicker(QWidget* parent)
+    : HsvComponentPicker(1, 255, "%s", "Saturation: %s", parent)
 {
 }
 
 // ---- HSL ----
 
 // Luminance steps 0..239 at the held hue and saturation.
-TLColorPicker::TLColorPicker(QWidget* parent)
-    : TComponentPicker({{239, 240, 240}, {0, 240, 120}, 2, 240, "%l", "Luminance: %l"}, parent)
+LColorPicker::LColorPicker(QWidget* parent)
+    : ComponentPicker({{239, 240, 240}, {0, 240, 120}, 2, 240, "%l", "Luminance: %l"}, parent)
 {
     setOrientation(Orientation::Vertical);
     resize(sizeHint());
 }
 
-TColor TLColorPicker::compose(const std::array<int, 3>& c) const
+TColor LColorPicker::compose(const std::array<int, 3>& c) const
 {
     return PickerHslToRgb(c[0], c[1], c[2]);
 }
 
-std::array<int, 3> TLColorPicker::decompose(TColor c) const
+std::array<int, 3> LColorPicker::decompose(TColor c) const
 {
     std::array<int, 3> hsl{};
     PickerRgbToHsl(c, hsl[0], hsl[1], hsl[2]);

@@ -10,14 +10,14 @@
 namespace tessaro::controls {
 
 // A picker over three components, one of which is its value.
-class TComponentPicker : public TmbTrackBarPicker {
+class ComponentPicker : public TrackBarPicker {
     Q_OBJECT
 
 public:
-    int value() const override { return m_components[m_valueIndex]; }
-    void setValue(int v) override { setComponent(m_valueIndex, v); }
+    int value() const override { return components_[valueIndex_]; }
+    void setValue(int v) override { setComponent(valueIndex_, v); }
     int minimum() const override { return 0; }
-    int maximum() const override { return m_maxima[m_valueIndex]; }
+    int maximum() const override { return maxima_[valueIndex_]; }
     TColor selectedColor() const override;
     void setSelectedColor(TColor c) override;
 
@@ -30,9 +30,9 @@ protected:
         const char* placeholder;     // of the hint format
         const char* hintFormat;
     };
-    TComponentPicker(const Scale& scale, QWidget* parent);
+    ComponentPicker(const Scale& scale, QWidget* parent);
 
-    int component(int index) const { return m_components[index]; }
+    int component(int index) const { return components_[index]; }
     // Clamps; when the component changed: the arrow moves (the value) or the
     // gradient is rebuilt (a held component), then changed() is emitted.
     void setComponent(int index, int v);
@@ -41,20 +41,20 @@ protected:
     virtual std::array<int, 3> decompose(TColor c) const = 0;
 
     bool storeValue(int v) override;
-    int gradientSteps() const override { return m_steps; }
+    int gradientSteps() const override { return steps_; }
     TColor gradientStepColor(int step) const override;
-    QString hintPlaceholder() const override { return m_placeholder; }
+    QString hintPlaceholder() const override { return placeholder_; }
 
 private:
-    std::array<int, 3> m_components;
-    std::array<int, 3> m_maxima;
-    int m_valueIndex;
-    int m_steps;
-    QString m_placeholder;
+    std::array<int, 3> components_;
+    std::array<int, 3> maxima_;
+    int valueIndex_;
+    int steps_;
+    QString placeholder_;
 };
 
 // Red, green and blue 0..255; the colour is RGB(red, green, blue).
-class TRgbComponentPicker : public TComponentPicker {
+class RgbComponentPicker : public ComponentPicker {
     Q_OBJECT
 
 public:
@@ -66,14 +66,14 @@ public:
     void setBlue(int v) { setComponent(2, v); }
 
 protected:
-    TRgbComponentPicker(int valueIndex, const char* placeholder, const char* hintFormat, QWidget* parent);
+    RgbComponentPicker(int valueIndex, const char* placeholder, const char* hintFormat, QWidget* parent);
     TColor compose(const std::array<int, 3>& components) const override;
     std::array<int, 3> decompose(TColor c) const override;
 };
 
 // HSV: hue 0..360, saturation and value 0..255, in the pickers' own
 // integer arithmetic.
-class THsvComponentPicker : public TComponentPicker {
+class HsvComponentPicker : public ComponentPicker {
     Q_OBJECT
 
 public:
@@ -85,58 +85,58 @@ public:
     void setHsvValue(int v) { setComponent(2, v); }
 
 protected:
-    THsvComponentPicker(int valueIndex, int gradientSteps, const char* placeholder,
+    HsvComponentPicker(int valueIndex, int gradientSteps, const char* placeholder,
                         const char* hintFormat, QWidget* parent);
     TColor compose(const std::array<int, 3>& components) const override;
     std::array<int, 3> decompose(TColor c) const override;
 };
 
 // Value: red. Vertical when created.
-class TRColorPicker : public TRgbComponentPicker {
+class RColorPicker : public RgbComponentPicker {
     Q_OBJECT
 public:
-    explicit TRColorPicker(QWidget* parent = nullptr);
+    explicit RColorPicker(QWidget* parent = nullptr);
 };
 
 // Value: green. Vertical when created.
-class TGColorPicker : public TRgbComponentPicker {
+class GColorPicker : public RgbComponentPicker {
     Q_OBJECT
 public:
-    explicit TGColorPicker(QWidget* parent = nullptr);
+    explicit GColorPicker(QWidget* parent = nullptr);
 };
 
 // Value: blue. Vertical when created.
-class TBColorPicker : public TRgbComponentPicker {
+class BColorPicker : public RgbComponentPicker {
     Q_OBJECT
 public:
-    explicit TBColorPicker(QWidget* parent = nullptr);
+    explicit BColorPicker(QWidget* parent = nullptr);
 };
 
 // Value: hue 0..360; saturation and value start at 255. In the vertical
 // layout the hue grows downward.
-class THColorPicker : public THsvComponentPicker {
+class HColorPicker : public HsvComponentPicker {
     Q_OBJECT
 public:
-    explicit THColorPicker(QWidget* parent = nullptr);
+    explicit HColorPicker(QWidget* parent = nullptr);
 
 protected:
     bool growsDownward() const override { return true; }
 };
 
 // Value: HSV saturation 0..255.
-class TSColorPicker : public THsvComponentPicker {
+class SColorPicker : public HsvComponentPicker {
     Q_OBJECT
 public:
-    explicit TSColorPicker(QWidget* parent = nullptr);
+    explicit SColorPicker(QWidget* parent = nullptr);
 };
 
 // HSL on hue 0..239, saturation and luminance 0..240; value: luminance.
 // Vertical when created.
-class TLColorPicker : public TComponentPicker {
+class LColorPicker : public ComponentPicker {
     Q_OBJECT
 
 public:
-    explicit TLColorPicker(QWidget* parent = nullptr);
+    explicit LColorPicker(QWidget* parent = nullptr);
 
     int hue() const { return component(0); }
     void setHue(int v) { setComponent(0, v); }

@@ -1,6 +1,7 @@
 #include "controls/trackbar_picker.h"
 
 #include "controls/picker_math.h"
+#include "controls/qt_color.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -17,11 +18,6 @@ namespace tessaro::controls {
 
 namespace {
 
-QRgb ToQRgb(TColor c)
-{
-    return qRgb(RedOf(c), GreenOf(c), BlueOf(c));
-}
-
 // The gradient strip is this many pixels thick before stretching.
 constexpr int kStripThickness = 12;
 // The hint starts this far before the mouse and this far beside the control.
@@ -30,7 +26,7 @@ constexpr int kHintGap = 2;
 
 } // namespace
 
-TmbTrackBarPicker::TmbTrackBarPicker(QWidget* parent)
+TrackBarPicker::TrackBarPicker(QWidget* parent)
     : QWidget(parent)
 {
     // Clicks focus the control only with the left button (mousePressEvent).
@@ -38,114 +34,114 @@ TmbTrackBarPicker::TmbTrackBarPicker(QWidget* parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(135, 16);
-    m_hintTimer.setSingleShot(true);
-    m_hintTimer.setInterval(kHintHideMs);
-    connect(&m_hintTimer, &QTimer::timeout, this, [this] {
-        if (m_hint)
-            m_hint->hide();
+    hintTimer_.setSingleShot(true);
+    hintTimer_.setInterval(kHintHideMs);
+    connect(&hintTimer_, &QTimer::timeout, this, [this] {
+        if (hint_)
+            hint_->hide();
     });
 }
 
-TmbTrackBarPicker::~TmbTrackBarPicker() = default;
+TrackBarPicker::~TrackBarPicker() = default;
 
-void TmbTrackBarPicker::setOrientation(Orientation orientation)
+void TrackBarPicker::setOrientation(Orientation orientation)
 {
-    if (m_orientation == orientation)
+    if (orientation_ == orientation)
         return;
-    m_orientation = orientation;
+    orientation_ = orientation;
     refreshGradient();
 }
 
-void TmbTrackBarPicker::setArrowPlacement(ArrowPlacement placement)
+void TrackBarPicker::setArrowPlacement(ArrowPlacement placement)
 {
-    m_arrowPlacement = placement;
+    arrowPlacement_ = placement;
     update();
 }
 
-void TmbTrackBarPicker::setNewArrowStyle(bool newStyle)
+void TrackBarPicker::setNewArrowStyle(bool newStyle)
 {
-    m_newArrowStyle = newStyle;
+    newArrowStyle_ = newStyle;
     update();
 }
 
-void TmbTrackBarPicker::setSelectionIndicator(SelectionIndicator indicator)
+void TrackBarPicker::setSelectionIndicator(SelectionIndicator indicator)
 {
-    m_indicator = indicator;
+    indicator_ = indicator;
     update();
 }
 
-void TmbTrackBarPicker::setWebSafe(bool webSafe)
+void TrackBarPicker::setWebSafe(bool webSafe)
 {
-    if (m_webSafe == webSafe)
+    if (webSafe_ == webSafe)
         return;
-    m_webSafe = webSafe;
+    webSafe_ = webSafe;
     refreshGradient();
 }
 
-void TmbTrackBarPicker::setBevelInner(Bevel bevel)
+void TrackBarPicker::setBevelInner(Bevel bevel)
 {
-    m_bevelInner = bevel;
+    bevelInner_ = bevel;
     update();
 }
 
-void TmbTrackBarPicker::setBevelOuter(Bevel bevel)
+void TrackBarPicker::setBevelOuter(Bevel bevel)
 {
-    m_bevelOuter = bevel;
+    bevelOuter_ = bevel;
     update();
 }
 
-void TmbTrackBarPicker::setBevelWidth(int width)
+void TrackBarPicker::setBevelWidth(int width)
 {
-    m_bevelWidth = std::max(0, width);
+    bevelWidth_ = std::max(0, width);
     update();
 }
 
-void TmbTrackBarPicker::setBorderStyle(BorderStyle style)
+void TrackBarPicker::setBorderStyle(BorderStyle style)
 {
-    m_borderStyle = style;
+    borderStyle_ = style;
     update();
 }
 
-void TmbTrackBarPicker::setHintFormat(const QString& format)
+void TrackBarPicker::setHintFormat(const QString& format)
 {
-    m_hintFormat = format;
+    hintFormat_ = format;
     updateHintText();
 }
 
-QString TmbTrackBarPicker::hintText() const
+QString TrackBarPicker::hintText() const
 {
-    QString text = m_hintFormat;
+    QString text = hintFormat_;
     return text.replace(hintPlaceholder(), QString::number(value()));
 }
 
-void TmbTrackBarPicker::setShowHint(bool show)
+void TrackBarPicker::setShowHint(bool show)
 {
-    m_showHint = show;
-    if (!show && m_hint)
-        m_hint->hide();
+    showHint_ = show;
+    if (!show && hint_)
+        hint_->hide();
 }
 
-QWidget* TmbTrackBarPicker::hintWindow() const
+QWidget* TrackBarPicker::hintWindow() const
 {
-    return m_hint;
+    return hint_;
 }
 
-int TmbTrackBarPicker::extent() const
+int TrackBarPicker::extent() const
 {
     return horizontal() ? width() : height();
 }
 
-int TmbTrackBarPicker::arrowHalfWidth() const
+int TrackBarPicker::arrowHalfWidth() const
 {
-    return PickerArrowHalfWidth(m_newArrowStyle);
+    return PickerArrowHalfWidth(newArrowStyle_);
 }
 
-QRect TmbTrackBarPicker::gradientRect() const
+QRect TrackBarPicker::gradientRect() const
 {
     const int along = arrowHalfWidth();
-    const int space = PickerArrowSpace(m_newArrowStyle);
-    const bool before = m_arrowPlacement != ArrowPlacement::After;
-    const bool after = m_arrowPlacement != ArrowPlacement::Before;
+    const int space = PickerArrowSpace(newArrowStyle_);
+    const bool before = arrowPlacement_ != ArrowPlacement::After;
+    const bool after = arrowPlacement_ != ArrowPlacement::Before;
     const int across = horizontal() ? height() : width();
     // Edges along the slider and across it, as [start, end).
     const int start = along;
@@ -159,7 +155,7 @@ QRect TmbTrackBarPicker::gradientRect() const
     return QRect(crossStart, start, thickness, length);
 }
 
-int TmbTrackBarPicker::arrowPosition() const
+int TrackBarPicker::arrowPosition() const
 {
     const int range = maximum() - minimum();
     int v = value() - minimum();
@@ -168,97 +164,94 @@ int TmbTrackBarPicker::arrowPosition() const
     return PositionOfValue(v, extent(), range);
 }
 
-int TmbTrackBarPicker::arrowTip() const
+int TrackBarPicker::arrowTip() const
 {
     const int a = arrowHalfWidth();
     return std::max(a, std::min(arrowPosition() + a, extent() - a));
 }
 
-TColor TmbTrackBarPicker::shownColor(TColor c) const
+TColor TrackBarPicker::shownColor(TColor c) const
 {
-    return m_webSafe ? PickerWebSafe(c) : (c & 0xFFFFFF);
+    return webSafe_ ? MakeColor(SnapToWebsafe(ToRgb(c))) : (c & 0xFFFFFF);
 }
 
-void TmbTrackBarPicker::ensureStrip() const
+QImage TrackBarPicker::renderGradient(QSize size) const
 {
-    if (!m_stripDirty)
-        return;
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
     const int steps = std::max(1, gradientSteps());
+    const int length = horizontal() ? size.width() : size.height();
+    const int thickness = horizontal() ? size.height() : size.width();
+    // The colour of each pixel along the gradient: the step that pixel
+    // shows, so that both ends show the first and the last step.
+    auto colorAt = [&](int pixel) {
+        int step = StripStepOfPixel(pixel, length, steps);
+        if (mirrored())
+            step = steps - 1 - step;
+        return ToQRgb(shownColor(gradientStepColor(step)));
+    };
     if (horizontal()) {
-        m_strip = QImage(steps, kStripThickness, QImage::Format_RGB32);
-        for (int step = 0; step < steps; ++step) {
-            const QRgb rgb = ToQRgb(shownColor(gradientStepColor(step)));
-            for (int y = 0; y < kStripThickness; ++y)
-                m_strip.setPixel(step, y, rgb);
-        }
+        // One scan line computed, the others copied from it.
+        auto* first = reinterpret_cast<QRgb*>(image.scanLine(0));
+        for (int x = 0; x < length; ++x)
+            first[x] = colorAt(x);
+        for (int y = 1; y < thickness; ++y)
+            std::copy(first, first + length, reinterpret_cast<QRgb*>(image.scanLine(y)));
     } else {
-        m_strip = QImage(kStripThickness, steps, QImage::Format_RGB32);
-        for (int row = 0; row < steps; ++row) {
-            const int step = growsDownward() ? row : steps - 1 - row;
-            const QRgb rgb = ToQRgb(shownColor(gradientStepColor(step)));
-            auto* line = reinterpret_cast<QRgb*>(m_strip.scanLine(row));
-            std::fill(line, line + kStripThickness, rgb);
+        for (int y = 0; y < length; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            std::fill(line, line + thickness, colorAt(y));
         }
     }
-    m_stripDirty = false;
+    return image;
 }
 
-QImage TmbTrackBarPicker::gradientStrip() const
+QImage TrackBarPicker::gradientStrip() const
 {
-    ensureStrip();
-    return m_strip;
+    const int steps = std::max(1, gradientSteps());
+    return renderGradient(horizontal() ? QSize(steps, kStripThickness) : QSize(kStripThickness, steps));
 }
 
-QSize TmbTrackBarPicker::sizeHint() const
+QSize TrackBarPicker::sizeHint() const
 {
     return horizontal() ? QSize(135, 16) : QSize(16, 135);
 }
 
-void TmbTrackBarPicker::refreshGradient()
+void TrackBarPicker::refreshGradient()
 {
-    m_stripDirty = true;
+    gradientDirty_ = true;
     update();
 }
 
-void TmbTrackBarPicker::refreshValue()
+void TrackBarPicker::refreshValue()
 {
     updateHintText();
     update();
 }
 
-void TmbTrackBarPicker::paintEvent(QPaintEvent*)
+void TrackBarPicker::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
 
     const QRect g = gradientRect();
     if (!g.isEmpty()) {
-        ensureStrip();
-        // Stretch the strip into the gradient rectangle, pixel by pixel, so
-        // that both ends show the first and the last step.
-        QImage stretched(g.size(), QImage::Format_RGB32);
-        const int steps = horizontal() ? m_strip.width() : m_strip.height();
-        if (horizontal()) {
-            for (int x = 0; x < g.width(); ++x) {
-                const QRgb rgb = m_strip.pixel(StripStepOfPixel(x, g.width(), steps), 0);
-                for (int y = 0; y < g.height(); ++y)
-                    stretched.setPixel(x, y, rgb);
-            }
-        } else {
-            for (int y = 0; y < g.height(); ++y) {
-                const QRgb rgb = m_strip.pixel(0, StripStepOfPixel(y, g.height(), steps));
-                auto* line = reinterpret_cast<QRgb*>(stretched.scanLine(y));
-                std::fill(line, line + g.width(), rgb);
-            }
+        // The stretched gradient is kept until a held component, the
+        // websafe setting, the orientation or the gradient's size changes;
+        // moving the arrow repaints without rebuilding it.
+        if (gradientDirty_ || gradient_.size() != g.size()) {
+            gradient_ = renderGradient(g.size());
+            gradientDirty_ = false;
         }
-        painter.drawImage(g.topLeft(), stretched);
+        painter.drawImage(g.topLeft(), gradient_);
     }
 
-    if (m_borderStyle != BorderStyle::None)
+    if (borderStyle_ != BorderStyle::None)
         drawFrame(painter);
 
     const int tip = arrowTip();
-    if (m_indicator == SelectionIndicator::Rect) {
+    if (indicator_ == SelectionIndicator::Rect) {
         // A black frame with a white lining around the position, across the
         // whole gradient.
         QRect marker = horizontal() ? QRect(tip - 3, g.top(), 7, g.height())
@@ -270,16 +263,16 @@ void TmbTrackBarPicker::paintEvent(QPaintEvent*)
         painter.drawRect(marker.adjusted(1, 1, -2, -2));
         return;
     }
-    if (m_arrowPlacement != ArrowPlacement::After)
+    if (arrowPlacement_ != ArrowPlacement::After)
         drawArrow(painter, tip, true);
-    if (m_arrowPlacement != ArrowPlacement::Before)
+    if (arrowPlacement_ != ArrowPlacement::Before)
         drawArrow(painter, tip, false);
 }
 
-void TmbTrackBarPicker::drawArrow(QPainter& painter, int tip, bool before) const
+void TrackBarPicker::drawArrow(QPainter& painter, int tip, bool before) const
 {
     const int a = arrowHalfWidth();
-    const int depth = PickerArrowDepth(m_newArrowStyle);
+    const int depth = PickerArrowDepth(newArrowStyle_);
     const int across = horizontal() ? height() : width();
     // Tip and base across the slider: the tip points at the gradient.
     const int tipAt = before ? depth - 1 : across - depth;
@@ -290,7 +283,7 @@ void TmbTrackBarPicker::drawArrow(QPainter& painter, int tip, bool before) const
     else
         arrow << QPoint(tipAt, tip) << QPoint(baseAt, tip - a) << QPoint(baseAt, tip + a);
 
-    if (m_newArrowStyle) {
+    if (newArrowStyle_) {
         painter.setBrush(palette().color(QPalette::Window));
         painter.setPen(palette().color(QPalette::Dark));
     } else {
@@ -301,13 +294,13 @@ void TmbTrackBarPicker::drawArrow(QPainter& painter, int tip, bool before) const
     painter.drawPolygon(arrow);
 }
 
-void TmbTrackBarPicker::drawFrame(QPainter& painter) const
+void TrackBarPicker::drawFrame(QPainter& painter) const
 {
     const QColor light = palette().color(QPalette::Light);
     const QColor dark = palette().color(QPalette::Dark);
-    const int w = m_bevelWidth;
-    const int outer = m_bevelOuter != Bevel::None ? w : 0;
-    const int inner = m_bevelInner != Bevel::None ? w : 0;
+    const int w = bevelWidth_;
+    const int outer = bevelOuter_ != Bevel::None ? w : 0;
+    const int inner = bevelInner_ != Bevel::None ? w : 0;
     QRect r = gradientRect();
     if (outer + inner == 0) {
         painter.setBrush(Qt::NoBrush);
@@ -329,11 +322,11 @@ void TmbTrackBarPicker::drawFrame(QPainter& painter) const
             r.adjust(1, 1, -1, -1);
         }
     };
-    bevel(m_bevelOuter, outer);
-    bevel(m_bevelInner, inner);
+    bevel(bevelOuter_, outer);
+    bevel(bevelInner_, inner);
 }
 
-int TmbTrackBarPicker::valueAtMouse(const QPoint& local) const
+int TrackBarPicker::valueAtMouse(const QPoint& local) const
 {
     const int range = maximum() - minimum();
     const int coordinate = horizontal() ? local.x() : local.y();
@@ -344,7 +337,7 @@ int TmbTrackBarPicker::valueAtMouse(const QPoint& local) const
     return minimum() + v;
 }
 
-void TmbTrackBarPicker::setFromMouse(const QPoint& local)
+void TrackBarPicker::setFromMouse(const QPoint& local)
 {
     storeValue(valueAtMouse(local));
     updateHintText();
@@ -352,50 +345,50 @@ void TmbTrackBarPicker::setFromMouse(const QPoint& local)
     emit changed();
 }
 
-void TmbTrackBarPicker::mousePressEvent(QMouseEvent* event)
+void TrackBarPicker::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(event);
         return;
     }
     setFocus(Qt::MouseFocusReason);
-    m_tracking = true;
+    tracking_ = true;
     setFromMouse(event->position().toPoint());
     showHintAt(event->globalPosition().toPoint());
 }
 
-void TmbTrackBarPicker::mouseMoveEvent(QMouseEvent* event)
+void TrackBarPicker::mouseMoveEvent(QMouseEvent* event)
 {
     // The pointer stays on the control while dragging: a position beyond
     // either end counts as that end.
-    if (m_tracking && (event->buttons() & Qt::LeftButton))
+    if (tracking_ && (event->buttons() & Qt::LeftButton))
         setFromMouse(event->position().toPoint());
     showHintAt(event->globalPosition().toPoint());
 }
 
-void TmbTrackBarPicker::mouseReleaseEvent(QMouseEvent* event)
+void TrackBarPicker::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || !m_tracking) {
+    if (event->button() != Qt::LeftButton || !tracking_) {
         QWidget::mouseReleaseEvent(event);
         return;
     }
-    m_tracking = false;
+    tracking_ = false;
     setFromMouse(event->position().toPoint());
 }
 
-void TmbTrackBarPicker::stepValue(int delta, bool toEnd)
+void TrackBarPicker::stepValue(int delta, bool toEnd)
 {
     long long target;
     if (toEnd)
         target = delta > 0 ? maximum() : minimum();
     else
-        target = static_cast<long long>(value()) + static_cast<long long>(delta) * m_increment;
+        target = static_cast<long long>(value()) + static_cast<long long>(delta) * increment_;
     storeValue(static_cast<int>(std::clamp<long long>(target, INT_MIN, INT_MAX)));
     refreshValue();
     emit changed();
 }
 
-void TmbTrackBarPicker::keyPressEvent(QKeyEvent* event)
+void TrackBarPicker::keyPressEvent(QKeyEvent* event)
 {
     const bool toEnd = event->modifiers() & Qt::ControlModifier;
     const int key = event->key();
@@ -420,65 +413,65 @@ void TmbTrackBarPicker::keyPressEvent(QKeyEvent* event)
     emit keyDown(key, event->modifiers());
 }
 
-void TmbTrackBarPicker::focusInEvent(QFocusEvent* event)
+void TrackBarPicker::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
     update();
     emit focusEntered();
 }
 
-void TmbTrackBarPicker::focusOutEvent(QFocusEvent* event)
+void TrackBarPicker::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
     update();
     emit focusLeft();
 }
 
-void TmbTrackBarPicker::leaveEvent(QEvent* event)
+void TrackBarPicker::leaveEvent(QEvent* event)
 {
-    if (m_hint)
-        m_hint->hide();
+    if (hint_)
+        hint_->hide();
     QWidget::leaveEvent(event);
 }
 
-void TmbTrackBarPicker::hideEvent(QHideEvent* event)
+void TrackBarPicker::hideEvent(QHideEvent* event)
 {
-    if (m_hint)
-        m_hint->hide();
-    m_tracking = false;
+    if (hint_)
+        hint_->hide();
+    tracking_ = false;
     QWidget::hideEvent(event);
 }
 
-void TmbTrackBarPicker::showHintAt(const QPoint& global)
+void TrackBarPicker::showHintAt(const QPoint& global)
 {
-    if (!m_showHint || !isVisible())
+    if (!showHint_ || !isVisible())
         return;
-    if (!m_hint) {
+    if (!hint_) {
         // A tool tip window: it never takes the focus away from the slider.
-        m_hint = new QLabel(this, Qt::ToolTip | Qt::FramelessWindowHint);
-        m_hint->setObjectName(QStringLiteral("pickerHint"));
-        m_hint->setAttribute(Qt::WA_ShowWithoutActivating);
-        m_hint->setAttribute(Qt::WA_TransparentForMouseEvents);
-        m_hint->setPalette(QToolTip::palette());
-        m_hint->setAutoFillBackground(true);
-        m_hint->setFrameShape(QFrame::Box);
-        m_hint->setMargin(1);
+        hint_ = new QLabel(this, Qt::ToolTip | Qt::FramelessWindowHint);
+        hint_->setObjectName(QStringLiteral("pickerHint"));
+        hint_->setAttribute(Qt::WA_ShowWithoutActivating);
+        hint_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        hint_->setPalette(QToolTip::palette());
+        hint_->setAutoFillBackground(true);
+        hint_->setFrameShape(QFrame::Box);
+        hint_->setMargin(1);
     }
-    m_hint->setText(hintText());
-    m_hint->adjustSize();
+    hint_->setText(hintText());
+    hint_->adjustSize();
     const QPoint at = horizontal()
         ? QPoint(global.x() - kHintMouseOffset, mapToGlobal(QPoint(0, height())).y() + kHintGap)
         : QPoint(mapToGlobal(QPoint(width(), 0)).x() + kHintGap, global.y() - kHintMouseOffset);
-    m_hint->move(at);
-    m_hint->show();
-    m_hintTimer.start();
+    hint_->move(at);
+    hint_->show();
+    hintTimer_.start();
 }
 
-void TmbTrackBarPicker::updateHintText()
+void TrackBarPicker::updateHintText()
 {
-    if (m_hint && m_hint->isVisible()) {
-        m_hint->setText(hintText());
-        m_hint->adjustSize();
+    if (hint_ && hint_->isVisible()) {
+        hint_->setText(hintText());
+        hint_->adjustSize();
     }
 }
 

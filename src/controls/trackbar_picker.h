@@ -1,4 +1,4 @@
-// TmbTrackBarPicker: the base of the gradient slider pickers. It owns the
+// TrackBarPicker: the base of the gradient slider pickers. It owns the
 // geometry, the gradient strip, the position arrow, mouse and keys, and the
 // hint; the pickers supply the value, its range and the colour of each step.
 #pragma once
@@ -14,7 +14,7 @@ class QLabel;
 
 namespace tessaro::controls {
 
-class TmbTrackBarPicker : public QWidget {
+class TrackBarPicker : public QWidget {
     Q_OBJECT
 
 public:
@@ -30,42 +30,42 @@ public:
     // How long the hint stays up after the mouse last moved.
     static constexpr int kHintHideMs = 5000;
 
-    explicit TmbTrackBarPicker(QWidget* parent = nullptr);
-    ~TmbTrackBarPicker() override;
+    explicit TrackBarPicker(QWidget* parent = nullptr);
+    ~TrackBarPicker() override;
 
     void setOrientation(Orientation orientation);
-    Orientation orientation() const { return m_orientation; }
+    Orientation orientation() const { return orientation_; }
     void setArrowPlacement(ArrowPlacement placement);
-    ArrowPlacement arrowPlacement() const { return m_arrowPlacement; }
+    ArrowPlacement arrowPlacement() const { return arrowPlacement_; }
     void setNewArrowStyle(bool newStyle);
-    bool newArrowStyle() const { return m_newArrowStyle; }
+    bool newArrowStyle() const { return newArrowStyle_; }
     void setSelectionIndicator(SelectionIndicator indicator);
-    SelectionIndicator selectionIndicator() const { return m_indicator; }
-    void setIncrement(int increment) { m_increment = increment; }
-    int increment() const { return m_increment; }
+    SelectionIndicator selectionIndicator() const { return indicator_; }
+    void setIncrement(int increment) { increment_ = increment; }
+    int increment() const { return increment_; }
     // Every colour shown (the gradient) or reported (selectedColor) is
     // snapped to websafe.
     void setWebSafe(bool webSafe);
-    bool webSafe() const { return m_webSafe; }
+    bool webSafe() const { return webSafe_; }
 
     // The frame around the gradient; drawn only when the border style is not
     // None.
     void setBevelInner(Bevel bevel);
-    Bevel bevelInner() const { return m_bevelInner; }
+    Bevel bevelInner() const { return bevelInner_; }
     void setBevelOuter(Bevel bevel);
-    Bevel bevelOuter() const { return m_bevelOuter; }
+    Bevel bevelOuter() const { return bevelOuter_; }
     void setBevelWidth(int width);
-    int bevelWidth() const { return m_bevelWidth; }
+    int bevelWidth() const { return bevelWidth_; }
     void setBorderStyle(BorderStyle style);
-    BorderStyle borderStyle() const { return m_borderStyle; }
+    BorderStyle borderStyle() const { return borderStyle_; }
 
     // The hint format holds a placeholder ("%r", "%g", ...) for the value.
     void setHintFormat(const QString& format);
-    QString hintFormat() const { return m_hintFormat; }
+    QString hintFormat() const { return hintFormat_; }
     QString hintText() const;
     // Whether the hint pops up while the mouse is over the control.
     void setShowHint(bool show);
-    bool showHint() const { return m_showHint; }
+    bool showHint() const { return showHint_; }
     // The hint popup, once it has been shown; nullptr before.
     QWidget* hintWindow() const;
 
@@ -135,7 +135,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    bool horizontal() const { return m_orientation == Orientation::Horizontal; }
+    bool horizontal() const { return orientation_ == Orientation::Horizontal; }
     bool mirrored() const { return !horizontal() && !growsDownward(); }
     int extent() const;
     int arrowHalfWidth() const;
@@ -144,29 +144,32 @@ private:
     void stepValue(int delta, bool toEnd);
     void showHintAt(const QPoint& global);
     void updateHintText();
-    void ensureStrip() const;
+    // The gradient stretched to `size`: each pixel along it shows the step
+    // StripStepOfPixel picks, after the websafe snap.
+    QImage renderGradient(QSize size) const;
     void drawArrow(QPainter& painter, int tip, bool before) const;
     void drawFrame(QPainter& painter) const;
 
-    Orientation m_orientation = Orientation::Horizontal;
-    ArrowPlacement m_arrowPlacement = ArrowPlacement::After;
-    SelectionIndicator m_indicator = SelectionIndicator::Arrows;
-    bool m_newArrowStyle = false;
-    int m_increment = 1;
-    bool m_webSafe = false;
-    Bevel m_bevelInner = Bevel::None;
-    Bevel m_bevelOuter = Bevel::None;
-    int m_bevelWidth = 1;
-    BorderStyle m_borderStyle = BorderStyle::None;
-    QString m_hintFormat;
-    bool m_showHint = true;
-    bool m_tracking = false;
+    Orientation orientation_ = Orientation::Horizontal;
+    ArrowPlacement arrowPlacement_ = ArrowPlacement::After;
+    SelectionIndicator indicator_ = SelectionIndicator::Arrows;
+    bool newArrowStyle_ = false;
+    int increment_ = 1;
+    bool webSafe_ = false;
+    Bevel bevelInner_ = Bevel::None;
+    Bevel bevelOuter_ = Bevel::None;
+    int bevelWidth_ = 1;
+    BorderStyle borderStyle_ = BorderStyle::None;
+    QString hintFormat_;
+    bool showHint_ = true;
+    bool tracking_ = false;
 
-    QLabel* m_hint = nullptr;
-    QTimer m_hintTimer;
+    QLabel* hint_ = nullptr;
+    QTimer hintTimer_;
 
-    mutable QImage m_strip;
-    mutable bool m_stripDirty = true;
+    // The gradient as last painted, at the gradient rectangle's size.
+    QImage gradient_;
+    bool gradientDirty_ = true;
 };
 
 } // namespace tessaro::controls

@@ -47,20 +47,20 @@ QLabel* MakeLabel(const QString& text, QWidget* parent, const QRect& geometry)
     return label;
 }
 
-controls::TmbTrackBarPicker* MakeSlider(int channel, QWidget* parent)
+controls::TrackBarPicker* MakeSlider(int channel, QWidget* parent)
 {
-    controls::TmbTrackBarPicker* slider = nullptr;
+    controls::TrackBarPicker* slider = nullptr;
     switch (channel) {
-    case 0: slider = new controls::TRColorPicker(parent); break;
-    case 1: slider = new controls::TGColorPicker(parent); break;
-    case 2: slider = new controls::TBColorPicker(parent); break;
-    case 3: slider = new controls::THColorPicker(parent); break;
-    case 4: slider = new controls::TSColorPicker(parent); break;
-    default: slider = new controls::TLColorPicker(parent); break;
+    case 0: slider = new controls::RColorPicker(parent); break;
+    case 1: slider = new controls::GColorPicker(parent); break;
+    case 2: slider = new controls::BColorPicker(parent); break;
+    case 3: slider = new controls::HColorPicker(parent); break;
+    case 4: slider = new controls::SColorPicker(parent); break;
+    default: slider = new controls::LColorPicker(parent); break;
     }
-    slider->setOrientation(controls::TmbTrackBarPicker::Orientation::Horizontal);
+    slider->setOrientation(controls::TrackBarPicker::Orientation::Horizontal);
     slider->setNewArrowStyle(true);
-    slider->setBevelOuter(controls::TmbTrackBarPicker::Bevel::Lowered);
+    slider->setBevelOuter(controls::TrackBarPicker::Bevel::Lowered);
     return slider;
 }
 
@@ -90,18 +90,18 @@ void ColorValuesPanel::buildPage1()
         connect(edit, &ValueEdit::stepRequested, this, [this, ch](int delta) { stepEdit(Channel(ch), delta); });
         connect(edit, &ValueEdit::left, this, [this, ch] { clampGroup(Channel(ch)); });
 
-        controls::TmbTrackBarPicker* slider = MakeSlider(ch, page1_);
+        controls::TrackBarPicker* slider = MakeSlider(ch, page1_);
         slider->setObjectName(QString::fromLatin1(kSliderNames[ch]));
         slider->setGeometry(54, y, 135, 16);
         sliders_[ch] = slider;
-        connect(slider, &controls::TmbTrackBarPicker::focusEntered, this, [this, slider] { dragged_ = slider; });
-        connect(slider, &controls::TmbTrackBarPicker::focusLeft, this, [this, slider] {
+        connect(slider, &controls::TrackBarPicker::focusEntered, this, [this, slider] { dragged_ = slider; });
+        connect(slider, &controls::TrackBarPicker::focusLeft, this, [this, slider] {
             if (dragged_ != slider)
                 return;
             dragged_ = nullptr;
             emit sliderLeft();
         });
-        connect(slider, &controls::TmbTrackBarPicker::changed, this, [this, ch] { onSliderChanged(Channel(ch)); });
+        connect(slider, &controls::TrackBarPicker::changed, this, [this, ch] { onSliderChanged(Channel(ch)); });
     }
 
     const int hexY = 2 + kRowHeight * ChannelCount + 2;
@@ -161,7 +161,7 @@ void ColorValuesPanel::showState(const MainColorState& s)
     for (int i = 0; i < 5; ++i)
         extendedLabels_[i]->setText(QString::fromStdString(s.extendedLines[i]));
     hexEdit_->setText(QString::fromStdString(s.hexText));
-    for (controls::TmbTrackBarPicker* slider : sliders_)
+    for (controls::TrackBarPicker* slider : sliders_)
         if (slider != dragged_)
             slider->setSelectedColor(s.mainColor);
     colorName_->setText(QString::fromStdString(s.palette.colorName));
@@ -229,7 +229,7 @@ void ColorValuesPanel::clampGroup(Channel channel)
 
 void ColorValuesPanel::onSliderChanged(Channel channel)
 {
-    controls::TmbTrackBarPicker* slider = sliders_[channel];
+    controls::TrackBarPicker* slider = sliders_[channel];
     if (slider != dragged_)
         return;
     const int value = slider->value();

@@ -13,7 +13,7 @@
 class QLabel;
 
 namespace tessaro::controls {
-class TmbTrackBarPicker;
+class TrackBarPicker;
 }
 
 namespace tessaro::workspace {
@@ -33,7 +33,7 @@ public:
     void showPage(int page);
     int page() const;
 
-    controls::TmbTrackBarPicker* draggedSlider() const { return dragged_; }
+    controls::TrackBarPicker* draggedSlider() const { return dragged_; }
     QLabel* websafeLabel() const { return websafe_; }
 
 signals:
@@ -66,8 +66,8 @@ private:
     void onSliderChanged(Channel channel);
 
     std::array<ValueEdit*, ChannelCount> edits_{};
-    std::array<controls::TmbTrackBarPicker*, ChannelCount> sliders_{};
-    controls::TmbTrackBarPicker* dragged_ = nullptr;
+    std::array<controls::TrackBarPicker*, ChannelCount> sliders_{};
+    controls::TrackBarPicker* dragged_ = nullptr;
     HexEdit* hexEdit_ = nullptr;
     QLabel* websafe_ = nullptr;
     QLabel* colorName_ = nullptr;

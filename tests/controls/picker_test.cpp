@@ -1,5 +1,5 @@
-// The gradient slider pickers: their colour arithmetic, the value/position
-// mapping, mouse, keys, change notifications, hint and painting.
+// The gradient slider pickers: geometry, mouse, keys, change notifications,
+// hint and painting.
 #include "controls/color_pickers.h"
 #include "controls/picker_math.h"
 
@@ -16,7 +16,7 @@
 
 using namespace tessaro;
 using namespace tessaro::controls;
-using Picker = TmbTrackBarPicker;
+using Picker = TrackBarPicker;
 using Components = std::array<int, 3>;
 
 Q_DECLARE_METATYPE(Components)
@@ -37,12 +37,12 @@ QString Rgb(QColor c)
 // Pickers by the letter the main window's slider names use (RBar1 .. LBar1).
 std::unique_ptr<Picker> MakePicker(const QString& kind)
 {
-    if (kind == "R") return std::make_unique<TRColorPicker>();
-    if (kind == "G") return std::make_unique<TGColorPicker>();
-    if (kind == "B") return std::make_unique<TBColorPicker>();
-    if (kind == "H") return std::make_unique<THColorPicker>();
-    if (kind == "S") return std::make_unique<TSColorPicker>();
-    if (kind == "L") return std::make_unique<TLColorPicker>();
+    if (kind == "R") return std::make_unique<RColorPicker>();
+    if (kind == "G") return std::make_unique<GColorPicker>();
+    if (kind == "B") return std::make_unique<BColorPicker>();
+    if (kind == "H") return std::make_unique<HColorPicker>();
+    if (kind == "S") return std::make_unique<SColorPicker>();
+    if (kind == "L") return std::make_unique<LColorPicker>();
     qFatal("unknown picker kind");
 }
 
@@ -60,11 +60,11 @@ std::unique_ptr<Picker> MakeSlider(const QString& kind, bool vertical = false)
 // or H, S, L.
 Components ComponentsOf(const Picker& picker)
 {
-    if (auto* rgb = dynamic_cast<const TRgbComponentPicker*>(&picker))
+    if (auto* rgb = dynamic_cast<const RgbComponentPicker*>(&picker))
         return {rgb->red(), rgb->green(), rgb->blue()};
-    if (auto* hsv = dynamic_cast<const THsvComponentPicker*>(&picker))
+    if (auto* hsv = dynamic_cast<const HsvComponentPicker*>(&picker))
         return {hsv->hue(), hsv->saturation(), hsv->hsvValue()};
-    auto& hsl = dynamic_cast<const TLColorPicker&>(picker);
+    auto& hsl = dynamic_cast<const LColorPicker&>(picker);
     return {hsl.hue(), hsl.saturation(), hsl.luminance()};
 }
 
@@ -72,20 +72,20 @@ void SetComponent(Picker& picker, int index, int v)
 {
     using Setter = void (*)(Picker&, int);
     static const Setter rgb[] = {
-        [](Picker& p, int x) { dynamic_cast<TRgbComponentPicker&>(p).setRed(x); },
-        [](Picker& p, int x) { dynamic_cast<TRgbComponentPicker&>(p).setGreen(x); },
-        [](Picker& p, int x) { dynamic_cast<TRgbComponentPicker&>(p).setBlue(x); }};
+        [](Picker& p, int x) { dynamic_cast<RgbComponentPicker&>(p).setRed(x); },
+        [](Picker& p, int x) { dynamic_cast<RgbComponentPicker&>(p).setGreen(x); },
+        [](Picker& p, int x) { dynamic_cast<RgbComponentPicker&>(p).setBlue(x); }};
     static const Setter hsv[] = {
-        [](Picker& p, int x) { dynamic_cast<THsvComponentPicker&>(p).setHue(x); },
-        [](Picker& p, int x) { dynamic_cast<THsvComponentPicker&>(p).setSaturation(x); },
-        [](Picker& p, int x) { dynamic_cast<THsvComponentPicker&>(p).setHsvValue(x); }};
+        [](Picker& p, int x) { dynamic_cast<HsvComponentPicker&>(p).setHue(x); },
+        [](Picker& p, int x) { dynamic_cast<HsvComponentPicker&>(p).setSaturation(x); },
+        [](Picker& p, int x) { dynamic_cast<HsvComponentPicker&>(p).setHsvValue(x); }};
     static const Setter hsl[] = {
-        [](Picker& p, int x) { dynamic_cast<TLColorPicker&>(p).setHue(x); },
-        [](Picker& p, int x) { dynamic_cast<TLColorPicker&>(p).setSaturation(x); },
-        [](Picker& p, int x) { dynamic_cast<TLColorPicker&>(p).setLuminance(x); }};
-    if (dynamic_cast<TRgbComponentPicker*>(&picker))
+        [](Picker& p, int x) { dynamic_cast<LColorPicker&>(p).setHue(x); },
+        [](Picker& p, int x) { dynamic_cast<LColorPicker&>(p).setSaturation(x); },
+        [](Picker& p, int x) { dynamic_cast<LColorPicker&>(p).setLuminance(x); }};
+    if (dynamic_cast<RgbComponentPicker*>(&picker))
         rgb[index](picker, v);
-    else if (dynamic_cast<THsvComponentPicker*>(&picker))
+    else if (dynamic_cast<HsvComponentPicker*>(&picker))
         hsv[index](picker, v);
     else
         hsl[index](picker, v);
@@ -111,22 +111,6 @@ class PickerTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void hsvToRgb_data();
-    void hsvToRgb();
-    void rgbToHsv_data();
-    void rgbToHsv();
-    void hslToRgb_data();
-    void hslToRgb();
-    void rgbToHsl_data();
-    void rgbToHsl();
-    void webSafe_data();
-    void webSafe();
-    void positionOfValue_data();
-    void positionOfValue();
-    void positionOfMouse_data();
-    void positionOfMouse();
-    void valueOfPositionWithoutScale();
-
     void defaults_data();
     void defaults();
     void gradientRect_data();
@@ -147,184 +131,13 @@ private slots:
     void gradientStrip();
     void painted_data();
     void painted();
+    void paintedGradientFollowsEveryChange_data();
+    void paintedGradientFollowsEveryChange();
     void hintText_data();
     void hintText();
     void hintFollowsMouse_data();
     void hintFollowsMouse();
 };
-
-// ---- arithmetic ----
-
-void PickerTest::hsvToRgb_data()
-{
-    QTest::addColumn<int>("h");
-    QTest::addColumn<int>("s");
-    QTest::addColumn<int>("v");
-    QTest::addColumn<QString>("rgb");
-    QTest::newRow("red") << 0 << 255 << 255 << "(255,0,0)";
-    QTest::newRow("360 is 0") << 360 << 255 << 255 << "(255,0,0)";
-    QTest::newRow("orange: t loses its remainder") << 30 << 255 << 255 << "(255,128,0)";
-    QTest::newRow("sector 1") << 90 << 255 << 128 << "(64,128,0)";
-    QTest::newRow("sector 2, p and t truncated") << 120 << 128 << 200 << "(100,200,100)";
-    QTest::newRow("sector 3") << 200 << 100 << 150 << "(92,131,150)";
-    QTest::newRow("sector 5 start") << 300 << 255 << 255 << "(255,0,255)";
-    QTest::newRow("sector 5 end") << 359 << 255 << 255 << "(255,0,5)";
-    QTest::newRow("no saturation is grey") << 45 << 0 << 77 << "(77,77,77)";
-    QTest::newRow("no value is black") << 200 << 255 << 0 << "(0,0,0)";
-    QTest::newRow("hue below 0 wraps") << -60 << 255 << 255 << "(255,0,255)";
-    QTest::newRow("hue far beyond wraps") << 720 + 120 << 255 << 255 << "(0,255,0)";
-}
-
-void PickerTest::hsvToRgb()
-{
-    QFETCH(int, h);
-    QFETCH(int, s);
-    QFETCH(int, v);
-    QFETCH(QString, rgb);
-    QCOMPARE(Rgb(PickerHsvToRgb(h, s, v)), rgb);
-}
-
-void PickerTest::rgbToHsv_data()
-{
-    QTest::addColumn<TColor>("color");
-    QTest::addColumn<Components>("hsv");
-    QTest::newRow("pure red") << MakeColor(255, 0, 0) << Components{0, 255, 255};
-    QTest::newRow("orange") << MakeColor(255, 128, 0) << Components{30, 255, 255};
-    QTest::newRow("saturation 127.5 to even") << MakeColor(100, 200, 100) << Components{120, 128, 200};
-    QTest::newRow("saturation 76.5 to even") << MakeColor(10, 7, 7) << Components{0, 76, 10};
-    QTest::newRow("blue largest") << MakeColor(92, 131, 150) << Components{200, 99, 150};
-    QTest::newRow("negative hue plus 360") << MakeColor(255, 0, 5) << Components{359, 255, 255};
-    QTest::newRow("black") << MakeColor(0, 0, 0) << Components{0, 0, 0};
-    QTest::newRow("white") << MakeColor(255, 255, 255) << Components{0, 0, 255};
-}
-
-void PickerTest::rgbToHsv()
-{
-    QFETCH(TColor, color);
-    QFETCH(Components, hsv);
-    Components got{-1, -1, -1};
-    PickerRgbToHsv(color, got[0], got[1], got[2]);
-    QCOMPARE(got, hsv);
-}
-
-void PickerTest::hslToRgb_data()
-{
-    QTest::addColumn<int>("h");
-    QTest::addColumn<int>("s");
-    QTest::addColumn<int>("l");
-    QTest::addColumn<QString>("rgb");
-    QTest::newRow("red") << 0 << 240 << 120 << "(255,0,0)";
-    QTest::newRow("hue 239 is the whole turn") << 239 << 240 << 120 << "(255,0,0)";
-    QTest::newRow("hue scale is 239, not 240") << 80 << 240 << 120 << "(0,255,2)";
-    QTest::newRow("dark, half saturated") << 160 << 120 << 60 << "(33,32,96)";
-    QTest::newRow("light branch of m2") << 40 << 240 << 180 << "(254,255,128)";
-    QTest::newRow("blue falls in the third sector") << 159 << 240 << 60 << "(0,1,128)";
-    QTest::newRow("grey 127.5 to even") << 0 << 0 << 120 << "(128,128,128)";
-    QTest::newRow("grey quarter") << 0 << 0 << 60 << "(64,64,64)";
-    QTest::newRow("white") << 100 << 0 << 240 << "(255,255,255)";
-    QTest::newRow("luminance clamped") << 0 << 0 << 999 << "(255,255,255)";
-}
-
-void PickerTest::hslToRgb()
-{
-    QFETCH(int, h);
-    QFETCH(int, s);
-    QFETCH(int, l);
-    QFETCH(QString, rgb);
-    QCOMPARE(Rgb(PickerHslToRgb(h, s, l)), rgb);
-}
-
-void PickerTest::rgbToHsl_data()
-{
-    QTest::addColumn<TColor>("color");
-    QTest::addColumn<Components>("hsl");
-    QTest::newRow("grey") << MakeColor(128, 128, 128) << Components{0, 0, 120};
-    QTest::newRow("red") << MakeColor(255, 0, 0) << Components{0, 240, 120};
-    QTest::newRow("green") << MakeColor(0, 255, 0) << Components{80, 240, 120};
-    QTest::newRow("blue") << MakeColor(0, 0, 255) << Components{159, 240, 120};
-    QTest::newRow("light branch of s") << MakeColor(200, 10, 130) << Components{214, 217, 99};
-    QTest::newRow("dark branch of s") << MakeColor(51, 102, 153) << Components{139, 120, 96};
-}
-
-void PickerTest::rgbToHsl()
-{
-    QFETCH(TColor, color);
-    QFETCH(Components, hsl);
-    Components got{-1, -1, -1};
-    PickerRgbToHsl(color, got[0], got[1], got[2]);
-    QCOMPARE(got, hsl);
-}
-
-void PickerTest::webSafe_data()
-{
-    QTest::addColumn<TColor>("color");
-    QTest::addColumn<QString>("rgb");
-    QTest::newRow("mixed") << MakeColor(200, 10, 130) << "(204,0,153)";
-    QTest::newRow("either side of a half step") << MakeColor(25, 26, 76) << "(0,51,51)";
-    QTest::newRow("just past a half step") << MakeColor(77, 127, 128) << "(102,102,153)";
-    QTest::newRow("ends") << MakeColor(0, 255, 230) << "(0,255,255)";
-}
-
-void PickerTest::webSafe()
-{
-    QFETCH(TColor, color);
-    QFETCH(QString, rgb);
-    QCOMPARE(Rgb(PickerWebSafe(color)), rgb);
-}
-
-void PickerTest::positionOfValue_data()
-{
-    QTest::addColumn<int>("extent");
-    QTest::addColumn<int>("maximum");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<int>("position");
-    QTest::newRow("red 255") << 135 << 255 << 255 << 123;
-    QTest::newRow("red 128") << 135 << 255 << 128 << 62;
-    QTest::newRow("hue 60: 20.5 to even") << 135 << 360 << 60 << 20;
-    QTest::newRow("hue 180: 61.5 to even") << 135 << 360 << 180 << 62;
-    QTest::newRow("luminance 40: 20.5 to even") << 135 << 240 << 40 << 20;
-    QTest::newRow("luminance 200: 102.5 to even") << 135 << 240 << 200 << 102;
-    QTest::newRow("beyond the range stops at extent - 7") << 135 << 255 << 400 << 128;
-    QTest::newRow("below the range stops at 0") << 135 << 255 << -20 << 0;
-    QTest::newRow("slider shorter than its scale") << 10 << 255 << 255 << 0;
-}
-
-void PickerTest::positionOfValue()
-{
-    QFETCH(int, extent);
-    QFETCH(int, maximum);
-    QFETCH(int, value);
-    QFETCH(int, position);
-    QCOMPARE(PositionOfValue(value, extent, maximum), position);
-}
-
-void PickerTest::positionOfMouse_data()
-{
-    QTest::addColumn<int>("x");
-    QTest::addColumn<int>("extent");
-    QTest::addColumn<int>("halfWidth");
-    QTest::addColumn<int>("position");
-    QTest::newRow("inside") << 60 << 135 << 8 << 52;
-    QTest::newRow("before the start") << 3 << 135 << 8 << 0;
-    QTest::newRow("last position") << 134 << 135 << 8 << 126;
-    QTest::newRow("old arrow, far right") << 500 << 135 << 6 << 128;
-}
-
-void PickerTest::positionOfMouse()
-{
-    QFETCH(int, x);
-    QFETCH(int, extent);
-    QFETCH(int, halfWidth);
-    QFETCH(int, position);
-    QCOMPARE(PositionOfMouse(x, extent, halfWidth), position);
-}
-
-void PickerTest::valueOfPositionWithoutScale()
-{
-    // A slider no longer than its margins has no scale to divide by.
-    QCOMPARE(ValueOfPosition(5, 12, 255), 0);
-    QCOMPARE(ValueOfPosition(5, 0, 255), 0);
-}
 
 // ---- widgets ----
 
@@ -737,6 +550,64 @@ void PickerTest::painted()
     const QImage image = picker->grab().toImage();
     QCOMPARE(image.size(), QSize(135, 16));
     QCOMPARE(Rgb(image.pixelColor(at)), rgb);
+}
+
+void PickerTest::paintedGradientFollowsEveryChange_data()
+{
+    // Each row paints the picker once, makes one change and paints again;
+    // the second picture's gradient must be the strip stretched afresh.
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<QString>("change");
+    QTest::newRow("red, held green") << "R" << false << "held";
+    QTest::newRow("red, value only") << "R" << false << "value";
+    QTest::newRow("vertical blue, selected colour") << "B" << true << "color";
+    QTest::newRow("hue, websafe") << "H" << false << "websafe";
+    QTest::newRow("vertical hue, held value") << "H" << true << "held";
+    QTest::newRow("saturation, wider") << "S" << false << "resize";
+    QTest::newRow("vertical luminance, taller") << "L" << true << "resize";
+    QTest::newRow("luminance turned vertical") << "L" << false << "orientation";
+}
+
+void PickerTest::paintedGradientFollowsEveryChange()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, vertical);
+    QFETCH(QString, change);
+    auto picker = MakeSlider(kind, vertical);
+    picker->setSelectedColor(MakeColor(200, 10, 130));
+    (void)picker->grab();
+    if (change == "held")
+        SetComponent(*picker, kind == "R" ? 1 : 2, 99);
+    else if (change == "value")
+        picker->setValue(17);
+    else if (change == "color")
+        picker->setSelectedColor(MakeColor(7, 40, 200));
+    else if (change == "websafe")
+        picker->setWebSafe(true);
+    else if (change == "resize")
+        picker->resize(vertical ? QSize(16, 300) : QSize(300, 16));
+    else
+        picker->setOrientation(Picker::Orientation::Vertical);
+    if (change == "orientation")
+        picker->resize(135, 135);
+
+    const QImage image = picker->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage strip = picker->gradientStrip();
+    const QRect g = picker->gradientRect();
+    const bool alongX = picker->orientation() == Picker::Orientation::Horizontal;
+    const int length = alongX ? g.width() : g.height();
+    const int steps = alongX ? strip.width() : strip.height();
+    QVERIFY(length > 1);
+    for (int y = g.top(); y <= g.bottom(); ++y)
+        for (int x = g.left(); x <= g.right(); ++x) {
+            const int along = alongX ? x - g.left() : y - g.top();
+            const int step = StripStepOfPixel(along, length, steps);
+            const QRgb expected = alongX ? strip.pixel(step, 0) : strip.pixel(0, step);
+            if (image.pixel(x, y) != expected)
+                QFAIL(qPrintable(QStringLiteral("pixel (%1,%2) is %3, expected %4")
+                                     .arg(x).arg(y).arg(Rgb(QColor(image.pixel(x, y)))).arg(Rgb(QColor(expected)))));
+        }
 }
 
 void PickerTest::hintText_data()

@@ -26,7 +26,7 @@
 using namespace tessaro;
 using namespace tessaro::workspace;
 using controls::Swatch;
-using controls::TmbTrackBarPicker;
+using controls::TrackBarPicker;
 
 Q_DECLARE_METATYPE(tessaro::TColor)
 
@@ -102,8 +102,8 @@ private:
         QCOMPARE(child<Swatch>("Shape32")->color(), p.square[3]);
         QCOMPARE(child<Swatch>("Shape42")->color(), p.quickVariations[9]);
         for (const char* name : {"RBar1", "GBar1", "BBar1"})
-            if (child<TmbTrackBarPicker>(name) != window()->colorValues()->draggedSlider())
-                QCOMPARE(child<TmbTrackBarPicker>(name)->selectedColor(), color);
+            if (child<TrackBarPicker>(name) != window()->colorValues()->draggedSlider())
+                QCOMPARE(child<TrackBarPicker>(name)->selectedColor(), color);
     }
 
 private slots:
@@ -270,7 +270,7 @@ private slots:
 
     void slidersChangeTheColourOnlyWhileFocusedAndRecordOnce()
     {
-        auto* red = child<TmbTrackBarPicker>("RBar1");
+        auto* red = child<TrackBarPicker>("RBar1");
         red->setValue(10);  // without the focus: the main colour stays
         QCOMPARE(state().rgb(), kDesignColor);
 
@@ -293,7 +293,7 @@ private slots:
     void hslSlidersKeepTheValuesTheUserSet()
     {
         const auto slide = [this](const char* name, int value) {
-            auto* slider = child<TmbTrackBarPicker>(name);
+            auto* slider = child<TrackBarPicker>(name);
             slider->setFocus();
             QTRY_COMPARE(window()->colorValues()->draggedSlider(), slider);
             slider->setValue(value);
@@ -305,7 +305,7 @@ private slots:
         QCOMPARE(text("hhhedit"), QStringLiteral("0"));
         QCOMPARE(text("sssedit"), QStringLiteral("100"));
         QCOMPARE(text("llledit"), QStringLiteral("50"));
-        QCOMPARE(child<TmbTrackBarPicker>("LBar1")->value(), 120);
+        QCOMPARE(child<TrackBarPicker>("LBar1")->value(), 120);
         child("redEdit")->setFocus();
         QTRY_COMPARE(historySteps(), 3);
     }
