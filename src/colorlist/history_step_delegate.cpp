@@ -1,7 +1,7 @@
 #include "colorlist/history_step_delegate.h"
 
 #include "colorlist/history_list_model.h"
-#include "controls/qt_color.h"
+#include "platform/qt_color.h"
 
 #include <QPainter>
 
@@ -38,7 +38,7 @@ void HistoryStepDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     const QVariant color = index.data(HistoryListModel::ColorRole);
     if (color.isValid()) {
         const TColor c = color.value<TColor>();
-        painter->fillRect(block, controls::ToQColor(c));
+        painter->fillRect(block, ToQColor(c));
     }
 
     // The text on white, a blank before it.

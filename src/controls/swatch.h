@@ -1,7 +1,7 @@
 // A colour swatch: a filled circle or square with a one-pixel black outline.
 #pragma once
 
-#include "controls/qt_color.h"
+#include "platform/qt_color.h"
 #include "engine/color.h"
 
 #include <QWidget>

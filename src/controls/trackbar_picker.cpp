@@ -1,7 +1,7 @@
 #include "controls/trackbar_picker.h"
 
 #include "controls/picker_math.h"
-#include "controls/qt_color.h"
+#include "platform/qt_color.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

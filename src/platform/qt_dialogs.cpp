@@ -1,8 +1,8 @@
 #include "platform/qt_dialogs.h"
 
-#include "controls/qt_color.h"
 #include "platform/font_effects_dialog.h"
 #include "platform/picture_loader.h"
+#include "platform/qt_color.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -153,11 +153,11 @@ std::optional<QString> QtDialogs::saveFile(QWidget* parent, const QString& title
 
 std::optional<TColor> QtDialogs::chooseColor(QWidget* parent, TColor initial)
 {
-    const QColor chosen = QColorDialog::getColor(controls::ToQColor(initial), parent,
+    const QColor chosen = QColorDialog::getColor(ToQColor(initial), parent,
                                                  QStringLiteral("Color"));
     if (!chosen.isValid())
         return std::nullopt;
-    return controls::FromQColor(chosen);
+    return FromQColor(chosen);
 }
 
 std::optional<FontChoice> QtDialogs::chooseFont(QWidget* parent, const FontChoice& initial)

@@ -1,6 +1,6 @@
 #include "platform/qt_screen.h"
 
-#include "controls/qt_color.h"
+#include "platform/qt_color.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -17,7 +17,7 @@ QPoint QtScreen::cursorPosition() const
 
 TColor QtScreen::pixelAt(QPoint globalPosition) const
 {
-    return controls::FromQRgb(grab(QRect(globalPosition, QSize(1, 1))).pixel(0, 0));
+    return FromQRgb(grab(QRect(globalPosition, QSize(1, 1))).pixel(0, 0));
 }
 
 QImage QtScreen::grab(const QRect& globalRect) const

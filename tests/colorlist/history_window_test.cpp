@@ -6,6 +6,7 @@
 #include "colorlist/history_window.h"
 #include "controls/shortcuts.h"
 #include "controls/title_bar.h"
+#include "platform/qt_color.h"
 #include "support/fake_platform.h"
 #include "workspace/main_color.h"
 
@@ -34,11 +35,6 @@ namespace {
 TColor ColorOfStep(int index)
 {
     return MakeColor(std::uint8_t(10 * index + 5), std::uint8_t(100 + index), std::uint8_t(200 - 3 * index));
-}
-
-QColor ToQColor(TColor color)
-{
-    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
 }
 
 enum class FadeStart { Undo, Redo, AutoCloseSwitchedOn, ListClickDuringFade, TitlePressDuringFade };

@@ -1,5 +1,7 @@
 #include "support/fake_platform.h"
 
+#include "platform/qt_color.h"
+
 #include <QPainter>
 
 namespace tessaro::platform {
@@ -50,8 +52,7 @@ TColor FakeScreen::pixelAt(QPoint globalPosition) const
 {
     if (!image.rect().contains(globalPosition))
         return MakeColor(255, 255, 255);
-    const QRgb pixel = image.pixel(globalPosition);
-    return MakeColor(std::uint8_t(qRed(pixel)), std::uint8_t(qGreen(pixel)), std::uint8_t(qBlue(pixel)));
+    return FromQRgb(image.pixel(globalPosition));
 }
 
 QImage FakeScreen::grab(const QRect& globalRect) const
@@ -65,7 +66,7 @@ QImage FakeScreen::grab(const QRect& globalRect) const
 
 void FakeScreen::fill(TColor color)
 {
-    image.fill(QColor(RedOf(color), GreenOf(color), BlueOf(color)));
+    image.fill(ToQColor(color));
 }
 
 void FakeWindows::setTopmost(QWidget* window, bool topmost)

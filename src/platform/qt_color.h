@@ -1,7 +1,9 @@
 // The one conversion between the program's colour values and Qt's: every
-// widget, painter and dialog that hands a TColor to Qt (or takes one back)
-// goes through these. Only the RGB bytes cross; the high byte of a TColor
-// (system colours, markers) is not a Qt colour and is dropped.
+// widget, painter, dialog and screen reader that hands a TColor to Qt (or
+// takes one back) goes through these. Only the RGB bytes cross; the high
+// byte of a TColor (system colours, markers) is not a Qt colour and is
+// dropped. They sit beside TColor in namespace tessaro, so that code in any
+// part of the program calls them unqualified.
 #pragma once
 
 #include "engine/color.h"
@@ -9,7 +11,7 @@
 #include <QColor>
 #include <QRgb>
 
-namespace tessaro::controls {
+namespace tessaro {
 
 // Opaque, as QImage::Format_RGB32 and QColor expect.
 constexpr QRgb ToQRgb(TColor color)
@@ -32,4 +34,4 @@ inline TColor FromQColor(const QColor& color)
     return MakeColor(std::uint8_t(color.red()), std::uint8_t(color.green()), std::uint8_t(color.blue()));
 }
 
-} // namespace tessaro::controls
+} // namespace tessaro

@@ -1,9 +1,9 @@
 // The one conversion between TColor and Qt's colours.
-#include "controls/qt_color.h"
+#include "platform/qt_color.h"
 
 #include <gtest/gtest.h>
 
-namespace tessaro::controls {
+namespace tessaro {
 namespace {
 
 struct QtColorCase {
@@ -38,4 +38,4 @@ TEST(QtColorAlphaTest, IsIgnoredComingBack)
 }
 
 } // namespace
-} // namespace tessaro::controls
+} // namespace tessaro
