@@ -43,20 +43,19 @@ void ProgramSession::createMainWindow()
 {
     main_ = std::make_unique<MainWindow>(platform_, *mainColor_, commands_);
     connect(main_.get(), &MainWindow::closing, this, &ProgramSession::Shutdown);
-    registry_.add({.name = QStringLiteral("main"),
-                   .window = main_.get(),
-                   .keys = controls::MainWindowKeys(),
-                   // The saved place, or on a first run the place for the screen's size.
-                   .readSettings =
-                       [this](const SettingsStore& s) {
-                           main_->move(MainWindowPosition(s, platform_.screen->size(), s.isFirstRun()));
-                       },
-                   .writeSettings =
-                       [this](LiveSettings& live) {
-                           live.insert(Setting::MainLeft, QString::number(main_->x()));
-                           live.insert(Setting::MainTop, QString::number(main_->y()));
-                       }},
-                  settings_);
+    WindowEntry entry;
+    entry.name = QStringLiteral("main");
+    entry.window = main_.get();
+    entry.keys = controls::MainWindowKeys();
+    // The saved place, or on a first run the place for the screen's size.
+    entry.readSettings = [this](const SettingsStore& s) {
+        main_->move(MainWindowPosition(s, platform_.screen->size(), s.isFirstRun()));
+    };
+    entry.writeSettings = [this](LiveSettings& live) {
+        live.insert(Setting::MainLeft, QString::number(main_->x()));
+        live.insert(Setting::MainTop, QString::number(main_->y()));
+    };
+    registry_.add(std::move(entry), settings_);
 }
 
 void ProgramSession::createHistoryWindow()
@@ -64,19 +63,17 @@ void ProgramSession::createHistoryWindow()
     history_ = std::make_unique<colorlist::HistoryWindow>(platform_, *mainColor_, commands_);
     history_->setDockAnchor(main_.get(), controls::ToolWindow::DockSide::Left);
     main_->addSideWindow(history_.get());
-    registry_.add({.name = QStringLiteral("history"),
-                   .window = history_.get(),
-                   .keys = controls::SideWindowKeys(),
-                   .readSettings =
-                       [this](const SettingsStore& s) {
-                           history_->setAutoClose(s.ReadFlagDefaultOn(Setting::HistoryAutoFade));
-                       },
-                   .writeSettings =
-                       [this](LiveSettings& live) {
-                           live.insert(Setting::HistoryAutoFade,
-                                       history_->autoClose() ? QStringLiteral("1") : QStringLiteral("0"));
-                       }},
-                  settings_);
+    WindowEntry entry;
+    entry.name = QStringLiteral("history");
+    entry.window = history_.get();
+    entry.keys = controls::SideWindowKeys();
+    entry.readSettings = [this](const SettingsStore& s) {
+        history_->setAutoClose(s.ReadFlagDefaultOn(Setting::HistoryAutoFade));
+    };
+    entry.writeSettings = [this](LiveSettings& live) {
+        live.insert(Setting::HistoryAutoFade, history_->autoClose() ? QStringLiteral("1") : QStringLiteral("0"));
+    };
+    registry_.add(std::move(entry), settings_);
 }
 
 SettingsStore ProgramSession::CurrentExitSettings() const
