@@ -93,7 +93,7 @@ if [[ -x $bin/bench_main_window ]]; then
     echo
 fi
 if [[ -x $bin/bench_session ]]; then
-    echo "== Session: start-up to first paint, shutdown save (history of 0 and 100,000 steps)"
+    echo "== Session: start-up to first paint, shutdown save (history of 0, 100,000 and 1,000,000 steps), the history file alone"
     QT_QPA_PLATFORM=offscreen "$bin/bench_session" 2>&1
     echo
 fi

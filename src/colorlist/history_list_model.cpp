@@ -1,8 +1,5 @@
 #include "colorlist/history_list_model.h"
 
-#include "engine/conversion_error.h"
-
-
 namespace tessaro::colorlist {
 
 HistoryListModel::HistoryListModel(QObject* parent) : QAbstractListModel(parent) {}
@@ -16,16 +13,12 @@ QVariant HistoryListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.parent().isValid() || index.row() >= log_.count())
         return {};
-    const QString& step = log_.steps().at(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return step;
+        // Made only for the rows a view asks for.
+        return log_.stepText(index.row());
     case ColorRole:
-        try {
-            return QVariant::fromValue<TColor>(HistoryLog::StepColor(step));
-        } catch (const ConversionError&) {
-            return {};
-        }
+        return QVariant::fromValue<TColor>(log_.colorAt(index.row()));
     default:
         return {};
     }
@@ -72,6 +65,14 @@ HistoryLog::LoadResult HistoryListModel::loadLines(const QStringList& lines)
     // One reset instead of a row insertion per line keeps a long file quick.
     beginResetModel();
     HistoryLog::LoadResult result = log_.LoadLines(lines);
+    endResetModel();
+    return result;
+}
+
+HistoryLog::LoadResult HistoryListModel::loadFile(HistoryFile& file, const QString& path)
+{
+    beginResetModel();
+    HistoryLog::LoadResult result = file.Load(path, log_);
     endResetModel();
     return result;
 }

@@ -3,6 +3,7 @@
 // hear of it.
 #pragma once
 
+#include "colorlist/history_file.h"
 #include "colorlist/history_log.h"
 
 #include <QAbstractListModel>
@@ -20,7 +21,7 @@ public:
     explicit HistoryListModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
-    // DisplayRole: the step text; ColorRole: its colour.
+    // DisplayRole: the step text, made when asked for; ColorRole: its colour.
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QHash<int, QByteArray> roleNames() const override;
@@ -31,6 +32,9 @@ public:
     void removeSteps(const QList<int>& rows);
     void clear();
     HistoryLog::LoadResult loadLines(const QStringList& lines);
+    // Appends the steps of a history file through `file`, which remembers
+    // whether it must be copied before its first save.
+    HistoryLog::LoadResult loadFile(HistoryFile& file, const QString& path);
     // The cursor moves without changing any row.
     std::optional<int> undo() { return log_.Undo(); }
     std::optional<int> redo() { return log_.Redo(); }

@@ -2,7 +2,6 @@
 
 #include "colorlist/history_step_delegate.h"
 #include "controls/shortcuts.h"
-#include "platform/text_files.h"
 #include "workspace/main_color.h"
 
 #include <QKeyEvent>
@@ -159,10 +158,7 @@ void HistoryWindow::ClearHistory()
 
 std::optional<TColor> HistoryWindow::LoadHistoryFile(const QString& path)
 {
-    const std::optional<QStringList> lines = platform::ReadTextLines(path);
-    if (!lines)
-        return std::nullopt;
-    const HistoryLog::LoadResult result = model_->loadLines(*lines);
+    const HistoryLog::LoadResult result = model_->loadFile(file_, path);
     if (result.recorded > 0)
         histbox_->scrollToBottom();
     if (result.error)
@@ -172,9 +168,9 @@ std::optional<TColor> HistoryWindow::LoadHistoryFile(const QString& path)
     return log().colorAt(log().count() - 1);
 }
 
-bool HistoryWindow::SaveHistoryFile(const QString& path) const
+bool HistoryWindow::SaveHistoryFile(const QString& path)
 {
-    return platform::WriteTextLines(path, log().Lines());
+    return file_.Save(path, log());
 }
 
 bool HistoryWindow::eventFilter(QObject* watched, QEvent* event)

@@ -53,11 +53,12 @@ public:
     void setAutoClose(bool on);
 
     // Appends the steps of a history file (a missing file adds none) and
-    // returns the colour of the last step read. A line with bad hex stops
-    // the reading and shows the conversion error; the steps before it stay.
+    // returns the colour of the last step read. Lines with bad hex are
+    // skipped; the first one's conversion error is shown.
     std::optional<TColor> LoadHistoryFile(const QString& path);
     // False when the file could not be written; the previous file stays.
-    bool SaveHistoryFile(const QString& path) const;
+    // A file loaded with bad lines is kept as ".bak" first.
+    bool SaveHistoryFile(const QString& path);
 
     const HistoryLog& log() const { return model_->log(); }
     HistoryListModel* model() const { return model_; }
@@ -80,6 +81,7 @@ private:
 
     workspace::MainColor& mainColor_;
     HistoryListModel* model_;
+    HistoryFile file_;
     QListView* histbox_ = nullptr;
     QMenu* menu_ = nullptr;
     QAction* autoCloseAction_ = nullptr;

@@ -1,10 +1,11 @@
 #include "platform/qt_shell.h"
 
+#include "platform/text_files.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -23,11 +24,7 @@ bool WriteWhole(const QString& path, const QString& text)
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(text.toUtf8());
-    return file.commit();
+    return WriteFileBytes(path, text.toUtf8());
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <unistd.h>
+
 namespace tessaro::platform {
 
 namespace {
@@ -13,16 +15,24 @@ namespace {
 // The file's characters, decoded once for both readers.
 std::optional<std::u16string> DecodeFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = ReadFileBytes(path);
+    if (!bytes)
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return DecodeFileText(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    return DecodeFileText(std::string_view(bytes->constData(), std::size_t(bytes->size())));
 }
 
 } // namespace
+
+std::optional<QByteArray> ReadFileBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
 
 std::optional<QString> ReadTextFile(const QString& path)
 {
@@ -43,21 +53,54 @@ std::optional<QStringList> ReadTextLines(const QString& path)
     return lines;
 }
 
-bool WriteTextLines(const QString& path, const QStringList& lines)
+QByteArray EncodeTextLines(const QStringList& lines)
 {
     QByteArray bytes;
     for (const QString& line : lines) {
         bytes += line.toUtf8();
         bytes += "\r\n";
     }
+    return bytes;
+}
+
+bool WriteAll(QIODevice& device, QByteArrayView bytes)
+{
+    const char* data = bytes.data();
+    qint64 left = bytes.size();
+    while (left > 0) {
+        const qint64 written = device.write(data, left);
+        if (written <= 0)
+            return false;
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+bool WriteTextLines(QIODevice& device, const QStringList& lines)
+{
+    return WriteAll(device, EncodeTextLines(lines));
+}
+
+bool WriteFileBytes(const QString& path, QByteArrayView bytes)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    // QSaveFile buffers: a full disk may only show when the buffer is
+    // flushed, and commit() does not look at that error. Flush and sync
+    // here, where a failure can still keep the old file.
+    if (!WriteAll(file, bytes) || !file.flush() || file.error() != QFileDevice::NoError ||
+        ::fsync(file.handle()) != 0) {
         file.cancelWriting();
         return false;
     }
     return file.commit();
+}
+
+bool WriteTextLines(const QString& path, const QStringList& lines)
+{
+    return WriteFileBytes(path, EncodeTextLines(lines));
 }
 
 } // namespace tessaro::platform

@@ -86,7 +86,9 @@ void ProgramSession::Shutdown()
     if (shutDown_ || !main_)
         return;
     shutDown_ = true;
-    history_->SaveHistoryFile(historyPath());
+    if (!history_->SaveHistoryFile(historyPath()))
+        platform_.dialogs->error(main_.get(), QStringLiteral("KT Tessaro"),
+                                 QStringLiteral("ERROR! Can not save history file!"));
     if (!CurrentExitSettings().SaveSettings(settingsPath()))
         platform_.dialogs->error(main_.get(), QStringLiteral("KT Tessaro"),
                                  QStringLiteral("ERROR! Can not save settings file!"));

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -239,7 +240,8 @@ struct LoadCase {
     const char* name;
     QStringList lines;
     QStringList steps;       // the log afterwards
-    const char* error;       // the message that stopped the reading, or null
+    int badLines;            // lines skipped for bad hex
+    const char* error;       // the message about the first of them, or null
 };
 
 class LoadLinesTest : public testing::TestWithParam<LoadCase> {};
@@ -250,29 +252,95 @@ TEST_P(LoadLinesTest, RecordsEveryLineWithAHash)
     const HistoryLog::LoadResult result = log.LoadLines(GetParam().lines);
     EXPECT_EQ(log.steps(), GetParam().steps);
     EXPECT_EQ(result.recorded, log.count());
+    EXPECT_EQ(result.badLines, GetParam().badLines);
     EXPECT_EQ(log.cursor(), log.count());
     if (GetParam().error)
-        EXPECT_EQ(result.error, QString::fromLatin1(GetParam().error));
+        EXPECT_EQ(result.error, QString::fromUtf8(GetParam().error));
     else
         EXPECT_EQ(result.error, std::nullopt);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, LoadLinesTest, testing::Values(
     LoadCase{"LineWithoutHashSkipped", {"0,0,0 - #000000", "xyz", "1,2,3 - #010203"},
-             {"0,0,0 - #000000", "1,2,3 - #010203"}, nullptr},
+             {"0,0,0 - #000000", "1,2,3 - #010203"}, 0, nullptr},
     LoadCase{"RewrittenInOwnForm", {"#ff8000", "  #0a0b0c trailing"},
-             {"255,128,0 - #FF8000", "10,11,12 - #0A0B0C"}, nullptr},
-    LoadCase{"DecimalsIgnored", {"9,9,9 - #010203"}, {"1,2,3 - #010203"}, nullptr},
-    LoadCase{"FirstHashCounts", {"a#010203#FFFFFF"}, {"1,2,3 - #010203"}, nullptr},
-    LoadCase{"NoHashAnywhere", {"", "red", "255,0,0"}, {}, nullptr},
-    LoadCase{"BadHexStopsKeepingEarlierSteps", {"#010203", "x", "1,2,3 - #GG0000", "#040506"},
-             {"1,2,3 - #010203"}, "'GG0000' is not a valid integer value"},
-    LoadCase{"FewerThanSixAfterHash", {"#FFFFFF", "#0102"}, {"255,255,255 - #FFFFFF"},
+             {"255,128,0 - #FF8000", "10,11,12 - #0A0B0C"}, 0, nullptr},
+    LoadCase{"DecimalsIgnored", {"9,9,9 - #010203"}, {"1,2,3 - #010203"}, 0, nullptr},
+    LoadCase{"FirstHashCounts", {"a#010203#FFFFFF"}, {"1,2,3 - #010203"}, 0, nullptr},
+    LoadCase{"NoHashAnywhere", {"", "red", "255,0,0"}, {}, 0, nullptr},
+    // A bad line costs only itself: the lines after it are read.
+    LoadCase{"BadHexSkippedReadingOn", {"#010203", "x", "1,2,3 - #GG0000", "#040506"},
+             {"1,2,3 - #010203", "4,5,6 - #040506"}, 1, "'GG0000' is not a valid integer value"},
+    LoadCase{"FirstOfSeveralBadLinesReported", {"#0102XY", "#010203", "#GG0000", "#0102"},
+             {"1,2,3 - #010203"}, 3, "'0102XY' is not a valid integer value"},
+    LoadCase{"FewerThanSixAfterHash", {"#FFFFFF", "#0102"}, {"255,255,255 - #FFFFFF"}, 1,
              "'0102' is not a valid integer value"},
-    LoadCase{"HashAtLineEnd", {"abc#"}, {}, "'' is not a valid integer value"},
-    LoadCase{"SecondHashAmongTheSix", {"##010203"}, {}, "'#01020' is not a valid integer value"},
-    LoadCase{"BlankAmongTheSix", {"# 10203"}, {}, "' 10203' is not a valid integer value"}),
+    LoadCase{"HashAtLineEnd", {"abc#", "#000001"}, {"0,0,1 - #000001"}, 1, "'' is not a valid integer value"},
+    // The rest of a bad line is not searched for another "#".
+    LoadCase{"SecondHashAmongTheSix", {"##010203"}, {}, 1, "'#01020' is not a valid integer value"},
+    LoadCase{"BlankAmongTheSix", {"# 10203"}, {}, 1, "' 10203' is not a valid integer value"},
+    LoadCase{"NonAsciiAmongTheSix", {QStringLiteral("#12\u00E4456789")}, {}, 1,
+             "'12\xC3\xA4" "456' is not a valid integer value"}),
     kCaseName);
+
+// The file's bytes as they are read: UTF-8, or Windows-1252 when they are
+// not valid UTF-8, with any line ends.
+struct TextCase {
+    const char* name;
+    QByteArray text;
+    int steps;
+    const char* error;  // UTF-8
+};
+
+class LoadTextTest : public testing::TestWithParam<TextCase> {};
+
+TEST_P(LoadTextTest, ReadsTheFilesBytes)
+{
+    HistoryLog log;
+    const HistoryLog::LoadResult result = log.LoadText(GetParam().text);
+    EXPECT_EQ(log.count(), GetParam().steps);
+    if (GetParam().error)
+        EXPECT_EQ(result.error, QString::fromUtf8(GetParam().error));
+    else
+        EXPECT_EQ(result.error, std::nullopt);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, LoadTextTest, testing::Values(
+    TextCase{"CrLf", "#010203\r\n#040506\r\n", 2, nullptr},
+    TextCase{"CrAndLfAlone", "#010203\r#040506\n#070809", 3, nullptr},
+    TextCase{"SixCutAtTheLineEnd", "#0102\r\n03\r\n#040506", 1, "'0102' is not a valid integer value"},
+    TextCase{"Utf8Text", "#12\xC3\xA4" "456\r\n\xE2\x82\xAC #010203\r\n", 1,
+             "'12\xC3\xA4" "456' is not a valid integer value"},
+    TextCase{"Windows1252Text", "#12\xE4\x80" "56\r\n#010203\r\n", 1,
+             "'12\xC3\xA4\xE2\x82\xAC" "56' is not a valid integer value"},
+    TextCase{"Empty", "", 0, nullptr}),
+    kCaseName);
+
+TEST(TextTest, OneStepPerLineEndedByCrLf)
+{
+    HistoryLog log;
+    EXPECT_EQ(log.Text(), QByteArray());
+    log.Record(MakeColor(255, 128, 0));
+    log.Record(MakeColor(0, 0, 0));
+    log.Record(MakeColor(255, 255, 255));
+    EXPECT_EQ(log.Text(), QByteArray("255,128,0 - #FF8000\r\n0,0,0 - #000000\r\n255,255,255 - #FFFFFF\r\n"));
+}
+
+// The table-driven formatting against printf, for every byte value in every
+// channel.
+TEST(StepTextTest, EveryByteValueInEveryChannel)
+{
+    for (unsigned value = 0; value < 256; ++value) {
+        const unsigned other = 255 - value;
+        for (const TColor color : {MakeColor(std::uint8_t(value), std::uint8_t(other), std::uint8_t(value / 3)),
+                                   MakeColor(std::uint8_t(other), std::uint8_t(value / 7), std::uint8_t(value))}) {
+            char expected[32];
+            std::snprintf(expected, sizeof expected, "%u,%u,%u - #%.2X%.2X%.2X", RedOf(color), GreenOf(color),
+                          BlueOf(color), RedOf(color), GreenOf(color), BlueOf(color));
+            ASSERT_EQ(HistoryLog::StepText(color), QString::fromLatin1(expected)) << value;
+        }
+    }
+}
 
 TEST(LoadLinesTest, AppendsToTheStepsAlreadyThere)
 {
@@ -289,7 +357,19 @@ TEST(LoadLinesTest, LinesReadBackGiveTheSameSteps)
     const HistoryLog log = LogOf(12);
     HistoryLog again;
     again.LoadLines(log.Lines());
-    EXPECT_EQ(again.steps(), log.steps());
+    EXPECT_EQ(again.colors(), log.colors());
+    HistoryLog fromText;
+    fromText.LoadText(log.Text());
+    EXPECT_EQ(fromText.colors(), log.colors());
+}
+
+TEST(LoadLinesTest, NothingReadLeavesTheCursor)
+{
+    HistoryLog log = LogOf(3);
+    log.Undo();
+    const HistoryLog::LoadResult result = log.LoadLines({"x", "#GG0000"});
+    EXPECT_EQ(result.recorded, 0);
+    EXPECT_EQ(log.cursor(), 1);
 }
 
 TEST(LoadLinesTest, LongHistoryKeepsItsOrder)

@@ -298,11 +298,15 @@ private slots:
             << QByteArray("0,0,0 - #000000\r\nxyz\r\n1,2,3 - #010203\r\n")
             << QStringList{"0,0,0 - #000000", "1,2,3 - #010203"} << std::optional<TColor>(MakeColor(1, 2, 3))
             << QString();
-        QTest::newRow("bad hex stops the reading, earlier steps stay")
-            << QByteArray("#FF8000\r\n1,2,3 - #0102XY\r\n#010203\r\n") << QStringList{"255,128,0 - #FF8000"}
-            << std::optional<TColor>(MakeColor(255, 128, 0)) << QStringLiteral("'0102XY' is not a valid integer value");
+        QTest::newRow("a line with bad hex is skipped, the rest read")
+            << QByteArray("#FF8000\r\n1,2,3 - #0102XY\r\n#010203\r\n")
+            << QStringList{"255,128,0 - #FF8000", "1,2,3 - #010203"} << std::optional<TColor>(MakeColor(1, 2, 3))
+            << QStringLiteral("'0102XY' is not a valid integer value");
         QTest::newRow("bad hex on the first line")
-            << QByteArray("#GGGGGG\r\n#010203\r\n") << QStringList{} << std::optional<TColor>()
+            << QByteArray("#GGGGGG\r\n#010203\r\n") << QStringList{"1,2,3 - #010203"}
+            << std::optional<TColor>(MakeColor(1, 2, 3)) << QStringLiteral("'GGGGGG' is not a valid integer value");
+        QTest::newRow("several bad lines, one message")
+            << QByteArray("#GGGGGG\r\n#XX0000\r\n#0102\r\n") << QStringList{} << std::optional<TColor>()
             << QStringLiteral("'GGGGGG' is not a valid integer value");
         QTest::newRow("other programs' forms and line ends")
             << QByteArray("#ff8000\n\rabc#0a0b0c\r") << QStringList{"255,128,0 - #FF8000", "10,11,12 - #0A0B0C"}
@@ -355,6 +359,17 @@ private slots:
         window_->LoadHistoryFile(path("in.cl2"));
         QVERIFY(window_->SaveHistoryFile(path("out.cl2")));
         QCOMPARE(readFile(path("out.cl2")), saved);
+    }
+
+    void damagedFileIsKeptBeforeTheFirstSave()
+    {
+        const QString history = path("damaged.cl2");
+        const QByteArray damaged("#010203\r\n#00GG00\r\n#040506\r\n");
+        writeFile(history, damaged);
+        QCOMPARE(window_->LoadHistoryFile(history), std::optional<TColor>(MakeColor(4, 5, 6)));
+        QVERIFY(window_->SaveHistoryFile(history));
+        QCOMPARE(readFile(history + QStringLiteral(".bak")), damaged);
+        QCOMPARE(readFile(history), QByteArray("1,2,3 - #010203\r\n4,5,6 - #040506\r\n"));
     }
 
     void savedStepsComeBack()

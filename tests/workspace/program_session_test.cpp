@@ -76,16 +76,23 @@ private slots:
         QCOMPARE(again.mainColor()->state().mainColor, MakeColor(255, 128, 0));
     }
 
-    void historyFileWithABadLineKeepsWhatWasRead()
+    void historyFileWithABadLineKeepsEveryGoodLine()
     {
-        write("history.cl2", "0,0,0 - #000000\r\nxyz\r\n1,2,3 - #010203\r\n#GG0000\r\n9,9,9 - #090909\r\n");
-        ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
-        session.Start();
-        QCOMPARE(session.historyWindow()->log().count(), 2);
-        QCOMPARE(session.mainColor()->state().mainColor, MakeColor(1, 2, 3));
+        const QByteArray damaged("0,0,0 - #000000\r\nxyz\r\n1,2,3 - #010203\r\n#GG0000\r\n9,9,9 - #090909\r\n");
+        write("history.cl2", damaged);
+        {
+            ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
+            session.Start();
+            QCOMPARE(session.historyWindow()->log().count(), 3);
+            QCOMPARE(session.mainColor()->state().mainColor, MakeColor(9, 9, 9));
+            QCOMPARE(fake_.dialogs.calls.size(), 1);
+            QCOMPARE(fake_.dialogs.calls[0].what, QStringLiteral("error"));
+            QCOMPARE(fake_.dialogs.calls[0].text, QStringLiteral("'GG0000' is not a valid integer value"));
+            session.Shutdown();
+        }
+        QCOMPARE(read("history.cl2"), QByteArray("0,0,0 - #000000\r\n1,2,3 - #010203\r\n9,9,9 - #090909\r\n"));
+        QCOMPARE(read("history.cl2.bak"), damaged);
         QCOMPARE(fake_.dialogs.calls.size(), 1);
-        QCOMPARE(fake_.dialogs.calls[0].what, QStringLiteral("error"));
-        QVERIFY(fake_.dialogs.calls[0].text.endsWith(QStringLiteral("is not a valid integer value")));
     }
 
     void startUpColourIsNamedFromTheList()
@@ -110,17 +117,40 @@ private slots:
         QCOMPARE(session.CurrentExitSettings().GetSetting(QStringLiteral("hist.autofade")), QStringLiteral("0"));
     }
 
-    void unwritableSettingsAreReportedAndShutdownRunsOnce()
+    // Each file that cannot be written is reported, the history first.
+    void unwritableFilesAreReportedAndShutdownRunsOnce_data()
     {
+        QTest::addColumn<QString>("folderInPlaceOf");  // empty: the whole data folder is gone
+        QTest::addColumn<QStringList>("errors");
+        QTest::newRow("history") << QStringLiteral("history.cl2")
+                                 << QStringList{QStringLiteral("ERROR! Can not save history file!")};
+        QTest::newRow("settings") << QStringLiteral("set.set")
+                                  << QStringList{QStringLiteral("ERROR! Can not save settings file!")};
+        QTest::newRow("both") << QString()
+                              << QStringList{QStringLiteral("ERROR! Can not save history file!"),
+                                             QStringLiteral("ERROR! Can not save settings file!")};
+    }
+    void unwritableFilesAreReportedAndShutdownRunsOnce()
+    {
+        QFETCH(QString, folderInPlaceOf);
+        QFETCH(QStringList, errors);
         ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
         QSignalSpy finished(&session, &ProgramSession::finished);
         session.Start();
-        QVERIFY(QDir(folders().dataFolder).removeRecursively());
+        if (folderInPlaceOf.isEmpty())
+            QVERIFY(QDir(folders().dataFolder).removeRecursively());
+        else
+            QVERIFY(QDir(folders().dataFolder).mkdir(folderInPlaceOf));
         session.Shutdown();
         session.mainWindow()->close();
         QCOMPARE(finished.count(), 1);
-        QCOMPARE(fake_.dialogs.calls.size(), 1);
-        QCOMPARE(fake_.dialogs.calls[0].text, QStringLiteral("ERROR! Can not save settings file!"));
+        QStringList shown;
+        for (const auto& call : fake_.dialogs.calls) {
+            QCOMPARE(call.what, QStringLiteral("error"));
+            QCOMPARE(call.title, QStringLiteral("KT Tessaro"));
+            shown << call.text;
+        }
+        QCOMPARE(shown, errors);
     }
 };
 

@@ -1,0 +1,119 @@
+// The history file: a damaged line costs only itself, the file as it was is
+// kept before the first save over it, and a failed save keeps the old file.
+#include "colorlist/history_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace tessaro::colorlist {
+namespace {
+
+QByteArray GoodLines(int first, int count)
+{
+    HistoryLog log;
+    for (int i = first; i < first + count; ++i)
+        log.Record(MakeColor(std::uint8_t(i), std::uint8_t(i * 3), std::uint8_t(255 - i)));
+    return log.Text();
+}
+
+class HistoryFileTest : public testing::Test {
+protected:
+    QTemporaryDir dir_;
+    QString path_ = dir_.filePath(QStringLiteral("history.cl2"));
+    QString backup_ = HistoryFile::BackupPath(path_);
+
+    static QByteArray Read(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    }
+    static void Write(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+};
+
+// Three good lines, one bad, two hundred good: all 203 steps are read, the
+// bad line is reported once, and the first save keeps the file as it was.
+TEST_F(HistoryFileTest, BadLineIsSkippedAndTheFileKeptBeforeTheFirstSave)
+{
+    const QByteArray damaged = GoodLines(0, 3) + "#00GG00\r\n" + GoodLines(3, 200);
+    Write(path_, damaged);
+    HistoryFile file;
+    HistoryLog log;
+    const HistoryLog::LoadResult result = file.Load(path_, log);
+    EXPECT_EQ(result.recorded, 203);
+    EXPECT_EQ(result.badLines, 1);
+    EXPECT_EQ(result.error, QStringLiteral("'00GG00' is not a valid integer value"));
+    EXPECT_FALSE(QFile::exists(backup_));  // nothing is written while reading
+
+    log.Record(MakeColor(255, 128, 0));
+    ASSERT_TRUE(file.Save(path_, log));
+    EXPECT_EQ(Read(backup_), damaged);
+    EXPECT_EQ(Read(path_), GoodLines(0, 203) + "255,128,0 - #FF8000\r\n");
+
+    // Later saves write over the good file only; the copy stays as it was.
+    log.Record(MakeColor(1, 2, 3));
+    ASSERT_TRUE(file.Save(path_, log));
+    EXPECT_EQ(Read(backup_), damaged);
+    EXPECT_EQ(Read(path_), GoodLines(0, 203) + "255,128,0 - #FF8000\r\n1,2,3 - #010203\r\n");
+}
+
+TEST_F(HistoryFileTest, GoodFileGetsNoCopy)
+{
+    Write(path_, "0,0,0 - #000000\r\nxyz\r\n#ff8000\r\n");
+    HistoryFile file;
+    HistoryLog log;
+    const HistoryLog::LoadResult result = file.Load(path_, log);
+    EXPECT_EQ(result.recorded, 2);
+    EXPECT_EQ(result.badLines, 0);
+    EXPECT_EQ(result.error, std::nullopt);
+    ASSERT_TRUE(file.Save(path_, log));
+    EXPECT_EQ(Read(path_), "0,0,0 - #000000\r\n255,128,0 - #FF8000\r\n");
+    EXPECT_FALSE(QFile::exists(backup_));
+}
+
+TEST_F(HistoryFileTest, MissingFileAddsNothingAndIsCreatedBySave)
+{
+    HistoryFile file;
+    HistoryLog log;
+    const HistoryLog::LoadResult result = file.Load(path_, log);
+    EXPECT_EQ(result.recorded, 0);
+    EXPECT_EQ(result.error, std::nullopt);
+    log.Record(MakeColor(1, 2, 3));
+    ASSERT_TRUE(file.Save(path_, log));
+    EXPECT_EQ(Read(path_), "1,2,3 - #010203\r\n");
+}
+
+// When the copy cannot be made, the damaged file is not written over.
+TEST_F(HistoryFileTest, FailedCopyKeepsTheFile)
+{
+    const QByteArray damaged = "#010203\r\n#XYZXYZ\r\n";
+    Write(path_, damaged);
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("history.cl2.bak")));
+    HistoryFile file;
+    HistoryLog log;
+    file.Load(path_, log);
+    EXPECT_FALSE(file.Save(path_, log));
+    EXPECT_EQ(Read(path_), damaged);
+}
+
+TEST_F(HistoryFileTest, FolderInThePlaceOfTheFileFails)
+{
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("history.cl2")));
+    HistoryFile file;
+    HistoryLog log;
+    EXPECT_EQ(file.Load(path_, log).recorded, 0);
+    log.Record(MakeColor(1, 2, 3));
+    EXPECT_FALSE(file.Save(path_, log));
+    EXPECT_TRUE(QFileInfo(path_).isDir());
+}
+
+} // namespace
+} // namespace tessaro::colorlist
