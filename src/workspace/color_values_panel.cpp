@@ -6,6 +6,7 @@
 #include "workspace/value_edit.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -38,6 +39,14 @@ int ChannelLimit(int channel)
 std::optional<int> EditNumber(const ValueEdit* edit)
 {
     return TryReadInteger(edit->text().toStdString());
+}
+
+// A slider is left when the focus moves to another control of the window;
+// a popup menu opening or another window taking the keyboard keeps the mark,
+// as the focus comes back to the slider afterwards.
+bool LeavesForAnotherControl(Qt::FocusReason reason)
+{
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
 }
 
 QLabel* MakeLabel(const QString& text, QWidget* parent, const QRect& geometry)
@@ -95,12 +104,8 @@ void ColorValuesPanel::buildPage1()
         slider->setGeometry(54, y, 135, 16);
         sliders_[ch] = slider;
         connect(slider, &controls::TmbTrackBarPicker::focusEntered, this, [this, slider] { dragged_ = slider; });
-        connect(slider, &controls::TmbTrackBarPicker::focusLeft, this, [this, slider] {
-            if (dragged_ != slider)
-                return;
-            dragged_ = nullptr;
-            emit sliderLeft();
-        });
+        // Leaving is seen in eventFilter, which knows where the focus went.
+        slider->installEventFilter(this);
         connect(slider, &controls::TmbTrackBarPicker::changed, this, [this, ch] { onSliderChanged(Channel(ch)); });
     }
 
@@ -205,9 +210,10 @@ void ColorValuesPanel::stepEdit(Channel channel, int delta)
         emit conversionError(QString::fromStdString(error.what()));
         return;
     }
-    // Kept to a 16-bit word, as the edits hold it: 0 - 1 gives 65535.
+    // Kept to a 16-bit word: 0 - 1 gives 65535. Clamped before it is
+    // written back, as Enter would, since "1000" does not fit the edit.
     const int stepped = ((value + delta) % 65536 + 65536) % 65536;
-    edit->setText(QString::number(stepped));
+    edit->setText(QString::number(std::min(stepped, ChannelLimit(channel))));
     applyEdit(channel);
 }
 
@@ -252,6 +258,12 @@ void ColorValuesPanel::onSliderChanged(Channel channel)
 
 bool ColorValuesPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::FocusOut && watched == dragged_ &&
+        LeavesForAnotherControl(static_cast<QFocusEvent*>(event)->reason())) {
+        dragged_ = nullptr;
+        emit sliderLeft();
+        return false;
+    }
     if (watched == websafe_ && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         emit websafeClicked();
