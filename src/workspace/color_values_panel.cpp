@@ -3,6 +3,7 @@
 #include "controls/color_pickers.h"
 #include "engine/conversion_error.h"
 #include "engine/named_color.h"
+#include "workspace/one_line_label.h"
 #include "workspace/value_edit.h"
 
 #include <QEvent>
@@ -122,7 +123,8 @@ void ColorValuesPanel::buildPage1()
     websafe_->setCursor(Qt::PointingHandCursor);
     websafe_->installEventFilter(this);
 
-    colorName_ = MakeLabel(QString(), page1_, QRect(6, hexY + 19, 184, 16));
+    colorName_ = new OneLineLabel(page1_);
+    colorName_->setGeometry(6, hexY + 19, 184, 16);
     colorName_->setObjectName(QStringLiteral("clrnamed"));
     colorName_->setStyleSheet(QStringLiteral("color: #24303C; font-style: italic;"));
     colorName_->hide();
@@ -135,11 +137,13 @@ void ColorValuesPanel::buildPage2()
     page2_->setGeometry(0, 0, 196, 148);
     page2_->setAutoFillBackground(true);
     const char* const names[] = {"XYZLabel", "LabLabel", "HunterLabLabel", "CMYLabel", "CMYKLabel"};
+    // One line each, 22 pixels apart: a line too long for the page is cut,
+    // never wrapped over the next one.
     for (int i = 0; i < 5; ++i) {
-        QLabel* label = MakeLabel(QString(), page2_, QRect(6, 4 + 22 * i, 186, 30));
+        auto* label = new OneLineLabel(page2_);
+        label->setGeometry(6, 4 + 22 * i, 186, kRowHeight);
         label->setObjectName(QString::fromLatin1(names[i]));
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         extendedLabels_[i] = label;
     }
 }

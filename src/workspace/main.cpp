@@ -33,6 +33,7 @@ int main(int argc, char** argv)
     // and the windows and message boxes carry their own exact captions.
     QApplication::setApplicationName(QStringLiteral("KT Tessaro"));
     QApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION));
+    QApplication::setFont(tessaro::platform::ProgramFont());
     // The program ends when its shutdown has saved, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
