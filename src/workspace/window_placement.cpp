@@ -50,11 +50,13 @@ QPoint MainWindowPosition(const SettingsStore& settings, QSize screen, bool firs
 QPoint KeepTitleBarOnScreen(QPoint position, QSize size, int titleBarHeight, const QList<QRect>& screens)
 {
     const QRect titleBar(position, QSize(size.width(), std::max(titleBarHeight, 1)));
+    const int grabWidth = std::min(kTitleBarGrabWidth, titleBar.width());
     const QRect* nearest = nullptr;
     for (const QRect& screen : screens) {
         if (screen.isEmpty())
             continue;
-        if (screen.contains(titleBar))
+        const QRect onScreen = titleBar & screen;
+        if (onScreen.height() == titleBar.height() && onScreen.width() >= grabWidth)
             return position;
         if (!nearest || Distance(titleBar, screen) < Distance(titleBar, *nearest))
             nearest = &screen;

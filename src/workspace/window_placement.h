@@ -15,11 +15,15 @@ class SettingsStore;
 // classic screen sizes get their own places.
 QPoint MainWindowPosition(const SettingsStore& settings, QSize screen, bool firstRun);
 
-// Where a window of `size` placed at `position` stays within reach: its
-// title bar (the top `titleBarHeight` pixels, the whole width) lies on one
-// of the `screens`. A window already so placed stays; otherwise it is
-// pulled the shortest way onto the nearest screen (a window wider or taller
-// than that screen keeps its left or top edge on it).
+// How much of a title bar's width must be on a screen to grab it.
+constexpr int kTitleBarGrabWidth = 100;
+
+// Where a window of `size` placed at `position` stays within reach. It
+// stays where it is while its title bar (the top `titleBarHeight` pixels)
+// is on one of the `screens` in its full height and at least
+// kTitleBarGrabWidth pixels of its width; otherwise it is pulled the
+// shortest way until the whole title bar is on the nearest screen (a window
+// wider than that screen keeps its left edge on it).
 QPoint KeepTitleBarOnScreen(QPoint position, QSize size, int titleBarHeight, const QList<QRect>& screens);
 
 } // namespace tessaro::workspace
