@@ -110,5 +110,26 @@ fi
 kill -TERM "$pid"
 wait_for_exit || fail "the program did not end on SIGTERM"
 
+# ---- a saved place out of reach, on a screen scaled by 2: the title bar is
+# pulled back onto the screen (X reports device pixels)
+for place in "-3000 30" "1024 700" "400 300"; do
+    prepare '1,2,3 - #010203\r\n'
+    read -r left top <<<"$place"
+    printf 'program=tessaro\r\nfirstrun=0\r\n1.left=%s\r\n1.top=%s\r\n' "$left" "$top" >"$work/prog/TD/set.set"
+    QT_SCALE_FACTOR=2 "$work/prog/kt-tessaro" &
+    pid=$!
+    if wait_for_named "KT Tessaro"; then
+        sleep 0.3
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        # 100 logical pixels of the 19-pixel title bar, in device pixels
+        { [ "$X" -ge -$((WIDTH - 200)) ] && [ $((X + 200)) -le 1024 ] && [ "$Y" -ge 0 ] && [ $((Y + 38)) -le 768 ]; } ||
+            fail "1.left=$left 1.top=$top at scale 2 put the window at $X,$Y (${WIDTH}x$HEIGHT)"
+    else
+        fail "1.left=$left 1.top=$top at scale 2: no main window"
+    fi
+    kill -TERM "$pid"
+    wait_for_exit || fail "the program did not end on SIGTERM"
+done
+
 [ $status -eq 0 ] && echo "ok: window manager session"
 exit $status
