@@ -7,10 +7,13 @@
 #include "support/fake_platform.h"
 #include "workspace/color_values_panel.h"
 #include "workspace/hint_texts.h"
+#include "workspace/main_color.h"
 #include "workspace/main_window.h"
+#include "workspace/program_session.h"
 #include "workspace/one_line_label.h"
 
 #include <QFontInfo>
+#include <QDir>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -23,9 +26,11 @@ class TextFitTest : public QObject {
 
 private:
     platform::FakePlatform fake_;
-    QTemporaryDir dataDir_;
-    std::unique_ptr<MainWindow> window_;
-    std::unique_ptr<colorlist::HistoryWindow> history_;
+    QTemporaryDir dir_;
+    std::unique_ptr<ProgramSession> session_;
+
+    MainWindow* window() const { return session_->mainWindow(); }
+    colorlist::HistoryWindow* history() const { return session_->historyWindow(); }
 
     // Every visible label of a window fits its rectangle.
     static void verifyLabelsFit(QWidget* window)
@@ -52,26 +57,22 @@ private slots:
     void initTestCase()
     {
         QApplication::setFont(platform::ProgramFont());
-        QVERIFY(dataDir_.isValid());
+        QVERIFY(dir_.isValid());
     }
     void init()
     {
-        window_ = std::make_unique<MainWindow>(fake_.platform(), dataDir_.path() + QLatin1Char('/'));
-        colorlist::HistoryHooks hooks;
-        hooks.mainWindowGeometry = [this] { return window_->frameGeometry(); };
-        history_ = std::make_unique<colorlist::HistoryWindow>(fake_.platform(), hooks);
-        window_->setHistory(history_.get());
+        QDir(dir_.path()).mkpath(QStringLiteral("TD"));
+        const QString app = dir_.path() + QLatin1Char('/');
+        session_ = std::make_unique<ProgramSession>(
+            fake_.platform(), DataFolders{app, app + QStringLiteral("TD/"), app + QStringLiteral("CLLs/")},
+            QStringLiteral("kt-tessaro"));
+        session_->Start();
         // Laid out and styled as on the screen.
-        window_->show();
-        history_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-        QVERIFY(QTest::qWaitForWindowExposed(history_.get()));
+        history()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window()));
+        QVERIFY(QTest::qWaitForWindowExposed(history()));
     }
-    void cleanup()
-    {
-        window_.reset();
-        history_.reset();
-    }
+    void cleanup() { session_.reset(); }
 
     void theProgramFaceIsTheMetricCompatibleOne()
     {
@@ -93,8 +94,8 @@ private slots:
     void hintsKeepTheirValueLine()
     {
         QFETCH(QString, hint);
-        window_->ShowHint(hint);
-        auto* line = window_->findChild<QLabel*>(QStringLiteral("hintLBL"));
+        window()->ShowHint(hint);
+        auto* line = window()->findChild<QLabel*>(QStringLiteral("hintLBL"));
         QVERIFY(line);
         QVERIFY2(line->heightForWidth(line->width()) <= line->height(),
                  qPrintable(QString::number(line->heightForWidth(line->width()))));
@@ -102,22 +103,22 @@ private slots:
 
     void everyLabelFits()
     {
-        window_->SetMainColor(MakeColor(255, 255, 255));
-        verifyLabelsFit(window_.get());
-        window_->colorValues()->showPage(2);
-        verifyLabelsFit(window_.get());
-        verifyLabelsFit(history_.get());
+        session_->mainColor()->set(MakeColor(255, 255, 255));
+        verifyLabelsFit(window());
+        window()->colorValues()->showPage(2);
+        verifyLabelsFit(window());
+        verifyLabelsFit(history());
     }
 
     // The five values of page 2 stay on their own lines; the whole text is
     // kept (and shown as the tool tip) where the line is cut.
     void extendedValuesOneLineEach()
     {
-        window_->SetMainColor(MakeColor(1, 2, 3));
+        session_->mainColor()->set(MakeColor(1, 2, 3));
         const char* const names[] = {"XYZLabel", "LabLabel", "HunterLabLabel", "CMYLabel", "CMYKLabel"};
         QRect previous;
         for (const char* name : names) {
-            auto* label = window_->findChild<OneLineLabel*>(QString::fromLatin1(name));
+            auto* label = window()->findChild<OneLineLabel*>(QString::fromLatin1(name));
             QVERIFY2(label, name);
             QVERIFY(!label->wordWrap());
             QVERIFY2(!label->geometry().intersects(previous), name);
