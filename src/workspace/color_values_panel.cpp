@@ -43,7 +43,7 @@ std::optional<int> EditNumber(const ValueEdit* edit)
 }
 
 // A slider is left when the focus moves to another control of the window;
-// a popup menu opening or another window taking the keyboard keeps the mark,
+// a popup menu opening or another window taking the keyboard is no leaving,
 // as the focus comes back to the slider afterwards.
 bool LeavesForAnotherControl(Qt::FocusReason reason)
 {
@@ -262,10 +262,12 @@ void ColorValuesPanel::onSliderChanged(Channel channel)
 
 bool ColorValuesPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut && watched == dragged_ &&
-        LeavesForAnotherControl(static_cast<QFocusEvent*>(event)->reason())) {
+    // The mark goes with the focus, so the slider follows what a menu does
+    // meanwhile; it comes back with the focus (focusEntered).
+    if (event->type() == QEvent::FocusOut && watched == dragged_) {
         dragged_ = nullptr;
-        emit sliderLeft();
+        if (LeavesForAnotherControl(static_cast<QFocusEvent*>(event)->reason()))
+            emit sliderLeft();
         return false;
     }
     if (watched == websafe_ && event->type() == QEvent::MouseButtonRelease &&

@@ -105,8 +105,13 @@ private slots:
             QMenu menu(window_.get());
             menu.addAction(QStringLiteral("Random Color"));
             menu.popup(window_->mapToGlobal(QPoint(10, 10)));
-            // The slider sees the focus go to the menu and come back.
+            // The slider sees the focus go to the menu and come back; what
+            // the menu does meanwhile moves it too.
             QVERIFY(QTest::qWaitForWindowExposed(&menu));
+            MainColorState changed;
+            changed.mainColor = MakeColor(std::uint8_t(100 + i), 0, 0);
+            panel_->showState(changed);
+            QCOMPARE(red->selectedColor(), changed.mainColor);
             menu.close();
             QTRY_VERIFY(!menu.isVisible());
         }
