@@ -89,7 +89,8 @@ void HistoryWindow::Redo()
 
 void HistoryWindow::showForStep()
 {
-    show();
+    // Also out of a minimised state, which a tool window cannot leave by itself.
+    platform().windows->showToolWindow(this);
     setOpacityLevel(255);
     if (autoClose_)
         startFade(kCountdownAfterStep);

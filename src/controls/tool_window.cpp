@@ -154,7 +154,8 @@ void ToolWindow::holdFade(int countdown)
 
 void ToolWindow::FadeTick()
 {
-    if (!fadeAllowed())
+    // A window waits while its own question is open.
+    if (!fadeAllowed() || platform_.dialogs->isOpenOver(this))
         return;
     if (fadeCountdown_ > 0) {
         --fadeCountdown_;

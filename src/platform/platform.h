@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -46,6 +47,9 @@ public:
     // A copy of a screen rectangle; white pixels where it cannot be read.
     virtual QImage grab(const QRect& globalRect) const = 0;
     virtual QSize size() const = 0;
+    // The areas of the desktop where windows may stand, one per screen, in
+    // the windows' coordinates; the whole screen by default.
+    virtual QList<QRect> windowAreas() const { return {QRect(QPoint(0, 0), size())}; }
 };
 
 // Window services for the program's own borderless windows.
@@ -61,7 +65,13 @@ public:
     // (the event loop keeps running), calls `whileHidden`, then shows the
     // same windows again.
     virtual void hideProgramWindows(int delayMs, std::function<void()> whileHidden) = 0;
+    // Minimises the program: the windows with a taskbar entry are minimised,
+    // the tool windows beside them are hidden and come back when one of the
+    // minimised windows is restored.
     virtual void minimizeApplication() = 0;
+    // Shows a tool window in front of the others, out of a minimised state
+    // (its own, or the program's after minimizeApplication).
+    virtual void showToolWindow(QWidget* window) = 0;
 };
 
 enum class Answer { Yes, No, Cancel, Ok };
@@ -100,6 +110,10 @@ public:
     virtual std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& initial) = 0;
     // Open dialog for the supported picture kinds.
     virtual std::optional<QString> openPicture(QWidget* parent, const QString& folder) = 0;
+    // True while one of these dialogs is open with `window` (or one of its
+    // children) as its parent, so the window can wait for the answer (a
+    // fading window stays while its own question is asked).
+    virtual bool isOpenOver(const QWidget* window) const = 0;
 };
 
 class Shell {

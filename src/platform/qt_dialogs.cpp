@@ -11,6 +11,8 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace tessaro::platform {
 
 namespace {
@@ -81,31 +83,59 @@ QString WithDefaultExtension(const QString& path, const QString& extension)
 
 QtDialogs::QtDialogs(const Fonts& fonts) : fonts_(fonts) {}
 
+QtDialogs::OpenDialog::OpenDialog(QtDialogs& dialogs, QWidget* parent)
+    : dialogs_(dialogs), window_(parent ? parent->window() : nullptr)
+{
+    dialogs_.openOver_.append(window_);
+}
+
+QtDialogs::OpenDialog::~OpenDialog()
+{
+    dialogs_.openOver_.removeOne(window_);
+    // The desktop may hand the keyboard to another of the program's windows
+    // when the box goes; the answer belongs to the window that asked.
+    if (window_ && window_->isVisible() && !window_->isMinimized()) {
+        window_->raise();
+        window_->activateWindow();
+    }
+}
+
+bool QtDialogs::isOpenOver(const QWidget* window) const
+{
+    return window && std::any_of(openOver_.cbegin(), openOver_.cend(),
+                                 [window](const QPointer<QWidget>& open) { return open == window; });
+}
+
 Answer QtDialogs::askYesNo(QWidget* parent, const QString& title, const QString& text)
 {
+    const OpenDialog open(*this, parent);
     return ToAnswer(ShowBox(parent, QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
                             QMessageBox::No));
 }
 
 Answer QtDialogs::askYesNoCancel(QWidget* parent, const QString& title, const QString& text)
 {
+    const OpenDialog open(*this, parent);
     return ToAnswer(ShowBox(parent, QMessageBox::Question, title, text,
                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel));
 }
 
 void QtDialogs::notify(QWidget* parent, const QString& title, const QString& text)
 {
+    const OpenDialog open(*this, parent);
     ShowBox(parent, QMessageBox::Information, title, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void QtDialogs::error(QWidget* parent, const QString& title, const QString& text)
 {
+    const OpenDialog open(*this, parent);
     ShowBox(parent, QMessageBox::Critical, title, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 std::optional<QString> QtDialogs::inputText(QWidget* parent, const QString& title, const QString& label,
                                             const QString& initial)
 {
+    const OpenDialog open(*this, parent);
     QInputDialog dialog(parent);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(title);
@@ -119,6 +149,7 @@ std::optional<QString> QtDialogs::inputText(QWidget* parent, const QString& titl
 std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& title, const QList<FileFilter>& filters,
                                            const QString& folder)
 {
+    const OpenDialog open(*this, parent);
     QFileDialog dialog(parent, title, folder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -131,6 +162,7 @@ std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& title
 std::optional<QString> QtDialogs::saveFile(QWidget* parent, const QString& title, const QList<FileFilter>& filters,
                                            const QString& defaultExtension, const QString& folder)
 {
+    const OpenDialog open(*this, parent);
     QFileDialog dialog(parent, title, folder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -153,6 +185,7 @@ std::optional<QString> QtDialogs::saveFile(QWidget* parent, const QString& title
 
 std::optional<TColor> QtDialogs::chooseColor(QWidget* parent, TColor initial)
 {
+    const OpenDialog open(*this, parent);
     const QColor chosen = QColorDialog::getColor(ToQColor(initial), parent,
                                                  QStringLiteral("Color"));
     if (!chosen.isValid())
@@ -162,6 +195,7 @@ std::optional<TColor> QtDialogs::chooseColor(QWidget* parent, TColor initial)
 
 std::optional<FontChoice> QtDialogs::chooseFont(QWidget* parent, const FontChoice& initial)
 {
+    const OpenDialog open(*this, parent);
     FontEffectsDialog dialog(fonts_.installedFamilies(), initial, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

@@ -3,6 +3,9 @@
 
 #include "platform/platform.h"
 
+#include <QPointer>
+#include <QWidget>
+
 namespace tessaro::platform {
 
 // A file dialog filter as Qt reads it, "Description (patterns)", with the
@@ -33,9 +36,25 @@ public:
     std::optional<TColor> chooseColor(QWidget* parent, TColor initial) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& initial) override;
     std::optional<QString> openPicture(QWidget* parent, const QString& folder) override;
+    bool isOpenOver(const QWidget* window) const override;
 
 private:
+    // Marks a dialog open over its parent's window while it lives; when it
+    // ends, the keyboard goes back to that window.
+    class OpenDialog {
+    public:
+        OpenDialog(QtDialogs& dialogs, QWidget* parent);
+        ~OpenDialog();
+        OpenDialog(const OpenDialog&) = delete;
+        OpenDialog& operator=(const OpenDialog&) = delete;
+
+    private:
+        QtDialogs& dialogs_;
+        QPointer<QWidget> window_;
+    };
+
     const Fonts& fonts_;
+    QList<QPointer<QWidget>> openOver_;
 };
 
 } // namespace tessaro::platform

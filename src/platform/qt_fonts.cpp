@@ -6,6 +6,14 @@
 
 namespace tessaro::platform {
 
+QFont ProgramFont()
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    return font;
+}
+
 QStringList QtFonts::installedFamilies() const
 {
     QStringList families = QFontDatabase::families();

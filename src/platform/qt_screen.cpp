@@ -52,4 +52,12 @@ QSize QtScreen::size() const
     return screen ? screen->size() : QSize();
 }
 
+QList<QRect> QtScreen::windowAreas() const
+{
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        areas << screen->availableGeometry();
+    return areas;
+}
+
 } // namespace tessaro::platform

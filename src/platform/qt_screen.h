@@ -15,6 +15,8 @@ public:
     QImage grab(const QRect& globalRect) const override;
     // The primary screen's size in the program's (logical) pixels.
     QSize size() const override;
+    // Each screen's available geometry (without panels), in logical pixels.
+    QList<QRect> windowAreas() const override;
 };
 
 } // namespace tessaro::platform

@@ -1,5 +1,7 @@
 #include "platform/qt_windows.h"
 
+#include "platform/x11_window_state.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
@@ -9,6 +11,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <utility>
 
 namespace tessaro::platform {
 
@@ -68,6 +71,84 @@ QList<QWidget*> VisibleTopLevelWidgets()
 
 } // namespace
 
+// The tool windows hidden by a minimise, shown again when the user restores
+// one of the minimised windows.
+class MinimizedWindows : public QObject {
+public:
+    void watch(QWidget* minimized)
+    {
+        minimized_ << minimized;
+        minimized->installEventFilter(this);
+    }
+    void hideUntilRestored(QWidget* tool)
+    {
+        hidden_ << tool;
+        tool->hide();
+    }
+    // The window is shown by other means; a restore leaves it alone.
+    void forget(QWidget* tool) { hidden_.removeAll(tool); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowStateChange &&
+            !static_cast<QWidget*>(watched)->windowState().testFlag(Qt::WindowMinimized))
+            restore();
+        return false;
+    }
+
+private:
+    void restore()
+    {
+        for (const QPointer<QWidget>& window : std::as_const(minimized_)) {
+            if (window)
+                window->removeEventFilter(this);
+        }
+        const QList<QPointer<QWidget>> hidden = std::exchange(hidden_, {});
+        minimized_.clear();
+        for (const QPointer<QWidget>& tool : hidden) {
+            if (tool && !tool->isVisible())
+                tool->show();
+        }
+    }
+
+    QList<QPointer<QWidget>> minimized_;
+    QList<QPointer<QWidget>> hidden_;
+};
+
+// Asks the window manager again, each time a kept-above window is shown: it
+// forgets the state of a window that was hidden (withdrawn).
+class KeepAboveOnShow : public QObject {
+public:
+    void watch(QWidget* window)
+    {
+        window->removeEventFilter(this);
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Show)
+            return false;
+        // Queued: the request must reach the window manager after the
+        // window's map request, which follows the show event.
+        QPointer<QWidget> window = static_cast<QWidget*>(watched);
+        QMetaObject::invokeMethod(this, [window] {
+            if (window && window->isVisible() && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+                RequestKeepAbove(window->windowHandle(), true);
+        }, Qt::QueuedConnection);
+        return false;
+    }
+};
+
+QtWindows::QtWindows()
+    : minimized_(std::make_unique<MinimizedWindows>()), keepAbove_(std::make_unique<KeepAboveOnShow>())
+{
+}
+
+QtWindows::~QtWindows() = default;
+
 void QtWindows::startMove(QWidget* window)
 {
     if (!window)
@@ -84,8 +165,19 @@ void QtWindows::setTopmost(QWidget* window, bool topmost)
     if (!window)
         return;
     window = window->window();
-    if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == topmost)
+    const Qt::WindowFlags flags = window->windowFlags();
+    if (flags.testFlag(Qt::WindowStaysOnTopHint) == topmost)
         return;
+    if (OnX11()) {
+        // The widget keeps the flag as its record; the native window's own
+        // flags stay, since Qt makes a new native window at the next show
+        // when they change. The window manager changes the window in place.
+        window->overrideWindowFlags(flags ^ Qt::WindowStaysOnTopHint);
+        keepAbove_->watch(window);
+        if (window->isVisible())
+            RequestKeepAbove(window->windowHandle(), topmost);
+        return;
+    }
     const bool wasVisible = window->isVisible();
     const QRect geometry = window->geometry();
     // Changing a flag hides the window.
@@ -133,8 +225,39 @@ void QtWindows::hideProgramWindows(int delayMs, std::function<void()> whileHidde
 
 void QtWindows::minimizeApplication()
 {
-    for (QWidget* widget : VisibleTopLevelWidgets())
-        widget->showMinimized();
+    QList<QWidget*> taskbarWindows;
+    QList<QWidget*> toolWindows;
+    for (QWidget* widget : VisibleTopLevelWidgets()) {
+        const Qt::WindowType type = widget->windowType();
+        if (type == Qt::Tool)
+            toolWindows << widget;
+        else if (type != Qt::Popup && type != Qt::ToolTip)
+            taskbarWindows << widget;
+    }
+    // Without a window to restore them from, tool windows minimise too.
+    if (taskbarWindows.isEmpty()) {
+        for (QWidget* tool : toolWindows)
+            tool->showMinimized();
+        return;
+    }
+    for (QWidget* tool : toolWindows)
+        minimized_->hideUntilRestored(tool);
+    for (QWidget* window : taskbarWindows) {
+        window->showMinimized();
+        minimized_->watch(window);
+    }
+}
+
+void QtWindows::showToolWindow(QWidget* window)
+{
+    if (!window)
+        return;
+    window = window->window();
+    minimized_->forget(window);
+    if (window->windowState().testFlag(Qt::WindowMinimized))
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
 }
 
 } // namespace tessaro::platform

@@ -3,9 +3,11 @@
 #include "controls/color_pickers.h"
 #include "engine/conversion_error.h"
 #include "engine/named_color.h"
+#include "workspace/one_line_label.h"
 #include "workspace/value_edit.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -38,6 +40,14 @@ int ChannelLimit(int channel)
 std::optional<int> EditNumber(const ValueEdit* edit)
 {
     return TryReadInteger(edit->text().toStdString());
+}
+
+// A slider is left when the focus moves to another control of the window;
+// a popup menu opening or another window taking the keyboard is no leaving,
+// as the focus comes back to the slider afterwards.
+bool LeavesForAnotherControl(Qt::FocusReason reason)
+{
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
 }
 
 QLabel* MakeLabel(const QString& text, QWidget* parent, const QRect& geometry)
@@ -95,12 +105,8 @@ void ColorValuesPanel::buildPage1()
         slider->setGeometry(54, y, 135, 16);
         sliders_[ch] = slider;
         connect(slider, &controls::TrackBarPicker::focusEntered, this, [this, slider] { dragged_ = slider; });
-        connect(slider, &controls::TrackBarPicker::focusLeft, this, [this, slider] {
-            if (dragged_ != slider)
-                return;
-            dragged_ = nullptr;
-            emit sliderLeft();
-        });
+        // Leaving is seen in eventFilter, which knows where the focus went.
+        slider->installEventFilter(this);
         connect(slider, &controls::TrackBarPicker::changed, this, [this, ch] { onSliderChanged(Channel(ch)); });
     }
 
@@ -117,7 +123,8 @@ void ColorValuesPanel::buildPage1()
     websafe_->setCursor(Qt::PointingHandCursor);
     websafe_->installEventFilter(this);
 
-    colorName_ = MakeLabel(QString(), page1_, QRect(6, hexY + 19, 184, 16));
+    colorName_ = new OneLineLabel(page1_);
+    colorName_->setGeometry(6, hexY + 19, 184, 16);
     colorName_->setObjectName(QStringLiteral("clrnamed"));
     colorName_->setStyleSheet(QStringLiteral("color: #24303C; font-style: italic;"));
     colorName_->hide();
@@ -130,11 +137,13 @@ void ColorValuesPanel::buildPage2()
     page2_->setGeometry(0, 0, 196, 148);
     page2_->setAutoFillBackground(true);
     const char* const names[] = {"XYZLabel", "LabLabel", "HunterLabLabel", "CMYLabel", "CMYKLabel"};
+    // One line each, 22 pixels apart: a line too long for the page is cut,
+    // never wrapped over the next one.
     for (int i = 0; i < 5; ++i) {
-        QLabel* label = MakeLabel(QString(), page2_, QRect(6, 4 + 22 * i, 186, 30));
+        auto* label = new OneLineLabel(page2_);
+        label->setGeometry(6, 4 + 22 * i, 186, kRowHeight);
         label->setObjectName(QString::fromLatin1(names[i]));
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         extendedLabels_[i] = label;
     }
 }
@@ -205,9 +214,10 @@ void ColorValuesPanel::stepEdit(Channel channel, int delta)
         emit conversionError(QString::fromStdString(error.what()));
         return;
     }
-    // Kept to a 16-bit word, as the edits hold it: 0 - 1 gives 65535.
+    // Kept to a 16-bit word: 0 - 1 gives 65535. Clamped before it is
+    // written back, as Enter would, since "1000" does not fit the edit.
     const int stepped = ((value + delta) % 65536 + 65536) % 65536;
-    edit->setText(QString::number(stepped));
+    edit->setText(QString::number(std::min(stepped, ChannelLimit(channel))));
     applyEdit(channel);
 }
 
@@ -252,6 +262,14 @@ void ColorValuesPanel::onSliderChanged(Channel channel)
 
 bool ColorValuesPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    // The mark goes with the focus, so the slider follows what a menu does
+    // meanwhile; it comes back with the focus (focusEntered).
+    if (event->type() == QEvent::FocusOut && watched == dragged_) {
+        dragged_ = nullptr;
+        if (LeavesForAnotherControl(static_cast<QFocusEvent*>(event)->reason()))
+            emit sliderLeft();
+        return false;
+    }
     if (watched == websafe_ && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         emit websafeClicked();

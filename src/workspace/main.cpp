@@ -29,9 +29,11 @@ int main(int argc, char** argv)
         return 1;
     }
     QApplication app(argc, argv);
+    // No display name: Qt would append it to every window title on X11,
+    // and the windows and message boxes carry their own exact captions.
     QApplication::setApplicationName(QStringLiteral("KT Tessaro"));
-    QApplication::setApplicationDisplayName(QStringLiteral("KT Tessaro"));
     QApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION));
+    QApplication::setFont(tessaro::platform::ProgramFont());
     // The program ends when its shutdown has saved, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -45,5 +47,9 @@ int main(int argc, char** argv)
                      Qt::QueuedConnection);
     tessaro::workspace::ShutdownSignals endOfSession([&session] { session.Shutdown(); });
     session.Start();
+    // A signal during start-up (while its error box was open) has saved and
+    // ended the run already.
+    if (endOfSession.received())
+        return 0;
     return app.exec();
 }

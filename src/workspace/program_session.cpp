@@ -50,6 +50,9 @@ void ProgramSession::createMainWindow()
     // The saved place, or on a first run the place for the screen's size.
     entry.readSettings = [this](const SettingsStore& s) {
         main_->move(MainWindowPosition(s, platform_.screen->size(), s.isFirstRun()));
+        // Pulled back when the place leaves no title bar to grab.
+        main_->move(KeepTitleBarOnScreen(main_->pos(), main_->size(), MainWindow::kTitleHeight,
+                                         platform_.screen->windowAreas()));
     };
     entry.writeSettings = [this](LiveSettings& live) {
         live.insert(Setting::MainLeft, QString::number(main_->x()));

@@ -2,6 +2,7 @@
 
 #include "workspace/settings_store.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace tessaro::workspace {
@@ -14,6 +15,19 @@ int SavedCoordinate(const SettingsStore& settings, Setting key, int screenExtent
     if (value == INT_MIN || value > screenExtent)
         return screenExtent / 2;
     return value;
+}
+
+// The distance between two rectangles, 0 when they meet.
+int Distance(const QRect& a, const QRect& b)
+{
+    const int dx = std::max({0, b.left() - a.right(), a.left() - b.right()});
+    const int dy = std::max({0, b.top() - a.bottom(), a.top() - b.bottom()});
+    return dx + dy;
+}
+
+int PullInto(int start, int extent, int areaStart, int areaExtent)
+{
+    return std::max(areaStart, std::min(start, areaStart + areaExtent - extent));
 }
 
 } // namespace
@@ -31,6 +45,26 @@ QPoint MainWindowPosition(const SettingsStore& settings, QSize screen, bool firs
             position = {167, 20};
     }
     return position;
+}
+
+QPoint KeepTitleBarOnScreen(QPoint position, QSize size, int titleBarHeight, const QList<QRect>& screens)
+{
+    const QRect titleBar(position, QSize(size.width(), std::max(titleBarHeight, 1)));
+    const int grabWidth = std::min(kTitleBarGrabWidth, titleBar.width());
+    const QRect* nearest = nullptr;
+    for (const QRect& screen : screens) {
+        if (screen.isEmpty())
+            continue;
+        const QRect onScreen = titleBar & screen;
+        if (onScreen.height() == titleBar.height() && onScreen.width() >= grabWidth)
+            return position;
+        if (!nearest || Distance(titleBar, screen) < Distance(titleBar, *nearest))
+            nearest = &screen;
+    }
+    if (!nearest)
+        return position;
+    return {PullInto(titleBar.left(), titleBar.width(), nearest->left(), nearest->width()),
+            PullInto(titleBar.top(), titleBar.height(), nearest->top(), nearest->height())};
 }
 
 } // namespace tessaro::workspace

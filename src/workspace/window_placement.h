@@ -1,7 +1,9 @@
 // Where the main window opens.
 #pragma once
 
+#include <QList>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 
 namespace tessaro::workspace {
@@ -12,5 +14,16 @@ class SettingsStore;
 // screen, gives half the screen's width (height). On a first run the
 // classic screen sizes get their own places.
 QPoint MainWindowPosition(const SettingsStore& settings, QSize screen, bool firstRun);
+
+// How much of a title bar's width must be on a screen to grab it.
+constexpr int kTitleBarGrabWidth = 100;
+
+// Where a window of `size` placed at `position` stays within reach. It
+// stays where it is while its title bar (the top `titleBarHeight` pixels)
+// is on one of the `screens` in its full height and at least
+// kTitleBarGrabWidth pixels of its width; otherwise it is pulled the
+// shortest way until the whole title bar is on the nearest screen (a window
+// wider than that screen keeps its left edge on it).
+QPoint KeepTitleBarOnScreen(QPoint position, QSize size, int titleBarHeight, const QList<QRect>& screens);
 
 } // namespace tessaro::workspace

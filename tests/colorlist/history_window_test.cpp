@@ -267,6 +267,24 @@ private slots:
         QCOMPARE(window_->log().steps(), steps);
     }
 
+    // The fade waits while the window's own question is open.
+    void questionKeepsTheWindowFromFading()
+    {
+        record(3);
+        window_->setAutoClose(true);
+        window_->Undo();
+        clickRow(0);
+        int opacityDuringQuestion = -1;
+        fake_.dialogs.whileAsking = [&] {
+            ticks(100);
+            opacityDuringQuestion = window_->opacity();
+        };
+        window_->DeleteSelected();
+        fake_.dialogs.whileAsking = nullptr;
+        QCOMPARE(opacityDuringQuestion, 255);
+        QVERIFY(window_->isVisible());
+    }
+
     void undoShowsTheWindowOpaque_data()
     {
         QTest::addColumn<int>("steps");

@@ -3,6 +3,7 @@
 #include "platform/qt_color.h"
 
 #include <QPainter>
+#include <QWidget>
 
 namespace tessaro::platform {
 
@@ -69,6 +70,13 @@ void FakeScreen::fill(TColor color)
     image.fill(ToQColor(color));
 }
 
+void FakeWindows::showToolWindow(QWidget* window)
+{
+    calls.append({QStringLiteral("showToolWindow"), window, 0});
+    if (window)
+        window->show();
+}
+
 void FakeWindows::setTopmost(QWidget* window, bool topmost)
 {
     calls.append({QStringLiteral("setTopmost"), window, topmost ? 1 : 0});
@@ -95,15 +103,26 @@ FakeDialogs::Call& FakeDialogs::record(const QString& what, const QString& title
     return call;
 }
 
-Answer FakeDialogs::askYesNo(QWidget*, const QString& title, const QString& text)
+void FakeDialogs::ask(QWidget* parent)
+{
+    if (!whileAsking)
+        return;
+    openOver_ = parent ? parent->window() : nullptr;
+    whileAsking();
+    openOver_ = nullptr;
+}
+
+Answer FakeDialogs::askYesNo(QWidget* parent, const QString& title, const QString& text)
 {
     record(QStringLiteral("askYesNo"), title, text);
+    ask(parent);
     return TakeFront(answers, Answer::No);
 }
 
-Answer FakeDialogs::askYesNoCancel(QWidget*, const QString& title, const QString& text)
+Answer FakeDialogs::askYesNoCancel(QWidget* parent, const QString& title, const QString& text)
 {
     record(QStringLiteral("askYesNoCancel"), title, text);
+    ask(parent);
     return TakeFront(answers, Answer::Cancel);
 }
 

@@ -21,6 +21,7 @@
 #include <QMap>
 
 #include <deque>
+#include <functional>
 
 namespace tessaro::platform {
 
@@ -60,7 +61,7 @@ public:
 class FakeWindows : public Windows {
 public:
     struct Call {
-        QString what;         // "startMove", "setTopmost", "setOpacity", "hide", "minimize"
+        QString what;         // "startMove", "setTopmost", "setOpacity", "hide", "minimize", "showToolWindow"
         QWidget* window;      // null for "hide" and "minimize"
         int value;            // topmost as 0/1, the opacity, or the delay
     };
@@ -70,6 +71,8 @@ public:
     // Hides nothing and calls `whileHidden` at once.
     void hideProgramWindows(int delayMs, std::function<void()> whileHidden) override;
     void minimizeApplication() override { calls.append({QStringLiteral("minimize"), nullptr, 0}); }
+    // Shows the window as it is.
+    void showToolWindow(QWidget* window) override;
 
     QList<Call> calls;
 };
@@ -101,7 +104,12 @@ public:
     std::optional<TColor> chooseColor(QWidget* parent, TColor initial) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& initial) override;
     std::optional<QString> openPicture(QWidget* parent, const QString& folder) override;
+    // True for the parent's window while a question runs `whileAsking`.
+    bool isOpenOver(const QWidget* window) const override { return window && window == openOver_; }
 
+    // Runs while a question (askYesNo, askYesNoCancel) is "open", before
+    // its answer is taken: the moment a real box would be on the screen.
+    std::function<void()> whileAsking;
     // Every dialog shown, in order.
     QList<Call> calls;
     // Scripted answers, taken from the front.
@@ -113,6 +121,9 @@ public:
 
 private:
     Call& record(const QString& what, const QString& title = {}, const QString& text = {});
+    void ask(QWidget* parent);
+
+    const QWidget* openOver_ = nullptr;
 };
 
 class FakeShell : public Shell {

@@ -155,5 +155,49 @@ INSTANTIATE_TEST_SUITE_P(
                     PlacementCase{"first_other", "10", "20", {1280, 1024}, true, {10, 20}}),
     [](const testing::TestParamInfo<PlacementCase>& info) { return std::string(info.param.name); });
 
+// The main window (513 x 457, title bar 19 high) as the saved place and the
+// screens would put it, and where it stays within reach.
+struct ReachCase {
+    const char* name;
+    QPoint placed;
+    QList<QRect> screens;
+    QPoint expected;
+};
+
+class TitleBarReach : public testing::TestWithParam<ReachCase> {};
+
+TEST_P(TitleBarReach, PullsTheTitleBarOntoAScreen)
+{
+    const ReachCase& c = GetParam();
+    EXPECT_EQ(KeepTitleBarOnScreen(c.placed, QSize(513, 457), 19, c.screens), c.expected);
+}
+
+const QRect kScreen(0, 0, 1024, 768);
+// A 2048 x 1536 screen at scale factor 2, and a second screen to its right.
+const QRect kScaled(0, 0, 1024, 768);
+const QRect kRightOfIt(1024, 0, 1280, 1024);
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TitleBarReach,
+    testing::Values(ReachCase{"within", {40, 30}, {kScreen}, {40, 30}},
+                    ReachCase{"far_left", {-3000, 30}, {kScreen}, {0, 30}},
+                    ReachCase{"left_edge_at_the_right_end", {1024, 100}, {kScreen}, {511, 100}},
+                    ReachCase{"half_out_right_kept", {800, 100}, {kScreen}, {800, 100}},
+                    ReachCase{"grab_width_left_kept", {924, 100}, {kScreen}, {924, 100}},
+                    ReachCase{"less_than_the_grab_width", {925, 100}, {kScreen}, {511, 100}},
+                    ReachCase{"grab_width_on_the_left_kept", {-413, 100}, {kScreen}, {-413, 100}},
+                    ReachCase{"less_on_the_left", {-414, 100}, {kScreen}, {0, 100}},
+                    ReachCase{"above", {100, -5}, {kScreen}, {100, 0}},
+                    ReachCase{"bottom_edge", {100, 768}, {kScreen}, {100, 749}},
+                    ReachCase{"body_below_the_screen_kept", {100, 700}, {kScreen}, {100, 700}},
+                    ReachCase{"centre_of_the_device_pixels", {1024, 768}, {kScaled}, {511, 749}},
+                    ReachCase{"half_the_logical_screen_kept", {512, 384}, {kScaled}, {512, 384}},
+                    ReachCase{"on_the_second_screen", {1500, 200}, {kScaled, kRightOfIt}, {1500, 200}},
+                    ReachCase{"beyond_the_second_screen", {2600, 200}, {kScaled, kRightOfIt}, {1791, 200}},
+                    ReachCase{"screen_narrower_than_the_window", {50, 10}, {QRect(0, 0, 400, 300)}, {50, 10}},
+                    ReachCase{"off_a_screen_narrower_than_the_window", {450, 10}, {QRect(0, 0, 400, 300)}, {0, 10}},
+                    ReachCase{"no_screens", {-3000, 30}, {}, {-3000, 30}}),
+    [](const testing::TestParamInfo<ReachCase>& info) { return std::string(info.param.name); });
+
 } // namespace
 } // namespace tessaro::workspace

@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# The program under a real window manager (openbox), as a user meets it:
+# - a signal (SIGTERM, SIGINT, SIGHUP) while the start-up error box for a
+#   bad history line waits for an answer saves and ends the program;
+# - a History question is captioned exactly "Remove?", and once answered
+#   the keyboard is back in the History window;
+# - after "_" (minimise) restoring the main window brings History back.
+# Usage: window_manager_session_test.sh KT_TESSARO
+set -euo pipefail
+app=$1
+here=$(cd "$(dirname "$0")" && pwd)
+
+if [ -z "${TESSARO_IN_WM:-}" ]; then
+    export TESSARO_IN_WM=1
+    exec "$here/../support/with_window_manager.sh" "$0" "$@"
+fi
+work=$(mktemp -d)
+pid=""
+trap '[ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+export HOME=$work XDG_DATA_HOME=$work/share XDG_RUNTIME_DIR=$work/run
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+status=0
+fail() { echo "FAIL: $*"; status=1; }
+
+# A portable copy: the executable beside its own writable TD/.
+prepare() {  # HISTORY_TEXT
+    rm -rf "$work/prog"
+    mkdir -p "$work/prog/TD" "$work/prog/CLLs" "$work/prog/TLs" "$work/prog/CWSs" "$work/prog/help"
+    cp "$app" "$work/prog/kt-tessaro"
+    printf 'program=tessaro\r\nfirstrun=0\r\n1.left=300\r\n1.top=60\r\nhist.autofade=0\r\n' >"$work/prog/TD/set.set"
+    printf '%b' "$1" >"$work/prog/TD/history.cl2"
+}
+
+# Sets `window` to the first mapped window whose whole name is NAME.
+wait_for_named() {  # NAME
+    for _ in $(seq 1 100); do
+        window=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) && [ -n "$window" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+wait_for_exit() {
+    for _ in $(seq 1 50); do
+        kill -0 "$pid" 2>/dev/null || { wait "$pid" || true; pid=""; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+active_name() { xdotool getactivewindow getwindowname 2>/dev/null || true; }
+
+# The title the desktop shows (taskbars and window managers read
+# _NET_WM_NAME; WM_NAME may differ).
+shown_title() {  # WINDOW
+    xprop -id "$1" _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p'
+}
+
+# ---- a signal while the start-up error box is open
+for signal in TERM INT HUP; do
+    prepare '0,0,0 - #000000\r\n#00GG00\r\n1,2,3 - #010203\r\n'
+    rm "$work/prog/TD/set.set"
+    "$work/prog/kt-tessaro" 2>"$work/stderr" &
+    pid=$!
+    wait_for_named "KT Tessaro" || { fail "SIG$signal: no error box at start-up"; kill -KILL "$pid"; pid=""; continue; }
+    sleep 0.3
+    kill -"$signal" "$pid"
+    wait_for_exit || { fail "SIG$signal during the error box did not end the program"; kill -KILL "$pid"; pid=""; continue; }
+    [ -f "$work/prog/TD/set.set" ] || fail "SIG$signal did not save the settings"
+    [ -s "$work/prog/TD/history.cl2" ] || fail "SIG$signal left no history"
+done
+
+# ---- a History question: its caption and where the keyboard goes after it
+prepare '0,0,0 - #000000\r\n1,2,3 - #010203\r\n4,5,6 - #040506\r\n'
+"$work/prog/kt-tessaro" &
+pid=$!
+wait_for_named "KT Tessaro" || { echo "FAIL: the main window did not appear"; exit 1; }
+main=$window
+sleep 0.5
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+xdotool key --window "$main" ctrl+z
+if wait_for_named "History"; then
+    history=$window
+    eval "$(xdotool getwindowgeometry --shell "$history")"
+    # The first step of the list, below the title bar.
+    xdotool mousemove $((X + 40)) $((Y + 28)) click 1
+    sleep 0.3
+    xdotool key Delete
+    [ "$(shown_title "$history")" = "History" ] || fail "History is titled '$(shown_title "$history")'"
+    if wait_for_named 'Remove\?'; then
+        [ "$(shown_title "$window")" = "Remove?" ] || fail "the question is titled '$(shown_title "$window")'"
+        xdotool key Escape
+        sleep 0.5
+        [ "$(active_name)" = "History" ] || fail "after the question the keyboard is in '$(active_name)', not History"
+    else
+        fail "no question box captioned exactly 'Remove?' ($(xdotool search --onlyvisible --name 'Remove' getwindowname 2>/dev/null || true))"
+    fi
+
+    # ---- minimise with "_" in the main window's title bar, then restore
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    xdotool mousemove $((X + 485)) $((Y + 9)) click 1
+    sleep 0.5
+    xdotool search --onlyvisible --name '^History$' >/dev/null 2>&1 && fail "History stayed on the screen after minimise"
+    xdotool windowactivate "$main" 2>/dev/null || true
+    wait_for_named "History" || fail "History did not come back with the main window"
+else
+    fail "Ctrl+Z did not show History"
+fi
+kill -TERM "$pid"
+wait_for_exit || fail "the program did not end on SIGTERM"
+
+# ---- a saved place out of reach, on a screen scaled by 2: the title bar is
+# pulled back onto the screen (X reports device pixels)
+for place in "-3000 30" "1024 700" "400 300"; do
+    prepare '1,2,3 - #010203\r\n'
+    read -r left top <<<"$place"
+    printf 'program=tessaro\r\nfirstrun=0\r\n1.left=%s\r\n1.top=%s\r\n' "$left" "$top" >"$work/prog/TD/set.set"
+    QT_SCALE_FACTOR=2 "$work/prog/kt-tessaro" &
+    pid=$!
+    if wait_for_named "KT Tessaro"; then
+        sleep 0.3
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        # 100 logical pixels of the 19-pixel title bar, in device pixels
+        { [ "$X" -ge -$((WIDTH - 200)) ] && [ $((X + 200)) -le 1024 ] && [ "$Y" -ge 0 ] && [ $((Y + 38)) -le 768 ]; } ||
+            fail "1.left=$left 1.top=$top at scale 2 put the window at $X,$Y (${WIDTH}x$HEIGHT)"
+    else
+        fail "1.left=$left 1.top=$top at scale 2: no main window"
+    fi
+    kill -TERM "$pid"
+    wait_for_exit || fail "the program did not end on SIGTERM"
+done
+
+[ $status -eq 0 ] && echo "ok: window manager session"
+exit $status

@@ -1,0 +1,176 @@
+// The window services under a real window manager on an X server (run by
+// tests/support/with_window_manager.sh): stay on top, minimising the
+// program with its tool windows, and the keyboard after a question.
+#include "platform/qt_dialogs.h"
+#include "platform/qt_fonts.h"
+#include "platform/qt_windows.h"
+#include "platform/x11_window_state.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace tessaro::platform {
+namespace {
+
+xcb_connection_t* Connection()
+{
+    return qApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+}
+
+xcb_atom_t Atom(const char* name)
+{
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        Connection(), xcb_intern_atom(Connection(), 0, std::uint16_t(std::strlen(name)), name), nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : XCB_ATOM_NONE;
+    std::free(reply);
+    return atom;
+}
+
+// Whether the window manager lists _NET_WM_STATE_ABOVE for the window.
+bool KeptAbove(const QWidget& window)
+{
+    const xcb_get_property_cookie_t cookie = xcb_get_property(
+        Connection(), 0, xcb_window_t(window.winId()), Atom("_NET_WM_STATE"), XCB_ATOM_ATOM, 0, 32);
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(Connection(), cookie, nullptr);
+    if (!reply)
+        return false;
+    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
+    const int count = xcb_get_property_value_length(reply) / int(sizeof(xcb_atom_t));
+    const xcb_atom_t above = Atom("_NET_WM_STATE_ABOVE");
+    bool found = false;
+    for (int i = 0; i < count; ++i)
+        found = found || atoms[i] == above;
+    std::free(reply);
+    return found;
+}
+
+class WindowManagerTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!OnX11())
+            GTEST_SKIP() << "needs an X server with a window manager (with_window_manager.sh)";
+    }
+};
+
+TEST_F(WindowManagerTest, StayOnTopKeepsTheSameNativeWindow)
+{
+    QWidget window(nullptr, Qt::FramelessWindowHint);
+    window.setGeometry(120, 90, 213, 157);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const WId id = window.winId();
+    QtWindows windows;
+    for (const bool topmost : {true, false, true}) {
+        windows.setTopmost(&window, topmost);
+        EXPECT_EQ(window.winId(), id) << "the native window was made again";
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint), topmost);
+        EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return KeptAbove(window) == topmost; }, 3000))
+            << "the window manager's state for topmost " << topmost;
+    }
+    // Shown again later, the window is still kept above.
+    window.hide();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(window.winId(), id);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return KeptAbove(window); }, 3000));
+}
+
+struct ProgramWindows {
+    QWidget main{nullptr, Qt::FramelessWindowHint};
+    QWidget tool{nullptr, Qt::Tool | Qt::FramelessWindowHint};
+
+    ProgramWindows()
+    {
+        main.setGeometry(300, 100, 200, 150);
+        tool.setGeometry(100, 100, 150, 150);
+        main.show();
+        tool.show();
+    }
+    bool exposed() { return QTest::qWaitForWindowExposed(&main) && QTest::qWaitForWindowExposed(&tool); }
+};
+
+TEST_F(WindowManagerTest, RestoringTheMainWindowBringsBackTheToolWindows)
+{
+    ProgramWindows program;
+    ASSERT_TRUE(program.exposed());
+    QtWindows windows;
+    windows.minimizeApplication();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return program.main.isMinimized(); }, 3000));
+    EXPECT_FALSE(program.tool.isVisible());
+
+    // As the taskbar does it.
+    program.main.showNormal();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return program.tool.isVisible() && !program.tool.isMinimized(); }, 3000));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&program.tool));
+    EXPECT_FALSE(program.main.isMinimized());
+}
+
+TEST_F(WindowManagerTest, ShowingAToolWindowUnminimisesIt)
+{
+    ProgramWindows program;
+    ASSERT_TRUE(program.exposed());
+    QtWindows windows;
+    windows.minimizeApplication();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return program.main.isMinimized(); }, 3000));
+    windows.showToolWindow(&program.tool);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&program.tool));
+    EXPECT_FALSE(program.tool.isMinimized());
+
+    // Minimised by the window manager itself, the tool window comes back too.
+    program.main.showNormal();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&program.main));
+    program.tool.showMinimized();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return program.tool.isMinimized(); }, 3000));
+    windows.showToolWindow(&program.tool);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return program.tool.isVisible() && !program.tool.isMinimized(); }, 3000));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&program.tool));
+}
+
+// A tool window that asks, while another window of the program has the
+// keyboard, gets it back once the question is answered.
+TEST_F(WindowManagerTest, AnsweredQuestionGivesTheKeyboardBackToItsWindow)
+{
+    ProgramWindows program;
+    ASSERT_TRUE(program.exposed());
+    program.main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&program.main));
+
+    QtFonts fonts;
+    QtDialogs dialogs(fonts);
+    bool openDuringQuestion = false;
+    QString shownTitle;
+    QTimer::singleShot(0, [&] {
+        // The timer fires inside the box's own event loop.
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        QTest::qWaitForWindowExposed(box);
+        openDuringQuestion = dialogs.isOpenOver(&program.tool);
+        shownTitle = box->windowHandle()->title();
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(dialogs.askYesNo(&program.tool, QStringLiteral("Remove?"), QStringLiteral("Are you sure?")), Answer::No);
+    EXPECT_TRUE(openDuringQuestion);
+    EXPECT_FALSE(dialogs.isOpenOver(&program.tool));
+    EXPECT_EQ(shownTitle, QStringLiteral("Remove?"));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&program.tool)) << "the keyboard stayed elsewhere";
+}
+
+} // namespace
+} // namespace tessaro::platform
