@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libgl-dev
     libjpeg-dev
     libgtest-dev libgmock-dev libbenchmark-dev valgrind
-    xvfb xauth x11-utils xdotool fonts-liberation locales-all
+    xvfb xauth x11-utils xdotool openbox fonts-liberation locales-all
 )
 
 missing=()
