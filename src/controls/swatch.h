@@ -36,7 +36,7 @@ public:
 signals:
     // A colour this swatch takes was dropped on it.
     void colorDropped(tessaro::TColor color, tessaro::colorlist::DragSource source);
-    // The left button went down on the swatch (drags start here).
+    // The left button went down on the swatch.
     void leftPressed(QPoint position);
     // The right button was released over the swatch.
     void rightReleased(QPoint globalPosition);
