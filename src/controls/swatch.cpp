@@ -1,5 +1,12 @@
 #include "controls/swatch.h"
 
+#include "colorlist/color_mime.h"
+#include "controls/color_drag.h"
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -26,6 +33,17 @@ void Swatch::setShape(Shape shape)
     update();
 }
 
+void Swatch::setDragSource(colorlist::DragSource source)
+{
+    dragSource_ = source;
+}
+
+void Swatch::setDropTarget(colorlist::DropTarget target)
+{
+    dropTarget_ = target;
+    setAcceptDrops(true);
+}
+
 void Swatch::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -43,13 +61,45 @@ void Swatch::paintEvent(QPaintEvent*)
 
 void Swatch::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        leftPressAt_ = event->position().toPoint();
         emit leftPressed(event->position().toPoint());
+    }
     QWidget::mousePressEvent(event);
+}
+
+void Swatch::mouseMoveEvent(QMouseEvent* event)
+{
+    QWidget::mouseMoveEvent(event);
+    if (!dragSource_ || !leftPressAt_ || !(event->buttons() & Qt::LeftButton))
+        return;
+    if ((event->position().toPoint() - *leftPressAt_).manhattanLength() < QApplication::startDragDistance())
+        return;
+    leftPressAt_.reset();
+    ExecColorDrag(this, color_, *dragSource_);
+}
+
+void Swatch::dragEnterEvent(QDragEnterEvent* event)
+{
+    // Any colour is let in; the drop decides whether it is taken.
+    if (dropTarget_ && colorlist::CanDecodeColorMime(*event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void Swatch::dropEvent(QDropEvent* event)
+{
+    const auto dropped = dropTarget_ ? colorlist::DecodeColorMime(*event->mimeData()) : std::nullopt;
+    if (!dropped)
+        return;
+    event->acceptProposedAction();
+    if (colorlist::Accepts(*dropTarget_, dropped->source))
+        emit colorDropped(dropped->color, dropped->source);
 }
 
 void Swatch::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (event->button() == Qt::LeftButton)
+        leftPressAt_.reset();
     if (event->button() == Qt::RightButton && rect().contains(event->position().toPoint()))
         emit rightReleased(event->globalPosition().toPoint());
     QWidget::mouseReleaseEvent(event);

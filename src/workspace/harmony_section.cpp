@@ -43,7 +43,8 @@ HarmonySection::HarmonySection(MainColor& mainColor, QWidget* parent)
         caption->setAttribute(Qt::WA_TransparentForMouseEvents);
         for (int i = 0; i < row.count; ++i) {
             controls::Swatch* swatch = AddDerivedSwatch(this, QStringLiteral("Shape%1").arg(shape++),
-                                                        QRect(QPoint(212 + 22 * i, row.top) - origin, QSize(20, 20)));
+                                                        QRect(QPoint(212 + 22 * i, row.top) - origin, QSize(20, 20)),
+                                                        colorlist::DragSource::HarmonySwatch);
             SetsMainColorOnRightClick(swatch, mainColor_);
             swatches_.push_back(swatch);
         }
@@ -70,7 +71,8 @@ QuickVariationsSection::QuickVariationsSection(MainColor& mainColor, QWidget* pa
     const QPoint origin = kGeometry.topLeft();
     for (int i = 0; i < 10; ++i) {
         const QPoint place(212 + 22 * (i % 5), i < 5 ? 335 : 357);
-        swatches_[i] = AddDerivedSwatch(this, QStringLiteral("Shape%1").arg(33 + i), QRect(place - origin, QSize(20, 20)));
+        swatches_[i] = AddDerivedSwatch(this, QStringLiteral("Shape%1").arg(33 + i), QRect(place - origin, QSize(20, 20)),
+                                        colorlist::DragSource::VariationSwatch);
         SetsMainColorOnRightClick(swatches_[i], mainColor_);
     }
     connect(&mainColor_, &MainColor::changed, this, &QuickVariationsSection::showColors);

@@ -30,11 +30,13 @@ void SectionFrame::paintEvent(QPaintEvent*)
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-controls::Swatch* AddDerivedSwatch(QWidget* section, const QString& name, const QRect& geometry)
+controls::Swatch* AddDerivedSwatch(QWidget* section, const QString& name, const QRect& geometry,
+                                   colorlist::DragSource source)
 {
     auto* swatch = new controls::Swatch(controls::Swatch::Shape::Square, section);
     swatch->setObjectName(name);
     swatch->setGeometry(geometry);
+    swatch->setDragSource(source);
     return swatch;
 }
 

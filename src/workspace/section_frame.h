@@ -2,6 +2,8 @@
 // across the top.
 #pragma once
 
+#include "colorlist/drag_sources.h"
+
 #include <QWidget>
 
 namespace tessaro::controls {
@@ -26,7 +28,9 @@ private:
     controls::SectionTitleBar* title_;
 };
 
-// A square swatch showing a derived colour, placed in a section.
-controls::Swatch* AddDerivedSwatch(QWidget* section, const QString& name, const QRect& geometry);
+// A square swatch showing a derived colour, placed in a section; its colour
+// can be dragged as a source of kind `source`.
+controls::Swatch* AddDerivedSwatch(QWidget* section, const QString& name, const QRect& geometry,
+                                   colorlist::DragSource source);
 
 } // namespace tessaro::workspace

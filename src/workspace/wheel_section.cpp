@@ -22,9 +22,14 @@ WheelSection::WheelSection(MainColor& mainColor, QWidget* parent)
     const QPoint origin = kGeometry.topLeft();
     mainSwatch_->setObjectName(QStringLiteral("shape1"));
     mainSwatch_->setGeometry(QRect(kMainSwatchPlace - origin, QSize(60, 60)));
+    mainSwatch_->setDragSource(colorlist::DragSource::MainSwatch);
+    // A colour dropped here from a source it takes becomes the main colour,
+    // recorded.
+    mainSwatch_->setDropTarget(colorlist::DropTarget::MainSwatch);
+    connect(mainSwatch_, &controls::Swatch::colorDropped, &mainColor_, &MainColor::setAndRecord);
     for (int k = 0; k < 12; ++k) {
         wheel_[k] = AddDerivedSwatch(this, QStringLiteral("Shape%1").arg(2 + k),
-                                     QRect(kWheelPlaces[k] - origin, QSize(25, 25)));
+                                     QRect(kWheelPlaces[k] - origin, QSize(25, 25)), colorlist::DragSource::WheelSwatch);
         wheel_[k]->setShape(controls::Swatch::Shape::Circle);
     }
     connect(&mainColor_, &MainColor::changed, this, &WheelSection::showColors);

@@ -6,6 +6,7 @@
 # skipped (status 77).
 # Usage: full_disk_test.sh KT_TESSARO
 set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 app=$1
 
 if [ -z "${TESSARO_IN_XVFB:-}" ]; then
@@ -17,34 +18,14 @@ if [ -z "${TESSARO_IN_XVFB:-}" ]; then
     fi
     umount "$probe"
     rmdir "$probe"
-    export TESSARO_IN_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$@"
 fi
-unset QT_QPA_PLATFORM
-work=$(mktemp -d)
-pid=""
-wm=""
-td=$work/prog/TD
-cleanup() {
-    [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null
-    [ -n "$wm" ] && kill "$wm" 2>/dev/null
-    mountpoint -q "$td" && umount "$td"
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export HOME=$work XDG_DATA_HOME=$work/share XDG_RUNTIME_DIR=$work/run
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-
-if command -v openbox >/dev/null; then
-    openbox >/dev/null 2>&1 &
-    wm=$!
-    sleep 0.5
-fi
+e2e_begin "$0" "$@"
 
 # A portable copy whose TD/ is the tmpfs.
-mkdir -p "$td" "$work/prog/CLLs" "$work/prog/TLs" "$work/prog/CWSs" "$work/prog/help"
-cp "$app" "$work/prog/kt-tessaro"
+e2e_portable_copy "$app"
+td=$prog/TD
 mount -t tmpfs -o size=64k tmpfs "$td"
+e2e_at_exit 'mountpoint -q "$td" && umount "$td"'
 printf 'program=tessaro\r\nfirstrun=0\r\n1.left=40\r\n1.top=30\r\nhist.autofade=0\r\nzoom=3\r\n' >"$td/set.set"
 for i in $(seq 1 40); do printf '%d,%d,%d - #%02X%02X%02X\r\n' $i $i $i $i $i $i; done >"$td/history.cl2"
 cp "$td/set.set" "$work/set.set.before"
@@ -53,27 +34,13 @@ cp "$td/history.cl2" "$work/history.cl2.before"
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 
-main_window=""
-wait_for_window() {
-    for _ in $(seq 1 300); do
-        if main_window=$(xdotool search --onlyvisible --name "^KT Tessaro$" 2>/dev/null | head -n 1) &&
-            [ -n "$main_window" ] && info=$(xwininfo -id "$main_window" 2>/dev/null); then
-            x=$(awk -F: '/Absolute upper-left X/ {gsub(/ /, "", $2); print $2}' <<<"$info")
-            y=$(awk -F: '/Absolute upper-left Y/ {gsub(/ /, "", $2); print $2}' <<<"$info")
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
-}
-
 # Prints a shown window of the program other than the main window: a
 # message box.
 find_box() {
     for _ in $(seq 1 50); do
-        for window in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-            if [ "$window" != "$main_window" ] && xwininfo -id "$window" 2>/dev/null | grep -q 'Map State: IsViewable'; then
-                echo "$window"
+        for candidate in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+            if [ "$candidate" != "$window" ] && xwininfo -id "$candidate" 2>/dev/null | grep -q 'Map State: IsViewable'; then
+                echo "$candidate"
                 return 0
             fi
         done
@@ -83,8 +50,7 @@ find_box() {
     return 1
 }
 
-"$work/prog/kt-tessaro" &
-pid=$!
+e2e_start_program
 wait_for_window || { echo "FAIL: the main window did not appear"; exit 1; }
 sleep 0.5
 

@@ -1,5 +1,6 @@
 // Prints the colours of screen pixels as #RRGGBB, one line per "X Y" pair
-// given on the command line; used by the whole-program tests under Xvfb.
+// given on the command line, or with "--save FILE.png" saves the whole
+// screen; used by the whole-program tests under Xvfb.
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
@@ -7,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 int main(int argc, char** argv)
 {
@@ -14,6 +16,12 @@ int main(int argc, char** argv)
     const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
     if (screen.isNull()) {
         std::fprintf(stderr, "screen_probe: cannot grab the screen\n");
+        return 1;
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--save") == 0) {
+        if (screen.save(QString::fromLocal8Bit(argv[2])))
+            return 0;
+        std::fprintf(stderr, "screen_probe: cannot write %s\n", argv[2]);
         return 1;
     }
     for (int i = 1; i + 1 < argc; i += 2) {

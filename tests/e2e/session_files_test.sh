@@ -5,53 +5,18 @@
 # must save the same way.
 # Usage: session_files_test.sh KT_TESSARO
 set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+e2e_begin "$0" "$@"
 app=$1
 
-if [ -z "${TESSARO_IN_XVFB:-}" ]; then
-    export TESSARO_IN_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$@"
-fi
-unset QT_QPA_PLATFORM
-work=$(mktemp -d)
-pid=""
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
-export HOME=$work XDG_DATA_HOME=$work/share XDG_RUNTIME_DIR=$work/run
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-
-# A portable copy: the executable beside its own writable TD/.
-mkdir -p "$work/prog/TD" "$work/prog/CLLs" "$work/prog/TLs" "$work/prog/CWSs" "$work/prog/help"
-cp "$app" "$work/prog/kt-tessaro"
-printf 'program=tessaro\r\nfirstrun=0\r\n1.left=40\r\n1.top=30\r\nhist.autofade=0\r\nzoom=3\r\n' >"$work/prog/TD/set.set"
-printf '0,0,0 - #000000\r\nxyz\r\n1,2,3 - #010203\r\n#ff8000\r\n' >"$work/prog/TD/history.cl2"
+e2e_portable_copy "$app"
+printf 'program=tessaro\r\nfirstrun=0\r\n1.left=40\r\n1.top=30\r\nhist.autofade=0\r\nzoom=3\r\n' >"$prog/TD/set.set"
+printf '0,0,0 - #000000\r\nxyz\r\n1,2,3 - #010203\r\n#ff8000\r\n' >"$prog/TD/history.cl2"
 
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 
-wait_for_window() {
-    for _ in $(seq 1 300); do
-        # Only a mapped window counts: hidden helper windows may carry the
-        # program's name too.
-        if window=$(xdotool search --onlyvisible --name "^KT Tessaro$" 2>/dev/null | head -n 1) && [ -n "$window" ] &&
-            info=$(xwininfo -id "$window" 2>/dev/null); then
-            x=$(awk -F: '/Absolute upper-left X/ {gsub(/ /, "", $2); print $2}' <<<"$info")
-            y=$(awk -F: '/Absolute upper-left Y/ {gsub(/ /, "", $2); print $2}' <<<"$info")
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
-}
-
-wait_for_exit() {
-    for _ in $(seq 1 300); do
-        kill -0 "$pid" 2>/dev/null || { wait "$pid" || true; pid=""; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-
-"$work/prog/kt-tessaro" &
-pid=$!
+e2e_start_program
 wait_for_window || { echo "FAIL: the main window did not appear"; exit 1; }
 [ "$x $y" = "40 30" ] || fail "window at $x,$y, expected 40,30"
 sleep 0.5
@@ -63,9 +28,9 @@ xdotool mousemove $((x + 502)) $((y + 9)) click 1
 wait_for_exit || fail "the program did not end after the close button"
 
 expected_history=$'0,0,0 - #000000\r\n1,2,3 - #010203\r\n255,128,0 - #FF8000\r'
-[ "$(cat "$work/prog/TD/history.cl2")" = "$expected_history" ] ||
-    fail "history.cl2 is: $(od -c "$work/prog/TD/history.cl2" | head -5)"
-settings=$(tr -d '\r' <"$work/prog/TD/set.set")
+[ "$(cat "$prog/TD/history.cl2")" = "$expected_history" ] ||
+    fail "history.cl2 is: $(od -c "$prog/TD/history.cl2" | head -5)"
+settings=$(tr -d '\r' <"$prog/TD/set.set")
 head -n 5 <<<"$settings" | tr '\n' ' ' | grep -q '^program=tessaro version=1.5.3.41 firstrun=0 1.left=40 1.top=30 $' ||
     fail "set.set starts: $(head -n 5 <<<"$settings" | tr '\n' ' ')"
 grep -qx 'zoom=3' <<<"$settings" || fail "zoom was lost"
@@ -73,14 +38,13 @@ grep -qx 'hist.autofade=0' <<<"$settings" || fail "hist.autofade was not kept"
 
 # Undo took the main colour back to (1,2,3); the next start shows the newest
 # step again. This run ends by SIGTERM.
-"$work/prog/kt-tessaro" &
-pid=$!
+e2e_start_program
 wait_for_window || { echo "FAIL: the main window did not appear again"; exit 1; }
 sleep 0.3
-rm "$work/prog/TD/set.set"
+rm "$prog/TD/set.set"
 kill -TERM "$pid"
 wait_for_exit || fail "the program did not end on SIGTERM"
-[ -f "$work/prog/TD/set.set" ] || fail "SIGTERM did not save the settings"
+[ -f "$prog/TD/set.set" ] || fail "SIGTERM did not save the settings"
 
 [ $status -eq 0 ] && echo "ok: session files"
 exit $status

@@ -1,5 +1,6 @@
 // The main window driven as a user would: typed values, the hex field, the
 // sliders, the swatches and the hint line, with fake platform services.
+#include "colorlist/color_mime.h"
 #include "colorlist/history_window.h"
 #include "controls/shortcuts.h"
 #include "controls/swatch.h"
@@ -16,6 +17,7 @@
 #include "workspace/program_session.h"
 
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -104,6 +106,22 @@ private:
         for (const char* name : {"RBar1", "GBar1", "BBar1"})
             if (child<TrackBarPicker>(name) != window()->colorValues()->draggedSlider())
                 QCOMPARE(child<TrackBarPicker>(name)->selectedColor(), color);
+    }
+
+    // A drag from a swatch ends on the main swatch, as a real drag delivers
+    // it: the drag enters, then drops.
+    void dropSwatchOnMainSwatch(const char* source)
+    {
+        auto* swatch = child<Swatch>(source);
+        QMimeData mime;
+        colorlist::PopulateColorMime(mime, swatch->color(), *swatch->dragSource());
+        auto* target = child("shape1");
+        QDragEnterEvent enter(QPoint(30, 30), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(30, 30), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        QVERIFY(drop.isAccepted());
     }
 
 private slots:
@@ -320,6 +338,46 @@ private slots:
         // The wheel does not take right clicks.
         QTest::mouseClick(child("Shape5"), Qt::RightButton);
         QCOMPARE(state().mainColor, complement);
+    }
+
+    void everySwatchIsADragSourceOfItsGroup()
+    {
+        using colorlist::DragSource;
+        QCOMPARE(child<Swatch>("shape1")->dragSource(), DragSource::MainSwatch);
+        const auto groupOf = [](int shape) {
+            return shape <= 13 ? DragSource::WheelSwatch
+                 : shape <= 32 ? DragSource::HarmonySwatch
+                               : DragSource::VariationSwatch;
+        };
+        for (int shape = 2; shape <= 42; ++shape) {
+            const QByteArray name = "Shape" + QByteArray::number(shape);
+            QCOMPARE(child<Swatch>(name.constData())->dragSource(), groupOf(shape));
+        }
+    }
+
+    void swatchDroppedOnTheMainSwatchBecomesTheMainColour_data()
+    {
+        QTest::addColumn<QByteArray>("source");
+        QTest::newRow("wheel +180") << QByteArray("Shape8");
+        QTest::newRow("complement") << QByteArray("Shape18");
+        QTest::newRow("last square") << QByteArray("Shape32");
+        QTest::newRow("first quick variation") << QByteArray("Shape33");
+    }
+    void swatchDroppedOnTheMainSwatchBecomesTheMainColour()
+    {
+        QFETCH(QByteArray, source);
+        const TColor color = child<Swatch>(source.constData())->color();
+        dropSwatchOnMainSwatch(source.constData());
+        verifyConsistent(ToRgb(color));
+        QCOMPARE(historySteps(), 1);
+        QCOMPARE(history()->log().colorAt(0), color);
+    }
+
+    void mainSwatchDroppedOnItselfChangesNothing()
+    {
+        dropSwatchOnMainSwatch("shape1");
+        verifyConsistent({127, 212, 110});
+        QCOMPARE(historySteps(), 0);
     }
 
     void menuCommandsSetTheColourAndRecordOneStep_data()

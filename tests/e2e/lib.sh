@@ -1,0 +1,156 @@
+# Shared set-up of the whole-program tests: a virtual X screen with a real
+# window manager, a portable copy of the program, and helpers to wait for
+# its window, to wait for it to end and to take screenshots.
+#
+# Use from a test script:
+#     source "$(dirname "$0")/lib.sh"
+#     e2e_begin "$0" "$@"      # re-runs the script under Xvfb, starts openbox
+#     e2e_portable_copy "$app" # $prog: the program beside its own TD/
+#     e2e_start_program        # $pid
+#     wait_for_window          # $window, $x, $y: the main window's client origin
+#
+# Screenshots: `e2e_screenshot NAME` saves NAME.png into $TESSARO_E2E_SHOTS
+# when that variable names a folder (otherwise into the scratch folder),
+# read from the screen by the screen_probe helper in $TESSARO_SCREEN_PROBE.
+#
+# Drags under a window manager: Qt's drag and drop over X (XDND) follows
+# real pointer motion. A drag begins only once the pointer has moved past
+# the drag distance with the button held, and the drop lands where the last
+# motion that Qt saw left the pointer. `e2e_drag` therefore presses, moves
+# in several small steps with short pauses (so each motion arrives as its
+# own event after the drag has started), rests on the target and releases.
+
+# Runs the calling script again inside xvfb-run, then (inside) prepares the
+# scratch folder, the environment and the window manager.
+e2e_begin() {
+    local script=$1
+    shift
+    if [ -z "${TESSARO_IN_XVFB:-}" ]; then
+        export TESSARO_IN_XVFB=1
+        # -noreset: the server must not reset when its last client leaves,
+        # which would refuse a program starting at that moment.
+        exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$script" "$@"
+    fi
+    unset QT_QPA_PLATFORM
+    work=$(mktemp -d)
+    pid=""
+    wm_pid=""
+    exit_commands=()
+    trap e2e_end EXIT
+    export HOME=$work XDG_DATA_HOME=$work/share XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+    mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+    e2e_start_window_manager
+}
+
+# Runs a command when the script ends, after the program is gone and before
+# the scratch folder is removed (for example to unmount something in it).
+e2e_at_exit() {
+    exit_commands+=("$1")
+}
+
+# The program is killed outright: a test that ends early has nothing more
+# to check. Nothing here may stop the clean-up half way (errexit is on).
+e2e_end() {
+    if [ -n "$pid" ]; then
+        kill -KILL "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    fi
+    local command
+    for command in "${exit_commands[@]}"; do
+        eval "$command" || true
+    done
+    if [ -n "$wm_pid" ]; then
+        kill "$wm_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+
+# Starts openbox and waits until it manages the screen (it then announces
+# itself on the root window).
+e2e_start_window_manager() {
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 1 100); do
+        if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+            return 0
+        fi
+        kill -0 "$wm_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    echo "FAIL: openbox did not start"
+    cat "$work/openbox.log"
+    exit 1
+}
+
+# A portable copy: the executable beside its own writable data folders, so
+# nothing of earlier runs (history, settings) changes what the test sees.
+e2e_portable_copy() {
+    prog=$work/prog
+    mkdir -p "$prog/TD" "$prog/CLLs" "$prog/TLs" "$prog/CWSs" "$prog/help"
+    cp "$1" "$prog/kt-tessaro"
+}
+
+e2e_start_program() {
+    "$prog/kt-tessaro" "$@" &
+    pid=$!
+}
+
+# Sets $window, $x and $y (the client area's screen origin) once the main
+# window is mapped.
+wait_for_window() {
+    local info
+    for _ in $(seq 1 300); do
+        # Only a mapped window counts: hidden helper windows may carry the
+        # program's name too.
+        if window=$(xdotool search --onlyvisible --name "^KT Tessaro$" 2>/dev/null | head -n 1) && [ -n "$window" ] &&
+            info=$(xwininfo -id "$window" 2>/dev/null); then
+            x=$(awk -F: '/Absolute upper-left X/ {gsub(/ /, "", $2); print $2}' <<<"$info")
+            y=$(awk -F: '/Absolute upper-left Y/ {gsub(/ /, "", $2); print $2}' <<<"$info")
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+wait_for_exit() {
+    for _ in $(seq 1 300); do
+        kill -0 "$pid" 2>/dev/null || { wait "$pid" || true; pid=""; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# e2e_drag FROM_X FROM_Y TO_X TO_Y [PAUSE_AT_TARGET_COMMAND...]: a left-button
+# drag with the real pointer, in screen coordinates. An optional command
+# runs while the pointer rests on the target with the button still down.
+e2e_drag() {
+    local x0=$1 y0=$2 x1=$3 y1=$4
+    shift 4
+    xdotool mousemove "$x0" "$y0"
+    sleep 0.05
+    xdotool mousedown 1
+    sleep 0.05
+    # Past the drag distance first, so the drag starts near the source.
+    xdotool mousemove $((x0 + 6)) $((y0 + 6))
+    sleep 0.1
+    local steps=6 i
+    for i in $(seq 1 $steps); do
+        xdotool mousemove $((x0 + (x1 - x0) * i / steps)) $((y0 + (y1 - y0) * i / steps))
+        sleep 0.03
+    done
+    # Two small moves on the target: the drop lands on the last one seen.
+    xdotool mousemove $((x1 + 1)) "$y1"
+    sleep 0.05
+    xdotool mousemove "$x1" "$y1"
+    sleep 0.1
+    if [ $# -gt 0 ]; then "$@"; fi
+    xdotool mouseup 1
+    sleep 0.15
+}
+
+# Saves the whole screen as NAME.png.
+e2e_screenshot() {
+    local folder=${TESSARO_E2E_SHOTS:-$work}
+    "$TESSARO_SCREEN_PROBE" --save "$folder/$1.png"
+}
