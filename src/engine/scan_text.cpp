@@ -1,0 +1,251 @@
+#include "engine/scan_text.h"
+
+#include "engine/hex_digits.h"
+#include "engine/text_encoding.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace tessaro {
+
+namespace {
+
+constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+constexpr std::uint64_t kLowBits = 0x7F7F7F7F7F7F7F7Full;
+
+// How many bytes of `mask` (which has only high bits) are set.
+std::size_t CountBytes(std::uint64_t mask)
+{
+    return std::size_t(((mask >> 7) * kOnes) >> 56);
+}
+
+// The high bit of each byte of `word` that equals `c`.
+std::uint64_t BytesEqual(std::uint64_t word, unsigned char c)
+{
+    const std::uint64_t x = word ^ (kOnes * c);
+    return ~(((x & kLowBits) + kLowBits) | x) & kHighBits;
+}
+
+std::uint64_t Load(const char* p)
+{
+    std::uint64_t word;
+    std::memcpy(&word, p, 8);
+    return word;
+}
+
+// The final line break, which joining the split lines drops: a CR LF, or a
+// lone CR or LF.
+std::string_view WithoutFinalBreak(std::string_view bytes)
+{
+    if (bytes.ends_with("\r\n"))
+        bytes.remove_suffix(2);
+    else if (bytes.ends_with('\r') || bytes.ends_with('\n'))
+        bytes.remove_suffix(1);
+    return bytes;
+}
+
+} // namespace
+
+ScanText::ScanText(std::string_view bytes, ByteEncoding encoding, LineBreaks breaks)
+    : body_(bytes), utf8_(encoding == ByteEncoding::Utf8), joinedLines_(breaks != LineBreaks::AsTheyAre),
+      plain_(PlainBytesFor(utf8_, joinedLines_))
+{
+    if (joinedLines_)
+        body_ = WithoutFinalBreak(bytes);
+    if (breaks == LineBreaks::CrLfAfterEveryLine && !bytes.empty())
+        tail_ = "\r\n";
+
+    const std::size_t blocks = body_.size() / kBlock + 1;
+    blockUnits_.resize(blocks);
+    std::size_t units = 0;
+    for (std::size_t block = 0; block < blocks; ++block) {
+        blockUnits_[block] = units;
+        const std::size_t from = block * kBlock;
+        units += CountUnits(from, std::min(body_.size(), from + kBlock));
+    }
+    units_ = units + tail_.size();
+}
+
+ScanText ScanText::FromFileBytes(std::string_view bytes, LineBreaks breaks)
+{
+    return ScanText(bytes, IsValidUtf8(bytes) ? ByteEncoding::Utf8 : ByteEncoding::Windows1252, breaks);
+}
+
+bool ScanText::Contains(char c) const
+{
+    return !body_.empty() && std::memchr(body_.data(), c, body_.size()) != nullptr;
+}
+
+const ScanText::PlainBytes& ScanText::PlainBytesFor(bool utf8, bool joinedLines)
+{
+    static const auto make = [](bool utf8, bool joinedLines) {
+        PlainBytes plain{};
+        for (int b = 0; b < 256; ++b)
+            plain[std::size_t(b)] = (b < 0x80 || !utf8) && !(joinedLines && (b == '\r' || b == '\n'));
+        return plain;
+    };
+    static const PlainBytes tables[2][2] = {{make(false, false), make(false, true)},
+                                            {make(true, false), make(true, true)}};
+    return tables[utf8][joinedLines];
+}
+
+// A needle of several characters: the search runs over its rarest-looking
+// character (punctuation before capitals before small letters before
+// digits), which memchr finds quickly, and then compares the rest.
+std::size_t ScanText::FindLong(std::string_view needle, std::size_t from) const
+{
+    const auto rank = [](char c) {
+        return c >= '0' && c <= '9' ? 3 : c >= 'a' && c <= 'z' ? 2 : c >= 'A' && c <= 'Z' ? 1 : 0;
+    };
+    std::size_t anchor = 0;
+    for (std::size_t i = 1; i < needle.size(); ++i)
+        if (rank(needle[i]) < rank(needle[anchor]))
+            anchor = i;
+    const char* data = body_.data();
+    for (std::size_t i = from + anchor; i < body_.size();) {
+        const void* hit = std::memchr(data + i, needle[anchor], body_.size() - i);
+        if (!hit)
+            return npos;
+        const std::size_t start = std::size_t(static_cast<const char*>(hit) - data) - anchor;
+        if (start + needle.size() <= body_.size() && std::memcmp(data + start, needle.data(), needle.size()) == 0)
+            return start;
+        i = start + anchor + 1;
+    }
+    return npos;
+}
+
+unsigned char ScanText::ByteAt(std::size_t i) const
+{
+    return static_cast<unsigned char>(i < body_.size() ? body_[i] : tail_[i - body_.size()]);
+}
+
+// The units of the character that starts at byte `i`; 0 for the other bytes
+// of a UTF-8 sequence. A lone CR or LF becomes CR LF when lines are joined.
+std::size_t ScanText::UnitsOfByte(std::size_t i) const
+{
+    if (i >= body_.size())
+        return 1;
+    const unsigned char b = static_cast<unsigned char>(body_[i]);
+    if (b < 0x80) {
+        if (joinedLines_ && b == '\r')
+            return i + 1 < body_.size() && body_[i + 1] == '\n' ? 1 : 2;
+        if (joinedLines_ && b == '\n')
+            return i > 0 && body_[i - 1] == '\r' ? 1 : 2;
+        return 1;
+    }
+    if (!utf8_)
+        return 1;
+    if ((b & 0xC0) == 0x80)
+        return 0;
+    return b >= 0xF0 ? 2 : 1;
+}
+
+std::size_t ScanText::BytesOfCharacter(std::size_t i) const
+{
+    const unsigned char b = ByteAt(i);
+    if (!utf8_ || i >= body_.size() || b < 0xC0)
+        return 1;
+    return b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+}
+
+// The units of the characters that start in bytes from..to-1 of the body,
+// eight bytes at a time: each byte is one unit, less the bytes that continue
+// a UTF-8 sequence, plus one for each four-byte sequence (a surrogate pair)
+// and for each lone CR or LF (which becomes CR LF).
+std::size_t ScanText::CountUnits(std::size_t from, std::size_t to) const
+{
+    std::size_t units = 0;
+    std::size_t i = from;
+    const char* data = body_.data();
+    for (; i + 8 <= to; i += 8) {
+        const std::uint64_t word = Load(data + i);
+        units += 8;
+        if (utf8_ && (word & kHighBits)) {
+            const std::uint64_t continuing = word & ~(word << 1) & kHighBits;
+            const std::uint64_t fourBytes = word & (word << 1) & (word << 2) & (word << 3) & kHighBits;
+            units += CountBytes(fourBytes) - CountBytes(continuing);
+        }
+        if (!joinedLines_)
+            continue;
+        const std::uint64_t cr = BytesEqual(word, '\r');
+        const std::uint64_t lf = BytesEqual(word, '\n');
+        if (!(cr | lf))
+            continue;
+        // Each byte's neighbours: the byte before the word and after it too.
+        const std::uint64_t crBefore = (cr << 8) | (i > 0 && data[i - 1] == '\r' ? 0x80 : 0);
+        const std::uint64_t lfAfter = (lf >> 8) | (i + 8 < body_.size() && data[i + 8] == '\n' ? std::uint64_t(1) << 63 : 0);
+        units += CountBytes(lf & ~crBefore) + CountBytes(cr & ~lfAfter);
+    }
+    for (; i < to; ++i)
+        units += UnitsOfByte(i);
+    return units;
+}
+
+std::size_t ScanText::UnitsBefore(std::size_t byte) const
+{
+    if (byte >= body_.size())
+        return units_ - tail_.size() + (byte - body_.size());
+    const std::size_t block = byte / kBlock;
+    return blockUnits_[block] + CountUnits(block * kBlock, byte);
+}
+
+std::size_t ScanText::BadHexUnitsSlowly(std::size_t byte, std::size_t count) const
+{
+    std::size_t bad = 0;
+    std::size_t i = byte;
+    while (count > 0 && i < End()) {
+        if (i < body_.size() && HexByteValue(body_[i]) >= 0) {
+            --count;
+            ++i;
+            continue;
+        }
+        const std::size_t units = std::min(count, UnitsOfByte(i));
+        bad += units;
+        count -= units;
+        i += BytesOfCharacter(i);
+    }
+    return bad + count;
+}
+
+ScanText::Position ScanText::AdvanceSlowly(Position from, std::size_t units) const
+{
+    std::size_t left = from.extra + units;
+    for (std::size_t i = from.byte; i < End(); i += BytesOfCharacter(i)) {
+        const std::size_t here = UnitsOfByte(i);
+        if (left < here)
+            return {i, left};
+        left -= here;
+    }
+    return {End(), 0};
+}
+
+std::size_t ScanText::UnitsBetween(Position from, std::size_t to) const
+{
+    if (to <= body_.size() && to - from.byte <= 2 * kBlock)
+        return CountUnits(from.byte, to) - from.extra;
+    return UnitsBefore(to) - UnitsBefore(from.byte) - from.extra;
+}
+
+std::string Utf16UnitsAsBytes(std::u16string_view text)
+{
+    std::string bytes(text.size() * 3, '\0');
+    std::size_t n = 0;
+    for (const char16_t unit : text) {
+        if (unit < 0x80) {
+            bytes[n++] = char(unit);
+        } else if (unit < 0x800) {
+            bytes[n++] = char(0xC0 | (unit >> 6));
+            bytes[n++] = char(0x80 | (unit & 0x3F));
+        } else {
+            bytes[n++] = char(0xE0 | (unit >> 12));
+            bytes[n++] = char(0x80 | ((unit >> 6) & 0x3F));
+            bytes[n++] = char(0x80 | (unit & 0x3F));
+        }
+    }
+    bytes.resize(n);
+    return bytes;
+}
+
+} // namespace tessaro
