@@ -5,6 +5,7 @@
 #include "engine/hex_digits.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -171,6 +172,13 @@ public:
         slots_.assign(size, 0);
     }
 
+    // Starts fetching the memory that Take(value) will read.
+    void Prefetch(std::uint32_t value) const
+    {
+        if (bits_)
+            __builtin_prefetch(bits_.get() + (value >> 6), 1);
+    }
+
     // False when the value was already taken.
     bool Take(std::uint32_t value)
     {
@@ -201,6 +209,67 @@ private:
     };
     std::unique_ptr<std::uint64_t, Free> bits_;
     std::vector<std::uint32_t> slots_;  // value + 1; 0 is free
+};
+
+// The entries found, handed on in order after the duplicate rule. Each
+// waits in a short queue while its place in the table is fetched, so the
+// scan goes on meanwhile rather than waiting for memory.
+class FoundEntries {
+public:
+    FoundEntries(TakenEntries* taken, const std::function<void(std::string_view entry)>& found)
+        : taken_(taken), found_(found)
+    {
+    }
+
+    // `entry` is "#" and six hex digits.
+    void Add(const char* entry)
+    {
+        if (!taken_) {
+            HandOn(entry);
+            return;
+        }
+        const std::uint32_t value = SixHexDigits(entry + 1);
+        taken_->Prefetch(value);
+        if (waiting_ == kQueueLength)
+            TakeFirst();
+        queue_[(first_ + waiting_++) % kQueueLength] = {entry, value};
+    }
+
+    // Hands on the entries still waiting; the number handed on in all.
+    std::size_t Finish()
+    {
+        while (waiting_ > 0)
+            TakeFirst();
+        return added_;
+    }
+
+private:
+    static constexpr std::size_t kQueueLength = 16;
+    struct Waiting {
+        const char* entry;
+        std::uint32_t value;
+    };
+
+    void TakeFirst()
+    {
+        const Waiting w = queue_[first_];
+        first_ = (first_ + 1) % kQueueLength;
+        --waiting_;
+        if (taken_->Take(w.value))
+            HandOn(w.entry);
+    }
+    void HandOn(const char* entry)
+    {
+        found_(std::string_view(entry, 7));
+        ++added_;
+    }
+
+    TakenEntries* taken_;
+    const std::function<void(std::string_view entry)>& found_;
+    std::array<Waiting, kQueueLength> queue_{};
+    std::size_t first_ = 0;
+    std::size_t waiting_ = 0;
+    std::size_t added_ = 0;
 };
 
 // An entry already in the list counts for the duplicate rule only when it
@@ -250,6 +319,7 @@ HashScanResult ScanHashColors(const ScanText& text, const std::vector<std::strin
                 taken->Take(SixHexDigits(entry.data() + 1));
     }
 
+    FoundEntries entries(taken ? &*taken : nullptr, found);
     ConsumedText t(text, "#");
     for (std::size_t step = 0; step <= budget;) {
         const std::size_t at = t.FindNeedle();
@@ -272,13 +342,10 @@ HashScanResult ScanHashColors(const ScanText& text, const std::vector<std::strin
         if (progress)
             progress(step, budget);
         ++step;
-        const std::string_view entry = text.Bytes().substr(at, 7);
-        if (!taken || taken->Take(SixHexDigits(entry.data() + 1))) {
-            found(entry);
-            ++result.added;
-        }
+        entries.Add(text.Bytes().data() + at);
         t.Take(at);
     }
+    result.added = entries.Finish();
     return result;
 }
 

@@ -39,7 +39,8 @@ HashScanResult ScanHashColors(std::u16string_view text, std::vector<std::string>
 // The same two scans over a ScanText, handing each find on as it is made:
 // nothing is collected, so a text of any size scans in constant memory.
 // `known` holds the entries found before, for the duplicate rule; it is
-// read before the first find is handed on.
+// read before the first find is handed on. Finds are handed on in order,
+// though possibly a few steps after they were made.
 void ScanColorText(const ScanText& text, const std::function<void(TColor)>& found);
 HashScanResult ScanHashColors(const ScanText& text, const std::vector<std::string>& known, bool allowDuplicates,
                               const std::function<void(std::string_view entry)>& found,

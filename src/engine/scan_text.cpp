@@ -7,6 +7,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tessaro {
 
 namespace {
@@ -150,34 +154,90 @@ std::size_t ScanText::BytesOfCharacter(std::size_t i) const
     return b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
 }
 
-// The units of the characters that start in bytes from..to-1 of the body,
-// eight bytes at a time: each byte is one unit, less the bytes that continue
-// a UTF-8 sequence, plus one for each four-byte sequence (a surrogate pair)
-// and for each lone CR or LF (which becomes CR LF).
+// The units of the characters that start in the bytes of the word at `i`
+// whose high bits are in `counted`: each byte is one unit, less the bytes
+// that continue a UTF-8 sequence, plus one for each four-byte sequence (a
+// surrogate pair) and for each lone CR or LF (which becomes CR LF).
+std::size_t ScanText::WordUnits(std::size_t i, std::uint64_t counted) const
+{
+    // Without branches: the words of a text with breaks and accents come
+    // in no predictable order.
+    const char* data = body_.data();
+    const std::uint64_t word = Load(data + i);
+    const std::uint64_t utf8 = utf8_ ? ~std::uint64_t(0) : 0;
+    const std::uint64_t joined = joinedLines_ ? ~std::uint64_t(0) : 0;
+    const std::uint64_t continuing = word & ~(word << 1) & kHighBits & utf8;
+    const std::uint64_t fourBytes = word & (word << 1) & (word << 2) & (word << 3) & kHighBits & utf8;
+    const std::uint64_t cr = BytesEqual(word, '\r') & joined;
+    const std::uint64_t lf = BytesEqual(word, '\n') & joined;
+    const char before = i > 0 ? data[i - 1] : 0;
+    const char after = i + 8 < body_.size() ? data[i + 8] : 0;
+    const std::uint64_t crBefore = (cr << 8) | (std::uint64_t(before == '\r') << 7);
+    const std::uint64_t lfAfter = (lf >> 8) | (std::uint64_t(after == '\n') << 63);
+    const std::uint64_t plusOne = fourBytes | (lf & ~crBefore) | (cr & ~lfAfter);
+    return CountBytes(counted) + CountBytes(plusOne & counted) - CountBytes(continuing & counted);
+}
+
+#if defined(__SSE2__)
+// WordUnits for 16 bytes at a time, from..to-1 (a multiple of 16 bytes,
+// with a byte before and after them in the body). Each byte lane counts to
+// 255 at most, so the range is never longer than the distances counted
+// directly.
+std::size_t ScanText::WideUnits(std::size_t from, std::size_t to) const
+{
+    static_assert(2 * kBlock <= 255 * 16);
+    const char* data = body_.data();
+    const __m128i utf8 = _mm_set1_epi8(utf8_ ? char(0xFF) : 0);
+    const __m128i joined = _mm_set1_epi8(joinedLines_ ? char(0xFF) : 0);
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i top2 = _mm_set1_epi8(char(0xC0));
+    const __m128i top4 = _mm_set1_epi8(char(0xF0));
+    const __m128i continuation = _mm_set1_epi8(char(0x80));
+    const auto sum = [](__m128i counts) {
+        const __m128i sums = _mm_sad_epu8(counts, _mm_setzero_si128());
+        return std::size_t(_mm_cvtsi128_si64(sums)) + std::size_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(sums, sums)));
+    };
+    std::size_t units = to - from;
+    // Per byte lane, how many more and fewer units.
+    __m128i more = _mm_setzero_si128();
+    __m128i fewer = _mm_setzero_si128();
+    for (std::size_t i = from; i < to; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+        const __m128i before = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i - 1));
+        const __m128i after = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + 1));
+        const __m128i continuing = _mm_and_si128(_mm_cmpeq_epi8(_mm_and_si128(v, top2), continuation), utf8);
+        const __m128i fourBytes = _mm_and_si128(_mm_cmpeq_epi8(_mm_and_si128(v, top4), top4), utf8);
+        const __m128i loneLf = _mm_andnot_si128(_mm_cmpeq_epi8(before, cr), _mm_cmpeq_epi8(v, lf));
+        const __m128i loneCr = _mm_andnot_si128(_mm_cmpeq_epi8(after, lf), _mm_cmpeq_epi8(v, cr));
+        const __m128i plusOne = _mm_or_si128(fourBytes, _mm_and_si128(_mm_or_si128(loneLf, loneCr), joined));
+        more = _mm_sub_epi8(more, plusOne);
+        fewer = _mm_sub_epi8(fewer, continuing);
+    }
+    return units + sum(more) - sum(fewer);
+}
+#endif
+
+// The units of the characters that start in bytes from..to-1 of the body.
 std::size_t ScanText::CountUnits(std::size_t from, std::size_t to) const
 {
     std::size_t units = 0;
     std::size_t i = from;
-    const char* data = body_.data();
-    for (; i + 8 <= to; i += 8) {
-        const std::uint64_t word = Load(data + i);
-        units += 8;
-        if (utf8_ && (word & kHighBits)) {
-            const std::uint64_t continuing = word & ~(word << 1) & kHighBits;
-            const std::uint64_t fourBytes = word & (word << 1) & (word << 2) & (word << 3) & kHighBits;
-            units += CountBytes(fourBytes) - CountBytes(continuing);
-        }
-        if (!joinedLines_)
-            continue;
-        const std::uint64_t cr = BytesEqual(word, '\r');
-        const std::uint64_t lf = BytesEqual(word, '\n');
-        if (!(cr | lf))
-            continue;
-        // Each byte's neighbours: the byte before the word and after it too.
-        const std::uint64_t crBefore = (cr << 8) | (i > 0 && data[i - 1] == '\r' ? 0x80 : 0);
-        const std::uint64_t lfAfter = (lf >> 8) | (i + 8 < body_.size() && data[i + 8] == '\n' ? std::uint64_t(1) << 63 : 0);
-        units += CountBytes(lf & ~crBefore) + CountBytes(cr & ~lfAfter);
+#if defined(__SSE2__)
+    if (i == 0 && to >= 8) {
+        units += WordUnits(0, kHighBits);
+        i = 8;
     }
+    if (to > i + 16) {
+        const std::size_t wide = (to - 1 - i) / 16 * 16;
+        units += WideUnits(i, i + wide);
+        i += wide;
+    }
+#endif
+    for (; i + 8 <= to; i += 8)
+        units += WordUnits(i, kHighBits);
+    if (i < to && i + 8 <= body_.size())
+        return units + WordUnits(i, kHighBits >> (8 * (8 - (to - i))));
     for (; i < to; ++i)
         units += UnitsOfByte(i);
     return units;

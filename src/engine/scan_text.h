@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -111,6 +112,8 @@ private:
     unsigned char ByteAt(std::size_t i) const;
     std::size_t UnitsOfByte(std::size_t i) const;
     std::size_t BytesOfCharacter(std::size_t i) const;
+    std::size_t WordUnits(std::size_t i, std::uint64_t counted) const;
+    std::size_t WideUnits(std::size_t from, std::size_t to) const;
     std::size_t CountUnits(std::size_t from, std::size_t to) const;
     std::size_t UnitsBefore(std::size_t byte) const;
 
