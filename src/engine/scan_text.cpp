@@ -15,30 +15,6 @@ namespace tessaro {
 
 namespace {
 
-constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
-constexpr std::uint64_t kLowBits = 0x7F7F7F7F7F7F7F7Full;
-
-// How many bytes of `mask` (which has only high bits) are set.
-std::size_t CountBytes(std::uint64_t mask)
-{
-    return std::size_t(((mask >> 7) * kOnes) >> 56);
-}
-
-// The high bit of each byte of `word` that equals `c`.
-std::uint64_t BytesEqual(std::uint64_t word, unsigned char c)
-{
-    const std::uint64_t x = word ^ (kOnes * c);
-    return ~(((x & kLowBits) + kLowBits) | x) & kHighBits;
-}
-
-std::uint64_t Load(const char* p)
-{
-    std::uint64_t word;
-    std::memcpy(&word, p, 8);
-    return word;
-}
-
 // The final line break, which joining the split lines drops: a CR LF, or a
 // lone CR or LF.
 std::string_view WithoutFinalBreak(std::string_view bytes)
@@ -54,7 +30,8 @@ std::string_view WithoutFinalBreak(std::string_view bytes)
 
 ScanText::ScanText(std::string_view bytes, ByteEncoding encoding, LineBreaks breaks)
     : body_(bytes), utf8_(encoding == ByteEncoding::Utf8), joinedLines_(breaks != LineBreaks::AsTheyAre),
-      plain_(PlainBytesFor(utf8_, joinedLines_))
+      utf8Bytes_(utf8_ ? ~std::uint64_t(0) : 0),
+      breakBytes_(joinedLines_ ? ~std::uint64_t(0) : 0)
 {
     if (joinedLines_)
         body_ = WithoutFinalBreak(bytes);
@@ -80,19 +57,6 @@ ScanText ScanText::FromFileBytes(std::string_view bytes, LineBreaks breaks)
 bool ScanText::Contains(char c) const
 {
     return !body_.empty() && std::memchr(body_.data(), c, body_.size()) != nullptr;
-}
-
-const ScanText::PlainBytes& ScanText::PlainBytesFor(bool utf8, bool joinedLines)
-{
-    static const auto make = [](bool utf8, bool joinedLines) {
-        PlainBytes plain{};
-        for (int b = 0; b < 256; ++b)
-            plain[std::size_t(b)] = (b < 0x80 || !utf8) && !(joinedLines && (b == '\r' || b == '\n'));
-        return plain;
-    };
-    static const PlainBytes tables[2][2] = {{make(false, false), make(false, true)},
-                                            {make(true, false), make(true, true)}};
-    return tables[utf8][joinedLines];
 }
 
 // A needle of several characters: the search runs over its rarest-looking
@@ -163,13 +127,11 @@ std::size_t ScanText::WordUnits(std::size_t i, std::uint64_t counted) const
     // Without branches: the words of a text with breaks and accents come
     // in no predictable order.
     const char* data = body_.data();
-    const std::uint64_t word = Load(data + i);
-    const std::uint64_t utf8 = utf8_ ? ~std::uint64_t(0) : 0;
-    const std::uint64_t joined = joinedLines_ ? ~std::uint64_t(0) : 0;
-    const std::uint64_t continuing = word & ~(word << 1) & kHighBits & utf8;
-    const std::uint64_t fourBytes = word & (word << 1) & (word << 2) & (word << 3) & kHighBits & utf8;
-    const std::uint64_t cr = BytesEqual(word, '\r') & joined;
-    const std::uint64_t lf = BytesEqual(word, '\n') & joined;
+    const std::uint64_t word = Load(i);
+    const std::uint64_t continuing = word & ~(word << 1) & kHighBits & utf8Bytes_;
+    const std::uint64_t fourBytes = word & (word << 1) & (word << 2) & (word << 3) & kHighBits & utf8Bytes_;
+    const std::uint64_t cr = BytesEqual(word, '\r') & breakBytes_;
+    const std::uint64_t lf = BytesEqual(word, '\n') & breakBytes_;
     const char before = i > 0 ? data[i - 1] : 0;
     const char after = i + 8 < body_.size() ? data[i + 8] : 0;
     const std::uint64_t crBefore = (cr << 8) | (std::uint64_t(before == '\r') << 7);
@@ -281,7 +243,7 @@ ScanText::Position ScanText::AdvanceSlowly(Position from, std::size_t units) con
     return {End(), 0};
 }
 
-std::size_t ScanText::UnitsBetween(Position from, std::size_t to) const
+std::size_t ScanText::UnitsBetweenSlowly(Position from, std::size_t to) const
 {
     if (to <= body_.size() && to - from.byte <= 2 * kBlock)
         return CountUnits(from.byte, to) - from.extra;

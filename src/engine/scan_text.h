@@ -59,24 +59,18 @@ public:
         return found ? std::size_t(static_cast<const char*>(found) - body_.data()) : npos;
     }
 
-    // How many of the `count` units from the character at `byte` are missing
-    // or not hex digits.
+    // How many of the `count` (1 to 8) units from the character at `byte`
+    // are missing or not hex digits.
     std::size_t BadHexUnits(std::size_t byte, std::size_t count) const
     {
-        if (byte + count <= body_.size()) {
-            int hex = 0;
-            bool plain = true;
-            std::size_t bad = 0;
-            for (std::size_t k = 0; k < count; ++k) {
-                const unsigned char b = static_cast<unsigned char>(body_[byte + k]);
-                hex |= kHexByteValues[b];
-                bad += kHexByteValues[b] < 0;
-                plain &= plain_[b];
-            }
-            if (hex >= 0)
+        if (byte + 8 <= body_.size()) {
+            const std::uint64_t word = Load(byte);
+            const std::uint64_t counted = FirstBytes(count);
+            const std::uint64_t hex = HexBytes(word) & counted;
+            if (hex == counted)
                 return 0;
-            if (plain)
-                return bad;
+            if (!(SpecialBytes(word) & counted))
+                return count - CountBytes(hex);
         }
         return BadHexUnitsSlowly(byte, count);
     }
@@ -84,29 +78,70 @@ public:
     // `units` further on, but no further than the end.
     Position Advance(Position from, std::size_t units) const
     {
-        if (from.extra == 0 && from.byte + units <= body_.size()) {
-            bool plain = true;
-            for (std::size_t k = 0; k < units; ++k)
-                plain &= plain_[static_cast<unsigned char>(body_[from.byte + k])];
-            if (plain)
-                return {from.byte + units, 0};
-        }
+        if (units <= 8 && from.extra == 0 && from.byte + 8 <= body_.size() &&
+            !(SpecialBytes(Load(from.byte)) & FirstBytes(units)))
+            return {from.byte + units, 0};
         return AdvanceSlowly(from, units);
     }
 
     // The units from `from` to the character at `to` (from <= to).
-    std::size_t UnitsBetween(Position from, std::size_t to) const;
+    std::size_t UnitsBetween(Position from, std::size_t to) const
+    {
+        if (to > body_.size())
+            return UnitsBetweenSlowly(from, to);
+        std::size_t i = from.byte;
+        while (i + 8 <= to && !SpecialBytes(Load(i)))
+            i += 8;
+        if (i == to || (i + 8 <= body_.size() && to - i < 8 && !(SpecialBytes(Load(i)) & FirstBytes(to - i))))
+            return to - from.byte - from.extra;
+        return UnitsBetweenSlowly(from, to);
+    }
 
 private:
     static constexpr std::size_t kBlock = 128;
-    // Whether a byte is a character of one byte and one unit, for each
-    // encoding and line break mode.
-    using PlainBytes = std::array<bool, 256>;
-    static const PlainBytes& PlainBytesFor(bool utf8, bool joinedLines);
+    static constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    static constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+
+    // Eight bytes at a time: a word of bytes, the high bit of each byte
+    // standing for the byte in the masks below.
+    std::uint64_t Load(std::size_t byte) const
+    {
+        std::uint64_t word;
+        std::memcpy(&word, body_.data() + byte, 8);
+        return word;
+    }
+    // The first `count` (at most 8) bytes.
+    static std::uint64_t FirstBytes(std::size_t count) { return count == 0 ? 0 : kHighBits >> (64 - 8 * count); }
+    static std::size_t CountBytes(std::uint64_t mask) { return std::size_t(((mask >> 7) * kOnes) >> 56); }
+    // The bytes of `word` equal to `c`.
+    static std::uint64_t BytesEqual(std::uint64_t word, unsigned char c)
+    {
+        const std::uint64_t x = word ^ (kOnes * c);
+        return ~(((x & ~kHighBits) + ~kHighBits) | x) & kHighBits;
+    }
+    // The bytes of `word` from `low` to `high`, both below 0x80.
+    static std::uint64_t BytesBetween(std::uint64_t word, unsigned char low, unsigned char high)
+    {
+        const std::uint64_t ascii = ~word & kHighBits;
+        const std::uint64_t seven = word & ~kHighBits;
+        return ascii & (seven + kOnes * (0x80 - low)) & ~(seven + kOnes * (0x7F - high));
+    }
+    static std::uint64_t HexBytes(std::uint64_t word)
+    {
+        return BytesBetween(word, '0', '9') | BytesBetween(word | (kOnes * 0x20), 'a', 'f');
+    }
+    // The bytes of `word` that are not a character of one byte and one
+    // unit: a byte of a UTF-8 sequence, or a CR or LF that lines joined again
+    // may make CR LF.
+    std::uint64_t SpecialBytes(std::uint64_t word) const
+    {
+        return (word & kHighBits & utf8Bytes_) | ((BytesEqual(word, '\r') | BytesEqual(word, '\n')) & breakBytes_);
+    }
 
     std::size_t FindLong(std::string_view needle, std::size_t from) const;
     std::size_t BadHexUnitsSlowly(std::size_t byte, std::size_t count) const;
     Position AdvanceSlowly(Position from, std::size_t units) const;
+    std::size_t UnitsBetweenSlowly(Position from, std::size_t to) const;
 
     std::size_t End() const { return body_.size() + tail_.size(); }
     unsigned char ByteAt(std::size_t i) const;
@@ -121,7 +156,8 @@ private:
     std::string_view tail_;  // a CR LF after the last line, or nothing
     bool utf8_;
     bool joinedLines_;
-    const PlainBytes& plain_;
+    std::uint64_t utf8Bytes_;   // all bits when UTF-8, else none
+    std::uint64_t breakBytes_;  // all bits when lines are joined again, else none
     std::vector<std::size_t> blockUnits_;  // units before each block of kBlock bytes
     std::size_t units_ = 0;
 };
