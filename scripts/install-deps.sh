@@ -9,6 +9,7 @@ packages=(
     libjpeg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth x11-utils xdotool fonts-liberation locales-all
+    time
 )
 
 missing=()
