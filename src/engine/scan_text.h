@@ -6,7 +6,6 @@
 
 #include "engine/hex_digits.h"
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
