@@ -1,5 +1,6 @@
 // Engine benchmarks: the whole derivation done for each new main colour,
-// and the two text scanners over a generated text.
+// the two text scanners over a generated text (decoded, as the windows hold
+// it, and as file bytes, as tessaro-cli reads it), and many small scans.
 //
 // The derivation benchmarks handle one colour per iteration, cycling through
 // a fixed set, so "Time" is the time per colour. The scanner benchmarks
@@ -12,6 +13,7 @@
 #include "engine/extended_values.h"
 #include "engine/keyvalue_text.h"
 #include "engine/palette.h"
+#include "engine/scan_text.h"
 #include "engine/text_encoding.h"
 #include "engine/text_lines.h"
 
@@ -217,5 +219,40 @@ BENCHMARK(BM_ScanHashColors)
     ->Args({0, 0})
     ->Args({0, 1})
     ->Unit(benchmark::kMillisecond);
+
+// What tessaro-cli does: the scans over a file's bytes where they lie.
+void BM_ScanFileBytes(benchmark::State& state)
+{
+    static const std::string bytes = bench::GenerateText(kScanTextBytes, kSeed);
+    const bool import = state.range(0) != 0;
+    std::size_t found = 0;
+    for (auto _ : state) {
+        found = 0;
+        const ScanText text =
+            ScanText::FromFileBytes(bytes, import ? LineBreaks::CrLfBetweenLines : LineBreaks::CrLfAfterEveryLine);
+        if (import)
+            ScanHashColors(text, {}, false, [&found](std::string_view) { ++found; });
+        else
+            ScanColorText(text, [&found](TColor) { ++found; });
+        benchmark::DoNotOptimize(found);
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(bytes.size()));
+    state.counters["found"] = double(found);
+}
+BENCHMARK(BM_ScanFileBytes)->ArgNames({"import"})->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Many small scans, as the import window and the clipboard make them: a
+// pasted style sheet of two lines, duplicates skipped.
+void BM_ScanHashColorsSmall(benchmark::State& state)
+{
+    const std::u16string text = u"body { color: #333333; background: #FFFFFF }\r\na { color: #0066CC }";
+    for (auto _ : state) {
+        std::vector<std::string> found;
+        ScanHashColors(text, found, false);
+        benchmark::DoNotOptimize(found);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ScanHashColorsSmall);
 
 } // namespace

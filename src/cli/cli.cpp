@@ -1,5 +1,8 @@
 #include "cli/cli.h"
 
+#include "cli/input_bytes.h"
+#include "cli/line_writer.h"
+
 #include "engine/color.h"
 #include "engine/color_scan.h"
 #include "engine/color_text.h"
@@ -7,14 +10,9 @@
 #include "engine/extended_values.h"
 #include "engine/named_color.h"
 #include "engine/palette.h"
-#include "engine/text_encoding.h"
-#include "engine/text_lines.h"
 
 #include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <sstream>
 #include <string_view>
 
 namespace tessaro::cli {
@@ -32,18 +30,16 @@ constexpr const char* kUsage =
     "  rgb R G B               RGB to HSL, printed as H,S,L\n"
     "  scan [FILE]             colours in pasted text (standard input without FILE or with -)\n"
     "  import [--allow-duplicates] [FILE]\n"
-    "                          \"#RRGGBB\" entries in a text, as the import window finds them\n"
+    "                          \"#RRGGBB\" entries in a text, as the import window finds them;\n"
+    "                          none found is status 3\n"
     "  named TEXT              a named colour text read and written back, with its value\n"
     "\n"
     "COLOR is six hex digits with an optional leading \"#\".\n"
     "Options: --help, --version\n"
-    "Exit status: 0 ok, 1 conversion error, 2 usage error, 3 no colours found, 4 file error.\n";
+    "Exit status: 0 ok, 1 conversion error, 2 usage error, 3 no colours found (import),\n"
+    "4 file error (missing, unreadable, or a folder).\n";
 
 struct UsageError {
-    std::string message;
-};
-
-struct FileError {
     std::string message;
 };
 
@@ -158,33 +154,20 @@ int RgbCommand(const std::vector<std::string>& args, std::ostream& out)
     return kExitOk;
 }
 
-std::string ReadInput(const std::string& name, std::istream& in)
+InputBytes ReadInput(const std::string& name, std::istream& in)
 {
     if (name.empty() || name == "-")
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    std::ifstream file(name, std::ios::binary);
-    if (!file)
-        throw FileError{"cannot open '" + name + "'"};
-    std::ostringstream buffer;
-    buffer << file.rdbuf();
-    if (file.bad())
-        throw FileError{"cannot read '" + name + "'"};
-    return buffer.str();
-}
-
-// The file's lines joined by CR LF, with or without a break after the last.
-std::u16string InputLines(const std::string& name, std::istream& in, bool breakAfterLast)
-{
-    const std::u16string text = DecodeFileText(ReadInput(name, in));
-    return JoinLines(SplitLines(std::u16string_view(text)), breakAfterLast);
+        return InputBytes::ReadStream(in);
+    return InputBytes::ReadFile(name);
 }
 
 int Scan(const std::vector<std::string>& args, std::istream& in, std::ostream& out)
 {
     ExpectArgs(args, 0, 1);
-    const std::u16string text = InputLines(args.size() > 1 ? args[1] : "", in, true);
-    for (TColor color : ScanColorText(text))
-        out << Hash(color) << '\n';
+    const InputBytes input = ReadInput(args.size() > 1 ? args[1] : "", in);
+    LineWriter lines(out);
+    ScanColorText(ScanText::FromFileBytes(input.Bytes(), LineBreaks::CrLfAfterEveryLine),
+                  [&lines](TColor color) { lines.HashHexLine(color); });
     return kExitOk;
 }
 
@@ -202,14 +185,15 @@ int Import(const std::vector<std::string>& args, std::istream& in, std::ostream&
     }
     if (files.size() > 1)
         throw UsageError{"import takes at most one FILE"};
-    const std::u16string text = InputLines(files.empty() ? "" : files[0], in, false);
-    std::vector<std::string> found;
-    if (!ScanHashColors(text, found, allowDuplicates).sawHash) {
+    const InputBytes input = ReadInput(files.empty() ? "" : files[0], in);
+    LineWriter lines(out);
+    const HashScanResult result =
+        ScanHashColors(ScanText::FromFileBytes(input.Bytes(), LineBreaks::CrLfBetweenLines), {}, allowDuplicates,
+                       [&lines](std::string_view entry) { lines.Line(entry); });
+    if (result.added == 0) {
         err << "No colors found!\n";
         return kExitNoColors;
     }
-    for (const std::string& entry : found)
-        out << entry << '\n';
     return kExitOk;
 }
 

@@ -5,110 +5,120 @@
 #include "engine/hex_digits.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
+#include <new>
+#include <optional>
 
 namespace tessaro {
 
 namespace {
 
-// The text with its front consumed: characters before `front` are gone. The
-// first occurrence of a needle at or after `front` stays the first one until
-// the front passes its start, so each search result is kept and reused.
-class ConsumedText {
-public:
-    ConsumedText(std::u16string_view text, std::u16string_view needle) : text_(text), needle_(needle) {}
+constexpr std::size_t npos = ScanText::npos;
 
-    std::size_t front() const { return front_; }
-    std::size_t size() const { return text_.size(); }
-    char16_t at(std::size_t i) const { return text_[i]; }
-
-    void Drop(std::size_t count) { front_ = std::min(text_.size(), front_ + count); }
-    void DropTo(std::size_t position) { front_ = std::min(text_.size(), std::max(front_, position)); }
-
-    // Absolute position of the first needle in what is left, or npos.
-    std::size_t FindNeedle()
-    {
-        if (!searched_ || (found_ != npos && found_ < front_)) {
-            found_ = text_.find(needle_, front_);
-            searched_ = true;
-        }
-        return found_;
-    }
-
-    // How many of the `count` characters from `position` are missing or not
-    // hex digits.
-    std::size_t BadHexCount(std::size_t position, std::size_t count) const
-    {
-        std::size_t bad = 0;
-        for (std::size_t i = position; i < position + count; ++i)
-            if (i >= text_.size() || !IsHexDigit(text_[i]))
-                ++bad;
-        return bad;
-    }
-
-    static constexpr std::size_t npos = std::u16string_view::npos;
-
-private:
-    std::u16string_view text_;
-    std::u16string_view needle_;
-    std::size_t front_ = 0;
-    std::size_t found_ = npos;
-    bool searched_ = false;
-};
-
-std::uint8_t HexByte(std::u16string_view text, std::size_t at)
+std::uint8_t HexByte(const char* digits)
 {
-    return std::uint8_t(HexDigitValue(text[at]) * 16 + HexDigitValue(text[at + 1]));
+    return std::uint8_t(HexByteValue(digits[0]) * 16 + HexByteValue(digits[1]));
 }
 
+// The value of six hex digits in a row (all known to be hex digits).
+std::uint32_t SixHexDigits(const char* digits)
+{
+    std::uint32_t value = 0;
+    for (int i = 0; i < 6; ++i)
+        value = value * 16 + std::uint32_t(HexByteValue(digits[i]));
+    return value;
+}
+
+// A scan consumes its text from the front. Each step looks for the first
+// needle behind the front; a needle followed by six hex digits is taken and
+// the front moves past the digits and one more character; otherwise the
+// front moves on by the number of bad characters, which may leave the same
+// needle first for many steps. Those steps are counted at once.
+class ConsumedText {
+public:
+    ConsumedText(const ScanText& text, std::string_view needle) : text_(text), needle_(needle) {}
+
+    // The first needle behind the front, or npos.
+    std::size_t FindNeedle() const { return text_.Find(needle_, front_.byte); }
+
+    // The needle at `at` is taken: the front moves past its digits and one
+    // more character.
+    void Take(std::size_t at) { front_ = text_.Advance({at + needle_.size() + 6, 0}, 1); }
+
+    // The units from the front to the needle at `at`.
+    std::size_t UnitsTo(std::size_t at) const { return text_.UnitsBetween(front_, at); }
+
+    // The needle at `at`, `distance` units away, has `bad` bad units: the
+    // steps that drop `bad` units each until the front has passed it.
+    static std::size_t StepsToPass(std::size_t distance, std::size_t bad) { return distance / bad + 1; }
+    void Pass(std::size_t at, std::size_t distance, std::size_t bad)
+    {
+        front_ = text_.Advance({at, 0}, StepsToPass(distance, bad) * bad - distance);
+    }
+
+private:
+    const ScanText& text_;
+    std::string_view needle_;
+    ScanText::Position front_;
+};
+
 struct PrefixRule {
-    std::u16string_view prefix;
+    std::string_view prefix;
     bool bgr;           // digits are BBGGRR rather than RRGGBB
     std::size_t tokenLength;
 };
 
 constexpr PrefixRule kPrefixRules[] = {
-    {u"#", false, 7},    {u"Hex=\"", false, 11}, {u"Hex=", false, 10}, {u"$00", true, 9},
-    {u"0X00", true, 10}, {u"&H", true, 8},       {u"0x", false, 8},
+    {"#", false, 7},    {"Hex=\"", false, 11}, {"Hex=", false, 10}, {"$00", true, 9},
+    {"0X00", true, 10}, {"&H", true, 8},       {"0x", false, 8},
 };
 
-void ScanPrefix(std::u16string_view text, const PrefixRule& rule, std::vector<TColor>& colors)
+void ScanPrefix(const ScanText& text, const PrefixRule& rule, const std::function<void(TColor)>& found)
 {
     ConsumedText w(text, rule.prefix);
-    const std::size_t passes = text.size() / rule.tokenLength + 1;
-    for (std::size_t pass = 0; pass < passes; ++pass) {
+    const std::size_t passes = text.Units() / rule.tokenLength + 1;
+    for (std::size_t pass = 0; pass < passes;) {
         const std::size_t at = w.FindNeedle();
-        if (at == ConsumedText::npos)
+        if (at == npos)
             return;
         const std::size_t digits = at + rule.prefix.size();
-        const std::size_t bad = w.BadHexCount(digits, 6);
+        const std::size_t bad = text.BadHexUnits(digits, 6);
         if (bad > 0) {
-            w.Drop(bad);
+            const std::size_t distance = w.UnitsTo(at);
+            const std::size_t steps = ConsumedText::StepsToPass(distance, bad);
+            if (steps >= passes - pass)
+                return;
+            w.Pass(at, distance, bad);
+            pass += steps;
             continue;
         }
-        const std::uint8_t a = HexByte(text, digits);
-        const std::uint8_t b = HexByte(text, digits + 2);
-        const std::uint8_t c = HexByte(text, digits + 4);
-        colors.push_back(rule.bgr ? MakeColor(c, b, a) : MakeColor(a, b, c));
-        w.DropTo(digits + 7);
+        const char* d = text.Bytes().data() + digits;
+        const std::uint8_t a = HexByte(d);
+        const std::uint8_t b = HexByte(d + 2);
+        const std::uint8_t c = HexByte(d + 4);
+        found(rule.bgr ? MakeColor(c, b, a) : MakeColor(a, b, c));
+        w.Take(at);
+        ++pass;
     }
 }
 
 // A decimal byte between blanks; false for anything else.
-bool ReadDecimalByte(std::u16string_view text, std::uint8_t& value)
+bool ReadDecimalByte(std::string_view text, std::uint8_t& value)
 {
-    while (!text.empty() && text.front() == u' ')
+    while (!text.empty() && text.front() == ' ')
         text.remove_prefix(1);
-    while (!text.empty() && text.back() == u' ')
+    while (!text.empty() && text.back() == ' ')
         text.remove_suffix(1);
     if (text.empty() || text.size() > 3)
         return false;
     unsigned number = 0;
-    for (char16_t c : text) {
-        if (c < u'0' || c > u'9')
+    for (char c : text) {
+        if (c < '0' || c > '9')
             return false;
-        number = number * 10 + unsigned(c - u'0');
+        number = number * 10 + unsigned(c - '0');
     }
     if (number > 255)
         return false;
@@ -116,60 +126,151 @@ bool ReadDecimalByte(std::u16string_view text, std::uint8_t& value)
     return true;
 }
 
-void ScanRgbCall(std::u16string_view text, std::vector<TColor>& colors)
+// The first "RGB(r,g,b)". Its parts hold only ASCII digits and blanks, so
+// they read the same in bytes as in units.
+void ScanRgbCall(std::string_view text, const std::function<void(TColor)>& found)
 {
-    const std::size_t start = text.find(u"RGB(");
-    if (start == std::u16string_view::npos)
+    const std::size_t start = text.find("RGB(");
+    if (start == npos)
         return;
     const std::size_t open = start + 4;
-    const std::size_t comma1 = text.find(u',', open);
-    if (comma1 == std::u16string_view::npos)
+    const std::size_t comma1 = text.find(',', open);
+    if (comma1 == npos)
         return;
-    const std::size_t comma2 = text.find(u',', comma1 + 1);
-    if (comma2 == std::u16string_view::npos)
+    const std::size_t comma2 = text.find(',', comma1 + 1);
+    if (comma2 == npos)
         return;
-    const std::size_t close = text.find(u')', comma2 + 1);
-    if (close == std::u16string_view::npos)
+    const std::size_t close = text.find(')', comma2 + 1);
+    if (close == npos)
         return;
     std::uint8_t r, g, b;
     if (ReadDecimalByte(text.substr(open, comma1 - open), r) &&
         ReadDecimalByte(text.substr(comma1 + 1, comma2 - comma1 - 1), g) &&
         ReadDecimalByte(text.substr(comma2 + 1, close - comma2 - 1), b))
-        colors.push_back(MakeColor(r, g, b));
+        found(MakeColor(r, g, b));
 }
 
 // The entries taken so far, by the value of their six hex digits: two
 // entries "#" + six hex digits are equal ignoring letter case exactly when
-// their values are. One bit per value; the 2 MB are allocated on first use.
+// their values are. A scan that can take only a few entries keeps them in a
+// small hash table; a larger one keeps one bit per value, in 2 MB of zeroed
+// pages of which only those holding a set bit are ever touched.
 class TakenEntries {
 public:
+    // `most`: how many entries the scan can take at most.
+    explicit TakenEntries(std::size_t most)
+    {
+        if (most > kMostInTable) {
+            bits_.reset(static_cast<std::uint64_t*>(std::calloc(kWords, sizeof(std::uint64_t))));
+            if (!bits_)
+                throw std::bad_alloc();
+            return;
+        }
+        std::size_t size = 16;
+        while (size < 2 * most)
+            size *= 2;
+        slots_.assign(size, 0);
+    }
+
+    // Starts fetching the memory that Take(value) will read.
+    void Prefetch(std::uint32_t value) const
+    {
+        if (bits_)
+            __builtin_prefetch(bits_.get() + (value >> 6), 1);
+    }
+
     // False when the value was already taken.
     bool Take(std::uint32_t value)
     {
-        if (!bits_)
-            bits_ = std::make_unique<std::uint64_t[]>(kWords);
-        std::uint64_t& word = bits_[value >> 6];
-        const std::uint64_t bit = std::uint64_t(1) << (value & 63);
-        if (word & bit)
-            return false;
-        word |= bit;
-        return true;
+        if (bits_) {
+            std::uint64_t& word = bits_.get()[value >> 6];
+            const std::uint64_t bit = std::uint64_t(1) << (value & 63);
+            if (word & bit)
+                return false;
+            word |= bit;
+            return true;
+        }
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t i = (value * 0x9E3779B1u) & mask;; i = (i + 1) & mask) {
+            if (slots_[i] == value + 1)
+                return false;
+            if (slots_[i] == 0) {
+                slots_[i] = value + 1;
+                return true;
+            }
+        }
     }
 
 private:
+    static constexpr std::size_t kMostInTable = 4096;
     static constexpr std::size_t kWords = (std::size_t(1) << 24) / 64;
-    std::unique_ptr<std::uint64_t[]> bits_;
+    struct Free {
+        void operator()(std::uint64_t* p) const { std::free(p); }
+    };
+    std::unique_ptr<std::uint64_t, Free> bits_;
+    std::vector<std::uint32_t> slots_;  // value + 1; 0 is free
 };
 
-// The value of six hex digits in a row (all known to be hex digits).
-template <typename Char>
-std::uint32_t SixHexDigits(const Char* digits)
-{
-    std::uint32_t value = 0;
-    for (int i = 0; i < 6; ++i)
-        value = value * 16 + std::uint32_t(HexDigitValue(digits[i]));
-    return value;
-}
+// The entries found, handed on in order after the duplicate rule. Each
+// waits in a short queue while its place in the table is fetched, so the
+// scan goes on meanwhile rather than waiting for memory.
+class FoundEntries {
+public:
+    FoundEntries(TakenEntries* taken, const std::function<void(std::string_view entry)>& found)
+        : taken_(taken), found_(found)
+    {
+    }
+
+    // `entry` is "#" and six hex digits.
+    void Add(const char* entry)
+    {
+        if (!taken_) {
+            HandOn(entry);
+            return;
+        }
+        const std::uint32_t value = SixHexDigits(entry + 1);
+        taken_->Prefetch(value);
+        if (waiting_ == kQueueLength)
+            TakeFirst();
+        queue_[(first_ + waiting_++) % kQueueLength] = {entry, value};
+    }
+
+    // Hands on the entries still waiting; the number handed on in all.
+    std::size_t Finish()
+    {
+        while (waiting_ > 0)
+            TakeFirst();
+        return added_;
+    }
+
+private:
+    static constexpr std::size_t kQueueLength = 16;
+    struct Waiting {
+        const char* entry;
+        std::uint32_t value;
+    };
+
+    void TakeFirst()
+    {
+        const Waiting w = queue_[first_];
+        first_ = (first_ + 1) % kQueueLength;
+        --waiting_;
+        if (taken_->Take(w.value))
+            HandOn(w.entry);
+    }
+    void HandOn(const char* entry)
+    {
+        found_(std::string_view(entry, 7));
+        ++added_;
+    }
+
+    TakenEntries* taken_;
+    const std::function<void(std::string_view entry)>& found_;
+    std::array<Waiting, kQueueLength> queue_{};
+    std::size_t first_ = 0;
+    std::size_t waiting_ = 0;
+    std::size_t added_ = 0;
+};
 
 // An entry already in the list counts for the duplicate rule only when it
 // is "#" + six hex digits: nothing else can equal a found entry, even
@@ -179,61 +280,83 @@ bool IsHashHexEntry(std::string_view entry)
     return entry.size() == 7 && entry[0] == '#' && std::all_of(entry.begin() + 1, entry.end(), IsHexDigit<char>);
 }
 
-std::string EntryText(std::u16string_view text, std::size_t at)
-{
-    std::string entry(7, '#');
-    for (std::size_t i = 1; i < 7; ++i)
-        entry[i] = char(text[at + i]);
-    return entry;
-}
-
 } // namespace
+
+void ScanColorText(const ScanText& text, const std::function<void(TColor)>& found)
+{
+    const std::string_view bytes = text.Bytes();
+    if (text.BadHexUnits(0, 6) == 0)
+        found(MakeColor(HexByte(bytes.data()), HexByte(bytes.data() + 2), HexByte(bytes.data() + 4)));
+    for (const PrefixRule& rule : kPrefixRules)
+        ScanPrefix(text, rule, found);
+    ScanRgbCall(bytes, found);
+}
 
 std::vector<TColor> ScanColorText(std::u16string_view text)
 {
+    const std::string bytes = Utf16UnitsAsBytes(text);
     std::vector<TColor> colors;
-    if (text.size() >= 6 && std::all_of(text.begin(), text.begin() + 6, IsHexDigit<char16_t>))
-        colors.push_back(MakeColor(HexByte(text, 0), HexByte(text, 2), HexByte(text, 4)));
-    for (const PrefixRule& rule : kPrefixRules)
-        ScanPrefix(text, rule, colors);
-    ScanRgbCall(text, colors);
+    ScanColorText(ScanText(bytes, ByteEncoding::Utf8, LineBreaks::AsTheyAre),
+                  [&colors](TColor color) { colors.push_back(color); });
     return colors;
+}
+
+HashScanResult ScanHashColors(const ScanText& text, const std::vector<std::string>& known, bool allowDuplicates,
+                              const std::function<void(std::string_view entry)>& found,
+                              const ScanProgress& progress)
+{
+    HashScanResult result;
+    if (!text.Contains('#'))
+        return result;
+    result.sawHash = true;
+    const std::size_t budget = text.Units() / 7;
+
+    std::optional<TakenEntries> taken;
+    if (!allowDuplicates) {
+        taken.emplace(known.size() + budget + 1);
+        for (const std::string& entry : known)
+            if (IsHashHexEntry(entry))
+                taken->Take(SixHexDigits(entry.data() + 1));
+    }
+
+    FoundEntries entries(taken ? &*taken : nullptr, found);
+    ConsumedText t(text, "#");
+    for (std::size_t step = 0; step <= budget;) {
+        const std::size_t at = t.FindNeedle();
+        if (at == npos) {
+            if (progress)
+                progress(step, budget);
+            break;
+        }
+        const std::size_t bad = text.BadHexUnits(at + 1, 6);
+        if (bad > 0) {
+            const std::size_t distance = t.UnitsTo(at);
+            const std::size_t steps = std::min(ConsumedText::StepsToPass(distance, bad), budget + 1 - step);
+            for (std::size_t i = 0; progress && i < steps; ++i)
+                progress(step + i, budget);
+            step += steps;
+            if (step <= budget)
+                t.Pass(at, distance, bad);
+            continue;
+        }
+        if (progress)
+            progress(step, budget);
+        ++step;
+        entries.Add(text.Bytes().data() + at);
+        t.Take(at);
+    }
+    result.added = entries.Finish();
+    return result;
 }
 
 HashScanResult ScanHashColors(std::u16string_view text, std::vector<std::string>& found, bool allowDuplicates,
                               const ScanProgress& progress)
 {
-    HashScanResult result;
-    const std::size_t budget = text.size() / 7;
-    if (text.find(u'#') == std::u16string_view::npos)
-        return result;
-    result.sawHash = true;
-
-    TakenEntries taken;
-    if (!allowDuplicates)
-        for (const std::string& entry : found)
-            if (IsHashHexEntry(entry))
-                taken.Take(SixHexDigits(entry.data() + 1));
-
-    ConsumedText t(text, u"#");
-    for (std::size_t step = 0; step <= budget; ++step) {
-        if (progress)
-            progress(step, budget);
-        const std::size_t at = t.FindNeedle();
-        if (at == ConsumedText::npos)
-            break;
-        const std::size_t bad = t.BadHexCount(at + 1, 6);
-        if (bad > 0) {
-            t.Drop(bad);
-            continue;
-        }
-        if (allowDuplicates || taken.Take(SixHexDigits(text.data() + at + 1))) {
-            found.push_back(EntryText(text, at));
-            ++result.added;
-        }
-        t.DropTo(at + 8);
-    }
-    return result;
+    const std::string bytes = Utf16UnitsAsBytes(text);
+    // `found` is both the known entries and where new ones go: the known
+    // ones are all read before the first find is handed on.
+    return ScanHashColors(ScanText(bytes, ByteEncoding::Utf8, LineBreaks::AsTheyAre), found, allowDuplicates,
+                          [&found](std::string_view entry) { found.emplace_back(entry); }, progress);
 }
 
 TColor HashEntryToColor(std::string_view entry)

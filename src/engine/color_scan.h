@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/color.h"
+#include "engine/scan_text.h"
 
 #include <cstddef>
 #include <functional>
@@ -34,6 +35,16 @@ using ScanProgress = std::function<void(std::size_t step, std::size_t maximum)>;
 // text, and each attempt uses up one of the (length div 7 + 1) steps.
 HashScanResult ScanHashColors(std::u16string_view text, std::vector<std::string>& found,
                               bool allowDuplicates, const ScanProgress& progress = {});
+
+// The same two scans over a ScanText, handing each find on as it is made:
+// nothing is collected, so a text of any size scans in constant memory.
+// `known` holds the entries found before, for the duplicate rule; it is
+// read before the first find is handed on. Finds are handed on in order,
+// though possibly a few steps after they were made.
+void ScanColorText(const ScanText& text, const std::function<void(TColor)>& found);
+HashScanResult ScanHashColors(const ScanText& text, const std::vector<std::string>& known, bool allowDuplicates,
+                              const std::function<void(std::string_view entry)>& found,
+                              const ScanProgress& progress = {});
 
 // An entry "#RRGGBB" as a colour; 0 when it is not hex.
 TColor HashEntryToColor(std::string_view entry);

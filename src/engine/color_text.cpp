@@ -3,7 +3,6 @@
 #include "engine/conversion_error.h"
 #include "engine/hex_digits.h"
 
-#include <cstdio>
 
 namespace tessaro {
 
@@ -11,8 +10,10 @@ namespace {
 
 std::string HexBytes(std::uint8_t a, std::uint8_t b, std::uint8_t c)
 {
-    char text[8];
-    std::snprintf(text, sizeof text, "%.2X%.2X%.2X", a, b, c);
+    std::string text(6, '0');
+    PutHexByte(text.data(), a);
+    PutHexByte(text.data() + 2, b);
+    PutHexByte(text.data() + 4, c);
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "engine/text_encoding.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace tessaro {
 
@@ -41,6 +42,20 @@ std::size_t DecodeUtf8At(std::string_view s, std::size_t i, char32_t& cp)
     return len;
 }
 
+// The first byte at or after `i` that is not ASCII, or the end.
+std::size_t SkipAscii(std::string_view s, std::size_t i)
+{
+    for (; i + 8 <= s.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, s.data() + i, 8);
+        if (word & 0x8080808080808080ull)
+            break;
+    }
+    while (i < s.size() && static_cast<std::uint8_t>(s[i]) < 0x80)
+        ++i;
+    return i;
+}
+
 void AppendUtf16(std::u16string& out, char32_t cp)
 {
     if (cp < 0x10000) {
@@ -58,6 +73,9 @@ bool IsValidUtf8(std::string_view bytes)
 {
     char32_t cp;
     for (std::size_t i = 0; i < bytes.size();) {
+        i = SkipAscii(bytes, i);
+        if (i == bytes.size())
+            break;
         const std::size_t len = DecodeUtf8At(bytes, i, cp);
         if (len == 0)
             return false;

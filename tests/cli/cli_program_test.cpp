@@ -151,6 +151,7 @@ INSTANTIATE_TEST_SUITE_P(Table, CliProgramTest, testing::Values(
     ProgramCase{"UnknownCommand", {"paint"}, "", 2, "", "tessaro-cli: "},
     ProgramCase{"WrongArgumentCount", {"rgb", "1", "2"}, "", 2, "", "tessaro-cli: "},
     ProgramCase{"NoColorsFound", {"import"}, "p { color: red; }", 3, "", "No colors found!\n"},
+    ProgramCase{"HashesButNoColour", {"import"}, "a { color: #fff; }", 3, "", "No colors found!\n"},
     ProgramCase{"NothingToImport", {"import"}, "", 3, "", "No colors found!\n"},
     ProgramCase{"MissingFile", {"scan", "/nonexistent/tessaro/colours.txt"}, "", 4, "", "tessaro-cli: "}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -162,17 +163,23 @@ TEST(CliProgramTest, UsageErrorsShowTheUsage)
     EXPECT_NE(r.err.find("Usage: tessaro-cli"), std::string::npos) << r.err;
 }
 
-TEST(CliProgramTest, ReadsFilesAsTheProgramDoes)
+TEST(CliProgramTest, ReadsAFileByNameAndOnStandardInputAlike)
 {
-    ProgramResult r = RunProgram({"import", DataPath("cli/import_budget_cp1252.txt")});
-    EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.out, "#FF0000\n");
-    r = RunProgram({"import", DataPath("cli/import_budget_utf8.txt")});
-    EXPECT_EQ(r.code, 0);
+    const std::string path = DataPath("cli/import_budget_cp1252.txt");
+    const ProgramResult named = RunProgram({"import", path});
+    EXPECT_EQ(named.code, 0) << named.err;
+    EXPECT_EQ(named.out, "#FF0000\n");
+    const ProgramResult piped = RunProgram({"import"}, ReadFile(path));
+    EXPECT_EQ(piped.code, 0) << piped.err;
+    EXPECT_EQ(piped.out, named.out);
+}
+
+TEST(CliProgramTest, FolderIsAFileError)
+{
+    const ProgramResult r = RunProgram({"scan", DataPath("cli")});
+    EXPECT_EQ(r.code, 4);
     EXPECT_EQ(r.out, "");
-    r = RunProgram({"derive", "FF0000"});
-    EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.out, ReadFile(DataPath("cli/derive_ff0000.txt")));
+    EXPECT_EQ(r.err, "tessaro-cli: '" + DataPath("cli") + "' is a folder, not a text file\n");
 }
 
 TEST(CliProgramTest, HugeInputOnStandardInput)

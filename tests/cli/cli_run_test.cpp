@@ -138,8 +138,9 @@ INSTANTIATE_TEST_SUITE_P(Import, CliCommandTest, testing::Values(
     CliCase{"DashIsStandardInput", {"import", "--allow-duplicates", "-"}, "#ff0000 #FF0000", 0,
             "#ff0000\n#FF0000\n", ""},
     CliCase{"FollowingHashEaten", {"import"}, "#FF0000#00FF00", 0, "#FF0000\n", ""},
-    CliCase{"ThreeDigits", {"import"}, "#FFF", 0, "", ""},
-    CliCase{"TrailingHash", {"import"}, "the end #", 0, "", ""},
+    CliCase{"ThreeDigits", {"import"}, "#FFF", 3, "", "No colors found!\n"},
+    CliCase{"TrailingHash", {"import"}, "the end #", 3, "", "No colors found!\n"},
+    CliCase{"HashesButNoColour", {"import", "--allow-duplicates"}, "#zzzzzz #12345 ##", 3, "", "No colors found!\n"},
     CliCase{"LinesOfEveryBreak", {"import"}, "#111111\r\n#222222\r#333333\n#444444\n", 0,
             "#111111\n#222222\n#333333\n#444444\n", ""},
     CliCase{"NoHash", {"import"}, "no colours", 3, "", "No colors found!\n"},
@@ -151,8 +152,8 @@ INSTANTIATE_TEST_SUITE_P(Import, CliCommandTest, testing::Values(
     // give the 18 steps the colour behind the stray "#" needs, 118 do not.
     CliCase{"BreaksBecomeCrLf", {"import"}, Filler(100) + "#zzzzzz\n\n\n#FF0000", 0, "#FF0000\n", ""},
     CliCase{"CrBreaksBecomeCrLf", {"import"}, Filler(100) + "#zzzzzz\r\r\r#FF0000", 0, "#FF0000\n", ""},
-    CliCase{"OneBreakTooFew", {"import"}, Filler(100) + "#zzzzzz\n\n#FF0000", 0, "", ""},
-    CliCase{"NoBreakAfterTheLastLine", {"import"}, Filler(100) + "#zzzzzz\n\n#FF0000\n", 0, "", ""}),
+    CliCase{"OneBreakTooFew", {"import"}, Filler(100) + "#zzzzzz\n\n#FF0000", 3, "", "No colors found!\n"},
+    CliCase{"NoBreakAfterTheLastLine", {"import"}, Filler(100) + "#zzzzzz\n\n#FF0000\n", 3, "", "No colors found!\n"}),
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(Usage, CliCommandTest, testing::Values(
@@ -295,6 +296,7 @@ struct FileCase {
     std::vector<std::string> args;  // the data file is appended
     const char* file;
     std::string out;
+    int code = kExitOk;
 };
 
 void PrintTo(const FileCase& c, std::ostream* os)
@@ -309,9 +311,9 @@ TEST_P(CliFileTest, ReadsTheFile)
     std::vector<std::string> args = GetParam().args;
     args.push_back(DataPath(GetParam().file));
     const Result r = RunCli(args, "standard input is not read");
-    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.code, GetParam().code) << r.err;
     EXPECT_EQ(r.out, GetParam().out);
-    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.err, GetParam().code == kExitNoColors ? "No colors found!\n" : "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, CliFileTest, testing::Values(
@@ -321,7 +323,7 @@ INSTANTIATE_TEST_SUITE_P(Files, CliFileTest, testing::Values(
     FileCase{"ImportStyleSheetWithDuplicates", {"import", "--allow-duplicates"}, "cli/import_sample.css",
              "#333333\n#ffffff\n#FF6600\n#FFFFFF\n#ff6600\n#00AA00\n"},
     // 100 + 7 + 3 + 7 characters: "é" is one character, though two bytes.
-    FileCase{"Utf8CountsCharacters", {"import"}, "cli/import_budget_utf8.txt", ""},
+    FileCase{"Utf8CountsCharacters", {"import"}, "cli/import_budget_utf8.txt", "", kExitNoColors},
     // Not UTF-8, so Windows-1252: 100 + 7 + 5 + 7 characters, enough steps.
     FileCase{"Windows1252OneByteOneCharacter", {"import"}, "cli/import_budget_cp1252.txt", "#FF0000\n"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -336,11 +338,32 @@ TEST(CliTest, MissingFileIsAFileError)
     }
 }
 
+TEST(CliTest, FolderIsAFileError)
+{
+    for (const char* command : {"scan", "import"}) {
+        const Result r = RunCli({command, DataPath("cli")});
+        EXPECT_EQ(r.code, kExitFileError) << command;
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("' is a folder, not a text file"), std::string::npos) << r.err;
+    }
+}
+
+TEST(CliTest, DeviceIsReadToItsEnd)
+{
+    // Not a regular file, but readable: an empty text.
+    Result r = RunCli({"scan", "/dev/null"});
+    EXPECT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_EQ(r.out, "");
+    r = RunCli({"import", "/dev/null"});
+    EXPECT_EQ(r.code, kExitNoColors);
+    EXPECT_EQ(r.err, "No colors found!\n");
+}
+
 TEST(CliTest, HugeAndOddInputDoesNotBreakTheScanners)
 {
     const std::string hashes(10 * 1024 * 1024, '#');
     Result r = RunCli({"import"}, hashes);
-    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.code, kExitNoColors);
     EXPECT_EQ(r.out, "");
 
     r = RunCli({"scan"}, std::string(10 * 1024 * 1024, '\xE9') + "#FF8000");
@@ -348,7 +371,7 @@ TEST(CliTest, HugeAndOddInputDoesNotBreakTheScanners)
     EXPECT_EQ(r.out, "#FF8000\n");
 
     r = RunCli({"import"}, std::string("#\0\0\0\0\0\0#12345\0", 14));
-    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.code, kExitNoColors);
     EXPECT_EQ(r.out, "");
 
     r = RunCli({"scan"}, std::string("\xFF\xFE#\0FF00\r\n#", 11));

@@ -4,6 +4,7 @@
 #include "engine/color_scan.h"
 
 #include "engine/engine_printers.h"
+#include "engine/text_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -388,6 +389,70 @@ TEST(ScannerReferenceTest, LongStrayHashRunsMatchTheReference)
         ScanHashColors(text, found, true);
         ASSERT_EQ(found, ReferenceScanHashColors(text, {}, true).found) << Utf16ToUtf8(text);
     }
+}
+
+// ---------------------------------------------------------------------------
+// File bytes scanned where they lie, against the references run on the text
+// the program decodes from them, its lines split and joined again.
+
+std::string RandomFileBytes(std::mt19937& rng, std::size_t longest)
+{
+    static const char* const kFragments[] = {
+        "#", "#", "##", "#12", "#ABCDEF", "#abcdef", "#FF8000", "0x", "0X00", "&H", "$00", "Hex=", "Hex=\"",
+        "RGB(", "12", ",", ", ", ")", "255", "0", "7", "A", "b", "F", "G", " ", "\r\n", "\r\n", "\n", "\n",
+        "\r", "\n\r", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x8E\xA8", "color:", "aaaaaaaaaaaaaaaaaaaa",
+        "0123456789", "ABCDEFabcdef", "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9",
+        "\n\n\n\n\n\n\n\n\n\n\n\n", "\xF0\x9F\x8E\xA8\xF0\x9F\x8E\xA8\xF0\x9F\x8E\xA8\xF0\x9F\x8E\xA8",
+    };
+    constexpr std::size_t kCount = sizeof kFragments / sizeof kFragments[0];
+    std::uniform_int_distribution<std::size_t> pick(0, kCount - 1);
+    std::uniform_int_distribution<std::size_t> length(0, longest);
+    std::uniform_int_distribution<int> coin(0, 3);
+    const std::size_t target = length(rng);
+    std::string bytes;
+    while (bytes.size() < target)
+        bytes += kFragments[pick(rng)];
+    // A byte that is not UTF-8 makes a quarter of the texts Windows-1252.
+    if (coin(rng) == 0 && !bytes.empty())
+        bytes[std::uniform_int_distribution<std::size_t>(0, bytes.size() - 1)(rng)] = '\x92';
+    return bytes;
+}
+
+TEST(ScannerReferenceTest, FileBytesScanAsTheirDecodedText)
+{
+    std::mt19937 rng(1252);
+    std::size_t colours = 0, added = 0;
+    for (int i = 0; i < 3000; ++i) {
+        const std::string bytes = RandomFileBytes(rng, i % 10 == 0 ? 3000 : 200);
+        const std::u16string decoded = DecodeFileText(bytes);
+        const auto lines = SplitLines(std::u16string_view(decoded));
+        const std::string shown = "bytes: " + bytes;
+
+        const RefPasteScan pasted = ReferenceScanColorText(JoinLines(lines, true));
+        std::vector<TColor> colors;
+        ScanColorText(ScanText::FromFileBytes(bytes, LineBreaks::CrLfAfterEveryLine),
+                      [&](TColor color) { colors.push_back(color); });
+        ASSERT_EQ(colors, pasted.colors) << shown;
+        colours += colors.size();
+
+        const bool allowDuplicates = i % 2 == 1;
+        const std::vector<std::string> before = i % 3 == 0 ? std::vector<std::string>{"#ABCDEF"}
+                                                            : std::vector<std::string>{};
+        const RefHashScan expected = ReferenceScanHashColors(JoinLines(lines, false), before, allowDuplicates);
+        std::vector<std::string> found = before;
+        std::vector<std::pair<std::size_t, std::size_t>> progress;
+        const HashScanResult result =
+            ScanHashColors(ScanText::FromFileBytes(bytes, LineBreaks::CrLfBetweenLines), before, allowDuplicates,
+                           [&](std::string_view entry) { found.emplace_back(entry); },
+                           [&](std::size_t s, std::size_t m) { progress.emplace_back(s, m); });
+        ASSERT_EQ(found, expected.found) << shown;
+        ASSERT_EQ(result.sawHash, expected.sawHash) << shown;
+        ASSERT_EQ(result.added, expected.added) << shown;
+        ASSERT_EQ(progress, expected.progress) << shown;
+        added += expected.added;
+    }
+    EXPECT_GT(colours, 10000u);
+    EXPECT_GT(added, 3000u);
 }
 
 } // namespace

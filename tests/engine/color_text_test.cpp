@@ -174,6 +174,11 @@ struct ScanCase {
     std::vector<RgbTriple> colors;
 };
 
+void PrintTo(const ScanCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class ScanColorTextTest : public testing::TestWithParam<ScanCase> {};
 
 TEST_P(ScanColorTextTest, FindsTheColoursInOrder)
@@ -210,6 +215,15 @@ INSTANTIATE_TEST_SUITE_P(Edges, ScanColorTextTest, testing::Values(
     ScanCase{"RulesInTheirOrderNotTextOrder", "0x112233 #445566", {{68, 85, 102}, {17, 34, 51}}},
     ScanCase{"HashRightAfterColourIsEaten", "#FF8000#00FF00", {kOrange}},
     ScanCase{"OnlyTheFirstRgbCall", "RGB(1,2,3) RGB(4,5,6)", {{1, 2, 3}}},
+    ScanCase{"RgbBlanksAfterTheCommas", "RGB(255, 128, 0)", {kOrange}},
+    ScanCase{"RgbBlanksAroundEveryChannel", "RGB(  255 ,128 ,  0  )", {kOrange}},
+    ScanCase{"RgbTabIsNoBlank", "RGB(255,\t128,0)", {}},
+    ScanCase{"RgbBlankInsideAChannel", "RGB(2 55,128,0)", {}},
+    ScanCase{"RgbThreeDigitsWithLeadingZeros", "RGB(001,010,000)", {{1, 10, 0}}},
+    ScanCase{"RgbFourDigitChannel", "RGB(0255,128,0)", {}},
+    ScanCase{"RgbFourDigitLastChannel", "RGB(255,128,0000)", {}},
+    ScanCase{"RgbChannelAbove255", "RGB(255,256,0)", {}},
+    ScanCase{"RgbEmptyChannel", "RGB(255,,0)", {}},
     ScanCase{"BareHexAtStartOnly", "FF8000 is orange, 00FF00 is not read", {kOrange}},
     ScanCase{"BareHexNeedsSixDigits", "FF800 x", {}},
     ScanCase{"NoColour", "just words", {}},

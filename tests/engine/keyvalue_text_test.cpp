@@ -16,6 +16,11 @@ struct GetCase {
     std::optional<std::string> value;
 };
 
+void PrintTo(const GetCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class KeyValueGetTest : public testing::TestWithParam<GetCase> {};
 
 TEST_P(KeyValueGetTest, ReadsTheValue)
@@ -27,6 +32,9 @@ INSTANTIATE_TEST_SUITE_P(Table, KeyValueGetTest, testing::Values(
     GetCase{"Simple", "copy.left=120\r\n", "copy.left", "120"},
     GetCase{"KeyIgnoresCase", "EyeTop=5\r\n", "eyetop", "5"},
     GetCase{"LookupIgnoresCase", "lastcll=a.cll\r\n", "LASTCLL", "a.cll"},
+    GetCase{"CapitalZFolds", "Zoom=2\r\n", "zoom", "2"},
+    GetCase{"EveryLetterFolds", "ABCDEFGHIJKLMNOPQRSTUVWXYZ=1\r\n", "abcdefghijklmnopqrstuvwxyz", "1"},
+    GetCase{"NeighboursOfTheLettersDoNotFold", "@[=1\r\n", "`{", std::nullopt},
     GetCase{"FirstLineWins", "a=1\r\nA=2\r\na=3\r\n", "a", "1"},
     GetCase{"EmptyValueIsMissing", "a=\r\n", "a", std::nullopt},
     GetCase{"EmptyFirstValueHidesLaterLines", "a=\r\na=5\r\n", "a", std::nullopt},
@@ -47,6 +55,46 @@ INSTANTIATE_TEST_SUITE_P(Table, KeyValueGetTest, testing::Values(
     GetCase{"NonAsciiValue", "name=Gr\xC3\xBCn\r\n", "name", "Gr\xC3\xBCn"},
     GetCase{"NonAsciiKeyByteExact", "\xC3\x9C=1\r\n", "\xC3\x9C", "1"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+struct RemoveCase {
+    const char* name;
+    std::string text;
+    std::string key;
+    std::vector<std::string> lines;  // left after the removal
+};
+
+void PrintTo(const RemoveCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class KeyValueRemoveTest : public testing::TestWithParam<RemoveCase> {};
+
+TEST_P(KeyValueRemoveTest, RemovesEveryLineOfTheKey)
+{
+    KeyValueText kv = KeyValueText::Parse(GetParam().text);
+    kv.Remove(GetParam().key);
+    EXPECT_EQ(kv.Lines(), GetParam().lines);
+    EXPECT_EQ(kv.Get(GetParam().key), std::nullopt);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, KeyValueRemoveTest, testing::Values(
+    RemoveCase{"EveryLineIgnoringCase", "Zoom=1\r\nx=2\r\nZOOM=3\r\nzoom=4\r\n", "zoom", {"x=2"}},
+    RemoveCase{"KeyGivenInCapitals", "zoom=1\r\nx=2\r\n", "ZOOM", {"x=2"}},
+    RemoveCase{"OtherKeysAndPlainLinesStay", "zoom\r\nzoomed=1\r\n zoom=2\r\nzoom=3\r\n", "zoom",
+               {"zoom", "zoomed=1", " zoom=2"}},
+    RemoveCase{"MissingKeyChangesNothing", "a=1\r\nb=2\r\n", "c", {"a=1", "b=2"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(KeyValueTextTest, KeysAfterARemovedLineStayFound)
+{
+    KeyValueText kv = KeyValueText::Parse("a=1\r\nb=2\r\nA=3\r\nc=4\r\n");
+    kv.Remove("A");
+    EXPECT_EQ(kv.Get("b"), "2");
+    EXPECT_EQ(kv.Get("c"), "4");
+    kv.Set("c", "5");
+    EXPECT_EQ(kv.Serialize(), "b=2\r\nc=5\r\n");
+}
 
 TEST(KeyValueTextTest, LineBreaksOfAnyKindSplitLines)
 {

@@ -110,10 +110,45 @@ TEST(DecodeFileTextTest, EveryWindows1252ByteIsOneCharacter)
         EXPECT_EQ(text[std::size_t(b)], char16_t(b));
     for (int b = 0xA0; b < 0x100; ++b)
         EXPECT_EQ(text[std::size_t(b)], char16_t(b));
-    EXPECT_EQ(text[0x80], u'\u20AC');
-    EXPECT_EQ(text[0x8A], u'\u0160');
-    EXPECT_EQ(text[0x99], u'\u2122');
+    // Bytes 0x80-0x9F as Windows-1252 has them; the five bytes it leaves
+    // undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) keep their value.
+    const char16_t high[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 0x80
+        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 0x88
+        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 0x90
+        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 0x98
+    };
+    EXPECT_EQ(text.substr(0x80, 32), std::u16string(high, 32));
 }
+
+struct Utf8Case {
+    const char* name;
+    std::u16string text;
+    std::string utf8;
+};
+
+void PrintTo(const Utf8Case& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class Utf8BoundaryTest : public testing::TestWithParam<Utf8Case> {};
+
+TEST_P(Utf8BoundaryTest, WritesAndReadsTheShortestForm)
+{
+    EXPECT_EQ(Utf16ToUtf8(GetParam().text), GetParam().utf8);
+    EXPECT_EQ(DecodeFileText(GetParam().utf8), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Utf8BoundaryTest, testing::Values(
+    Utf8Case{"LastOneByte", u"\u007F", "\x7F"},
+    Utf8Case{"FirstTwoBytes", u"\u0080", "\xC2\x80"},
+    Utf8Case{"LastTwoBytes", u"\u07FF", "\xDF\xBF"},
+    Utf8Case{"FirstThreeBytes", u"\u0800", "\xE0\xA0\x80"},
+    Utf8Case{"LastThreeBytes", u"\uFFFF", "\xEF\xBF\xBF"},
+    Utf8Case{"FirstFourBytes", u"\U00010000", "\xF0\x90\x80\x80"},
+    Utf8Case{"LastFourBytes", u"\U0010FFFF", "\xF4\x8F\xBF\xBF"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Utf16ToUtf8Test, RoundTripsAndReplacesLoneSurrogates)
 {

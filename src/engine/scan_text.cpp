@@ -1,0 +1,281 @@
+#include "engine/scan_text.h"
+
+#include "engine/hex_digits.h"
+#include "engine/text_encoding.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace tessaro {
+
+namespace {
+
+// The final line break, which joining the split lines drops: a CR LF, or a
+// lone CR or LF.
+std::string_view WithoutFinalBreak(std::string_view bytes)
+{
+    if (bytes.ends_with("\r\n"))
+        bytes.remove_suffix(2);
+    else if (bytes.ends_with('\r') || bytes.ends_with('\n'))
+        bytes.remove_suffix(1);
+    return bytes;
+}
+
+} // namespace
+
+ScanText::ScanText(std::string_view bytes, ByteEncoding encoding, LineBreaks breaks)
+    : body_(bytes), utf8_(encoding == ByteEncoding::Utf8), joinedLines_(breaks != LineBreaks::AsTheyAre),
+      utf8Bytes_(utf8_ ? ~std::uint64_t(0) : 0),
+      breakBytes_(joinedLines_ ? ~std::uint64_t(0) : 0)
+{
+    if (joinedLines_)
+        body_ = WithoutFinalBreak(bytes);
+    if (breaks == LineBreaks::CrLfAfterEveryLine && !bytes.empty())
+        tail_ = "\r\n";
+
+    const std::size_t blocks = body_.size() / kBlock + 1;
+    blockUnits_.resize(blocks);
+    std::size_t units = 0;
+    for (std::size_t block = 0; block < blocks; ++block) {
+        blockUnits_[block] = units;
+        const std::size_t from = block * kBlock;
+        const std::size_t to = std::min(body_.size(), from + kBlock);
+#if defined(__SSE2__)
+        // Inside the body a whole block goes sixteen bytes at a time.
+        if (from > 0 && to < body_.size() && to - from == kBlock) {
+            units += WideUnits(from, to);
+            continue;
+        }
+#endif
+        units += CountUnits(from, to);
+    }
+    units_ = units + tail_.size();
+}
+
+ScanText ScanText::FromFileBytes(std::string_view bytes, LineBreaks breaks)
+{
+    return ScanText(bytes, IsValidUtf8(bytes) ? ByteEncoding::Utf8 : ByteEncoding::Windows1252, breaks);
+}
+
+bool ScanText::Contains(char c) const
+{
+    return !body_.empty() && std::memchr(body_.data(), c, body_.size()) != nullptr;
+}
+
+// A needle of several characters: the search runs over its rarest-looking
+// character (punctuation before capitals before small letters before
+// digits), which memchr finds quickly, and then compares the rest.
+std::size_t ScanText::FindLong(std::string_view needle, std::size_t from) const
+{
+    const auto rank = [](char c) {
+        return c >= '0' && c <= '9' ? 3 : c >= 'a' && c <= 'z' ? 2 : c >= 'A' && c <= 'Z' ? 1 : 0;
+    };
+    std::size_t anchor = 0;
+    for (std::size_t i = 1; i < needle.size(); ++i)
+        if (rank(needle[i]) < rank(needle[anchor]))
+            anchor = i;
+    const char* data = body_.data();
+    for (std::size_t i = from + anchor; i < body_.size();) {
+        const void* hit = std::memchr(data + i, needle[anchor], body_.size() - i);
+        if (!hit)
+            return npos;
+        const std::size_t start = std::size_t(static_cast<const char*>(hit) - data) - anchor;
+        if (start + needle.size() <= body_.size() && std::memcmp(data + start, needle.data(), needle.size()) == 0)
+            return start;
+        i = start + anchor + 1;
+    }
+    return npos;
+}
+
+unsigned char ScanText::ByteAt(std::size_t i) const
+{
+    return static_cast<unsigned char>(i < body_.size() ? body_[i] : tail_[i - body_.size()]);
+}
+
+// The units of the character that starts at byte `i`; 0 for the other bytes
+// of a UTF-8 sequence. A lone CR or LF becomes CR LF when lines are joined.
+std::size_t ScanText::UnitsOfByte(std::size_t i) const
+{
+    if (i >= body_.size())
+        return 1;
+    const unsigned char b = static_cast<unsigned char>(body_[i]);
+    if (b < 0x80) {
+        if (joinedLines_ && b == '\r')
+            return i + 1 < body_.size() && body_[i + 1] == '\n' ? 1 : 2;
+        if (joinedLines_ && b == '\n')
+            return i > 0 && body_[i - 1] == '\r' ? 1 : 2;
+        return 1;
+    }
+    if (!utf8_)
+        return 1;
+    if ((b & 0xC0) == 0x80)
+        return 0;
+    return b >= 0xF0 ? 2 : 1;
+}
+
+std::size_t ScanText::BytesOfCharacter(std::size_t i) const
+{
+    const unsigned char b = ByteAt(i);
+    if (!utf8_ || i >= body_.size() || b < 0xC0)
+        return 1;
+    return b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+}
+
+// The units of the characters that start in the bytes of the word at `i`
+// whose high bits are in `counted`: each byte is one unit, less the bytes
+// that continue a UTF-8 sequence, plus one for each four-byte sequence (a
+// surrogate pair) and for each lone CR or LF (which becomes CR LF).
+std::size_t ScanText::WordUnits(std::size_t i, std::uint64_t counted) const
+{
+    // Without branches: the words of a text with breaks and accents come
+    // in no predictable order.
+    const char* data = body_.data();
+    const std::uint64_t word = Load(i);
+    const std::uint64_t continuing = word & ~(word << 1) & kHighBits & utf8Bytes_;
+    const std::uint64_t fourBytes = word & (word << 1) & (word << 2) & (word << 3) & kHighBits & utf8Bytes_;
+    const std::uint64_t cr = BytesEqual(word, '\r') & breakBytes_;
+    const std::uint64_t lf = BytesEqual(word, '\n') & breakBytes_;
+    const char before = i > 0 ? data[i - 1] : 0;
+    const char after = i + 8 < body_.size() ? data[i + 8] : 0;
+    const std::uint64_t crBefore = (cr << 8) | (std::uint64_t(before == '\r') << 7);
+    const std::uint64_t lfAfter = (lf >> 8) | (std::uint64_t(after == '\n') << 63);
+    const std::uint64_t plusOne = fourBytes | (lf & ~crBefore) | (cr & ~lfAfter);
+    return CountBytes(counted) + CountBytes(plusOne & counted) - CountBytes(continuing & counted);
+}
+
+#if defined(__SSE2__)
+// WordUnits for 16 bytes at a time, from..to-1 (a multiple of 16 bytes,
+// with a byte before and after them in the body). Each byte lane counts to
+// 255 at most, so the range is never longer than the distances counted
+// directly.
+std::size_t ScanText::WideUnits(std::size_t from, std::size_t to) const
+{
+    static_assert(2 * kBlock <= 255 * 16);
+    const char* data = body_.data();
+    const __m128i utf8 = _mm_set1_epi8(utf8_ ? char(0xFF) : 0);
+    const __m128i joined = _mm_set1_epi8(joinedLines_ ? char(0xFF) : 0);
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i top2 = _mm_set1_epi8(char(0xC0));
+    const __m128i top4 = _mm_set1_epi8(char(0xF0));
+    const __m128i continuation = _mm_set1_epi8(char(0x80));
+    const auto sum = [](__m128i counts) {
+        const __m128i sums = _mm_sad_epu8(counts, _mm_setzero_si128());
+        return std::size_t(_mm_cvtsi128_si64(sums)) + std::size_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(sums, sums)));
+    };
+    std::size_t units = to - from;
+    // Per byte lane, how many more and fewer units.
+    __m128i more = _mm_setzero_si128();
+    __m128i fewer = _mm_setzero_si128();
+    for (std::size_t i = from; i < to; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+        const __m128i before = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i - 1));
+        const __m128i after = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + 1));
+        const __m128i continuing = _mm_and_si128(_mm_cmpeq_epi8(_mm_and_si128(v, top2), continuation), utf8);
+        const __m128i fourBytes = _mm_and_si128(_mm_cmpeq_epi8(_mm_and_si128(v, top4), top4), utf8);
+        const __m128i loneLf = _mm_andnot_si128(_mm_cmpeq_epi8(before, cr), _mm_cmpeq_epi8(v, lf));
+        const __m128i loneCr = _mm_andnot_si128(_mm_cmpeq_epi8(after, lf), _mm_cmpeq_epi8(v, cr));
+        const __m128i plusOne = _mm_or_si128(fourBytes, _mm_and_si128(_mm_or_si128(loneLf, loneCr), joined));
+        more = _mm_sub_epi8(more, plusOne);
+        fewer = _mm_sub_epi8(fewer, continuing);
+    }
+    return units + sum(more) - sum(fewer);
+}
+#endif
+
+// The units of the characters that start in bytes from..to-1 of the body.
+std::size_t ScanText::CountUnits(std::size_t from, std::size_t to) const
+{
+    std::size_t units = 0;
+    std::size_t i = from;
+#if defined(__SSE2__)
+    if (i == 0 && to >= 8) {
+        units += WordUnits(0, kHighBits);
+        i = 8;
+    }
+    if (to > i + 16) {
+        const std::size_t wide = (to - 1 - i) / 16 * 16;
+        units += WideUnits(i, i + wide);
+        i += wide;
+    }
+#endif
+    for (; i + 8 <= to; i += 8)
+        units += WordUnits(i, kHighBits);
+    if (i < to && i + 8 <= body_.size())
+        return units + WordUnits(i, kHighBits >> (8 * (8 - (to - i))));
+    for (; i < to; ++i)
+        units += UnitsOfByte(i);
+    return units;
+}
+
+std::size_t ScanText::UnitsBefore(std::size_t byte) const
+{
+    if (byte >= body_.size())
+        return units_ - tail_.size() + (byte - body_.size());
+    const std::size_t block = byte / kBlock;
+    return blockUnits_[block] + CountUnits(block * kBlock, byte);
+}
+
+std::size_t ScanText::BadHexUnitsSlowly(std::size_t byte, std::size_t count) const
+{
+    std::size_t bad = 0;
+    std::size_t i = byte;
+    while (count > 0 && i < End()) {
+        if (i < body_.size() && HexByteValue(body_[i]) >= 0) {
+            --count;
+            ++i;
+            continue;
+        }
+        const std::size_t units = std::min(count, UnitsOfByte(i));
+        bad += units;
+        count -= units;
+        i += BytesOfCharacter(i);
+    }
+    return bad + count;
+}
+
+ScanText::Position ScanText::AdvanceSlowly(Position from, std::size_t units) const
+{
+    std::size_t left = from.extra + units;
+    for (std::size_t i = from.byte; i < End(); i += BytesOfCharacter(i)) {
+        const std::size_t here = UnitsOfByte(i);
+        if (left < here)
+            return {i, left};
+        left -= here;
+    }
+    return {End(), 0};
+}
+
+std::size_t ScanText::UnitsBetweenSlowly(Position from, std::size_t to) const
+{
+    if (to <= body_.size() && to - from.byte <= 2 * kBlock)
+        return CountUnits(from.byte, to) - from.extra;
+    return UnitsBefore(to) - UnitsBefore(from.byte) - from.extra;
+}
+
+std::string Utf16UnitsAsBytes(std::u16string_view text)
+{
+    std::string bytes(text.size() * 3, '\0');
+    std::size_t n = 0;
+    for (const char16_t unit : text) {
+        if (unit < 0x80) {
+            bytes[n++] = char(unit);
+        } else if (unit < 0x800) {
+            bytes[n++] = char(0xC0 | (unit >> 6));
+            bytes[n++] = char(0x80 | (unit & 0x3F));
+        } else {
+            bytes[n++] = char(0xE0 | (unit >> 12));
+            bytes[n++] = char(0x80 | ((unit >> 6) & 0x3F));
+            bytes[n++] = char(0x80 | (unit & 0x3F));
+        }
+    }
+    bytes.resize(n);
+    return bytes;
+}
+
+} // namespace tessaro
