@@ -4,7 +4,7 @@
 #
 # Use from a test script:
 #     source "$(dirname "$0")/lib.sh"
-#     e2e_begin "$0" "$@"      # re-runs the script under Xvfb, starts openbox
+#     e2e_begin "$0" "$@"      # re-runs the script under Xvfb with openbox
 #     e2e_portable_copy "$app" # $prog: the program beside its own TD/
 #     e2e_start_program        # $pid
 #     wait_for_window          # $window, $x, $y: the main window's client origin
@@ -20,26 +20,22 @@
 # in several small steps with short pauses (so each motion arrives as its
 # own event after the drag has started), rests on the target and releases.
 
-# Runs the calling script again inside xvfb-run, then (inside) prepares the
-# scratch folder, the environment and the window manager.
+# Runs the calling script again on a virtual X screen with openbox (see
+# tests/support/with_window_manager.sh), then (inside) prepares the scratch
+# folder and the environment.
 e2e_begin() {
     local script=$1
     shift
     if [ -z "${TESSARO_IN_XVFB:-}" ]; then
         export TESSARO_IN_XVFB=1
-        # -noreset: the server must not reset when its last client leaves,
-        # which would refuse a program starting at that moment.
-        exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$script" "$@"
+        exec "$(dirname "${BASH_SOURCE[0]}")/../support/with_window_manager.sh" "$script" "$@"
     fi
-    unset QT_QPA_PLATFORM
     work=$(mktemp -d)
     pid=""
-    wm_pid=""
     exit_commands=()
     trap e2e_end EXIT
     export HOME=$work XDG_DATA_HOME=$work/share XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
     mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-    e2e_start_window_manager
 }
 
 # Runs a command when the script ends, after the program is gone and before
@@ -59,27 +55,7 @@ e2e_end() {
     for command in "${exit_commands[@]}"; do
         eval "$command" || true
     done
-    if [ -n "$wm_pid" ]; then
-        kill "$wm_pid" 2>/dev/null || true
-    fi
     rm -rf "$work"
-}
-
-# Starts openbox and waits until it manages the screen (it then announces
-# itself on the root window).
-e2e_start_window_manager() {
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    wm_pid=$!
-    for _ in $(seq 1 100); do
-        if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
-            return 0
-        fi
-        kill -0 "$wm_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    echo "FAIL: openbox did not start"
-    cat "$work/openbox.log"
-    exit 1
 }
 
 # A portable copy: the executable beside its own writable data folders, so
@@ -95,15 +71,24 @@ e2e_start_program() {
     pid=$!
 }
 
+# Sets $window to the first mapped window whose whole name is NAME (a
+# regular expression). Only mapped windows count: hidden helper windows may
+# carry the program's name too.
+wait_for_named() {  # NAME
+    for _ in $(seq 1 300); do
+        window=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) && [ -n "$window" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # Sets $window, $x and $y (the client area's screen origin) once the main
 # window is mapped.
 wait_for_window() {
     local info
-    for _ in $(seq 1 300); do
-        # Only a mapped window counts: hidden helper windows may carry the
-        # program's name too.
-        if window=$(xdotool search --onlyvisible --name "^KT Tessaro$" 2>/dev/null | head -n 1) && [ -n "$window" ] &&
-            info=$(xwininfo -id "$window" 2>/dev/null); then
+    wait_for_named "KT Tessaro" || return 1
+    for _ in $(seq 1 50); do
+        if info=$(xwininfo -id "$window" 2>/dev/null); then
             x=$(awk -F: '/Absolute upper-left X/ {gsub(/ /, "", $2); print $2}' <<<"$info")
             y=$(awk -F: '/Absolute upper-left Y/ {gsub(/ /, "", $2); print $2}' <<<"$info")
             return 0

@@ -8,45 +8,18 @@
 # Usage: window_manager_session_test.sh KT_TESSARO
 set -euo pipefail
 app=$1
-here=$(cd "$(dirname "$0")" && pwd)
-
-if [ -z "${TESSARO_IN_WM:-}" ]; then
-    export TESSARO_IN_WM=1
-    exec "$here/../support/with_window_manager.sh" "$0" "$@"
-fi
-work=$(mktemp -d)
-pid=""
-trap '[ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null; rm -rf "$work"' EXIT
-export HOME=$work XDG_DATA_HOME=$work/share XDG_RUNTIME_DIR=$work/run
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/lib.sh"
+e2e_begin "$0" "$@"
 
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 
-# A portable copy: the executable beside its own writable TD/.
+# A fresh portable copy with settings and the given history text.
 prepare() {  # HISTORY_TEXT
     rm -rf "$work/prog"
-    mkdir -p "$work/prog/TD" "$work/prog/CLLs" "$work/prog/TLs" "$work/prog/CWSs" "$work/prog/help"
-    cp "$app" "$work/prog/kt-tessaro"
-    printf 'program=tessaro\r\nfirstrun=0\r\n1.left=300\r\n1.top=60\r\nhist.autofade=0\r\n' >"$work/prog/TD/set.set"
-    printf '%b' "$1" >"$work/prog/TD/history.cl2"
-}
-
-# Sets `window` to the first mapped window whose whole name is NAME.
-wait_for_named() {  # NAME
-    for _ in $(seq 1 100); do
-        window=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) && [ -n "$window" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-wait_for_exit() {
-    for _ in $(seq 1 50); do
-        kill -0 "$pid" 2>/dev/null || { wait "$pid" || true; pid=""; return 0; }
-        sleep 0.1
-    done
-    return 1
+    e2e_portable_copy "$app"
+    printf 'program=tessaro\r\nfirstrun=0\r\n1.left=300\r\n1.top=60\r\nhist.autofade=0\r\n' >"$prog/TD/set.set"
+    printf '%b' "$1" >"$prog/TD/history.cl2"
 }
 
 active_name() { xdotool getactivewindow getwindowname 2>/dev/null || true; }
@@ -61,8 +34,7 @@ shown_title() {  # WINDOW
 for signal in TERM INT HUP; do
     prepare '0,0,0 - #000000\r\n#00GG00\r\n1,2,3 - #010203\r\n'
     rm "$work/prog/TD/set.set"
-    "$work/prog/kt-tessaro" 2>"$work/stderr" &
-    pid=$!
+    e2e_start_program 2>"$work/stderr"
     wait_for_named "KT Tessaro" || { fail "SIG$signal: no error box at start-up"; kill -KILL "$pid"; pid=""; continue; }
     sleep 0.3
     kill -"$signal" "$pid"
@@ -73,8 +45,7 @@ done
 
 # ---- a History question: its caption and where the keyboard goes after it
 prepare '0,0,0 - #000000\r\n1,2,3 - #010203\r\n4,5,6 - #040506\r\n'
-"$work/prog/kt-tessaro" &
-pid=$!
+e2e_start_program
 wait_for_named "KT Tessaro" || { echo "FAIL: the main window did not appear"; exit 1; }
 main=$window
 sleep 0.5
@@ -116,8 +87,7 @@ for place in "-3000 30" "1024 700" "400 300"; do
     prepare '1,2,3 - #010203\r\n'
     read -r left top <<<"$place"
     printf 'program=tessaro\r\nfirstrun=0\r\n1.left=%s\r\n1.top=%s\r\n' "$left" "$top" >"$work/prog/TD/set.set"
-    QT_SCALE_FACTOR=2 "$work/prog/kt-tessaro" &
-    pid=$!
+    QT_SCALE_FACTOR=2 e2e_start_program
     if wait_for_named "KT Tessaro"; then
         sleep 0.3
         eval "$(xdotool getwindowgeometry --shell "$window")"
