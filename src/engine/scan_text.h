@@ -129,12 +129,12 @@ private:
     {
         return BytesBetween(word, '0', '9') | BytesBetween(word | (kOnes * 0x20), 'a', 'f');
     }
-    // The bytes of `word` that are not a character of one byte and one
+    // The bytes of `word` that may not be a character of one byte and one
     // unit: a byte of a UTF-8 sequence, or a CR or LF that lines joined again
-    // may make CR LF.
+    // may make CR LF (found with the two rare bytes between them).
     std::uint64_t SpecialBytes(std::uint64_t word) const
     {
-        return (word & kHighBits & utf8Bytes_) | ((BytesEqual(word, '\r') | BytesEqual(word, '\n')) & breakBytes_);
+        return (word & kHighBits & utf8Bytes_) | (BytesBetween(word, '\n', '\r') & breakBytes_);
     }
 
     std::size_t FindLong(std::string_view needle, std::size_t from) const;
