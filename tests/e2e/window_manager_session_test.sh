@@ -4,6 +4,7 @@
 #   bad history line waits for an answer saves and ends the program;
 # - a History question is captioned exactly "Remove?", and once answered
 #   the keyboard is back in the History window;
+# - a double click on a title bar rolls the window up and down;
 # - after "_" (minimise) restoring the main window brings History back.
 # Usage: window_manager_session_test.sh KT_TESSARO
 set -euo pipefail
@@ -67,6 +68,23 @@ if wait_for_named "History"; then
     else
         fail "no question box captioned exactly 'Remove?' ($(xdotool search --onlyvisible --name 'Remove' getwindowname 2>/dev/null || true))"
     fi
+
+    # ---- a double click on a title bar rolls the window up and back down:
+    # the window manager must not take the first click for a move
+    height_of() { eval "$(xdotool getwindowgeometry --shell "$1")"; echo "$HEIGHT"; }
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    xdotool mousemove $((X + 200)) $((Y + 9)) click --repeat 2 --delay 80 1
+    sleep 0.5
+    [ "$(height_of "$main")" = 20 ] || fail "a double click on the title bar left the main window $(height_of "$main") high"
+    [ "$(height_of "$history")" = 20 ] || fail "super-minimize left History $(height_of "$history") high"
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    xdotool mousemove $((X + 200)) $((Y + 9)) click --repeat 2 --delay 80 1
+    sleep 0.5
+    [ "$(height_of "$main")" = 457 ] || fail "a second double click left the main window $(height_of "$main") high"
+    eval "$(xdotool getwindowgeometry --shell "$history")"
+    xdotool mousemove $((X + 40)) $((Y + 9)) click --repeat 2 --delay 80 1
+    sleep 0.5
+    [ "$(height_of "$history")" = 20 ] || fail "a double click on History's title bar left it $(height_of "$history") high"
 
     # ---- minimise with "_" in the main window's title bar, then restore
     eval "$(xdotool getwindowgeometry --shell "$main")"
