@@ -34,6 +34,9 @@ void ProgramSession::Start()
     createHistoryWindow();
     if (const std::optional<TColor> newest = history_->LoadHistoryFile(historyPath()))
         mainColor_->set(*newest);
+    // A signal while the history's error box was open has ended the run.
+    if (shutDown_)
+        return;
 
     main_->show();
     history_->setDockingEnabled(true);
