@@ -1,7 +1,9 @@
 #include "cli/cli.h"
 
+#include "cli/command_errors.h"
 #include "cli/input_bytes.h"
 #include "cli/line_writer.h"
+#include "cli/webpage_commands.h"
 
 #include "engine/color.h"
 #include "engine/color_scan.h"
@@ -33,15 +35,15 @@ constexpr const char* kUsage =
     "                          \"#RRGGBB\" entries in a text, as the import window finds them;\n"
     "                          none found is status 3\n"
     "  named TEXT              a named colour text read and written back, with its value\n"
+    "  webpage LAYOUT [-o OUT] the sample web page's HTML: the default page with the layout\n"
+    "                          file LAYOUT applied, to standard output or to the file OUT\n"
+    "  weblayout LAYOUT        the default page with LAYOUT applied, written as a layout file\n"
     "\n"
     "COLOR is six hex digits with an optional leading \"#\".\n"
     "Options: --help, --version\n"
     "Exit status: 0 ok, 1 conversion error, 2 usage error, 3 no colours found (import),\n"
-    "4 file error (missing, unreadable, or a folder).\n";
-
-struct UsageError {
-    std::string message;
-};
+    "4 file error (missing, unreadable, or a folder; an output that cannot be written).\n"
+    "LAYOUT may be - for standard input.\n";
 
 std::string Hash(TColor color)
 {
@@ -60,12 +62,6 @@ TColor ParseColorArgument(const std::string& text)
     } catch (const ConversionError&) {
         throw ConversionError(text);
     }
-}
-
-void ExpectArgs(const std::vector<std::string>& args, std::size_t min, std::size_t max)
-{
-    if (args.size() - 1 < min || args.size() - 1 > max)
-        throw UsageError{"wrong number of arguments for '" + args[0] + "'"};
 }
 
 template <typename Colors>
@@ -232,6 +228,8 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         if (command == "scan") return Scan(args, in, out);
         if (command == "import") return Import(args, in, out, err);
         if (command == "named") return Named(args, out);
+        if (command == "webpage") return WebPageCommand(args, in, out, err);
+        if (command == "weblayout") return WebLayoutCommand(args, in, out, err);
         throw UsageError{"unknown command '" + command + "'"};
     } catch (const UsageError& e) {
         err << "tessaro-cli: " << e.message << "\n\n" << kUsage;

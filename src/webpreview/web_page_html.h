@@ -1,0 +1,21 @@
+// The sample web page as a small HTML page: a style sheet with one class
+// per text and a table whose cells carry the area colours and sizes.
+#pragma once
+
+#include "webpreview/web_page_layout.h"
+
+#include <functional>
+#include <string>
+
+namespace tessaro::webpreview {
+
+// Turns a stored colour into the RGB colour it shows as (system colours
+// are the desktop's business). Without one, a colour's bytes are taken as
+// they are.
+using ColorToRgb = std::function<TColor(TColor)>;
+
+// UTF-8, every line ended by CR LF; strings are written as they are,
+// without escaping.
+std::string WriteWebPageHtml(const WebPageLayout& layout, const ColorToRgb& toRgb = {});
+
+} // namespace tessaro::webpreview
