@@ -129,19 +129,25 @@ const LayoutObject& TestArea::Object(ObjectKind kind, int number) const
 TestArea InitialTestArea()
 {
     TestArea area;
+    // Each kind in a column, object n 32 pixels below object n - 1.
+    const auto place = [](LayoutObject& object, ObjectKind kind, int n, int left, int width) {
+        object.kind = kind;
+        object.number = n;
+        object.left = left;
+        object.top = 24 + 32 * (n - 1);
+        object.width = width;
+        object.height = 25;
+    };
     for (int n = 1; n <= kShapeCount; ++n) {
         LayoutObject& shape = area.shapes[std::size_t(n - 1)];
-        shape = {.kind = ObjectKind::Shape, .number = n, .left = 16, .top = 24 + 32 * (n - 1), .width = 25,
-                 .height = 25};
+        place(shape, ObjectKind::Shape, n, 16, 25);
         shape.fill = shape.outline = kInitialShapeFills[n - 1];
     }
     for (int n = 1; n <= kImageCount; ++n)
-        area.images[std::size_t(n - 1)] = {.kind = ObjectKind::Image, .number = n, .left = 56,
-                                           .top = 24 + 32 * (n - 1), .width = 25, .height = 25};
+        place(area.images[std::size_t(n - 1)], ObjectKind::Image, n, 56, 25);
     for (int n = 1; n <= kTextCount; ++n) {
         LayoutObject& text = area.texts[std::size_t(n - 1)];
-        text = {.kind = ObjectKind::Text, .number = n, .left = 104, .top = 24 + 32 * (n - 1), .width = 100,
-                .height = 25};
+        place(text, ObjectKind::Text, n, 104, 100);
         text.text = "Text" + std::to_string(n);
         text.font = "Tahoma";
         text.fontSize = 10;
