@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include "cli/export_commands.h"
 #include "cli/input_bytes.h"
 #include "cli/line_writer.h"
 
@@ -19,7 +20,7 @@ namespace tessaro::cli {
 
 namespace {
 
-constexpr const char* kUsage =
+constexpr const char* kUsageCommands =
     "Usage: tessaro-cli COMMAND [ARGUMENTS]\n"
     "\n"
     "Commands:\n"
@@ -33,11 +34,19 @@ constexpr const char* kUsage =
     "                          \"#RRGGBB\" entries in a text, as the import window finds them;\n"
     "                          none found is status 3\n"
     "  named TEXT              a named colour text read and written back, with its value\n"
+    ;
+constexpr const char* kUsageNotes =
     "\n"
     "COLOR is six hex digits with an optional leading \"#\".\n"
     "Options: --help, --version\n"
     "Exit status: 0 ok, 1 conversion error, 2 usage error, 3 no colours found (import),\n"
-    "4 file error (missing, unreadable, or a folder).\n";
+    "4 file error (missing, unreadable, or a folder; a palette file that is not sound; an\n"
+    "output file that cannot be written).\n";
+
+std::string Usage()
+{
+    return std::string(kUsageCommands) + kExportUsage + kUsageNotes;
+}
 
 struct UsageError {
     std::string message;
@@ -217,7 +226,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
             throw UsageError{"no command given"};
         const std::string& command = args[0];
         if (command == "--help" || command == "-h") {
-            out << kUsage;
+            out << Usage();
             return kExitOk;
         }
         if (command == "--version") {
@@ -232,9 +241,10 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         if (command == "scan") return Scan(args, in, out);
         if (command == "import") return Import(args, in, out, err);
         if (command == "named") return Named(args, out);
+        if (IsExportCommand(command)) return RunExportCommand(args, in, out, err);
         throw UsageError{"unknown command '" + command + "'"};
     } catch (const UsageError& e) {
-        err << "tessaro-cli: " << e.message << "\n\n" << kUsage;
+        err << "tessaro-cli: " << e.message << "\n\n" << Usage();
         return kExitUsage;
     } catch (const ConversionError& e) {
         err << e.what() << '\n';
