@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include "cli/command_errors.h"
+#include "cli/export_commands.h"
 #include "cli/input_bytes.h"
 #include "cli/line_writer.h"
 #include "cli/webpage_commands.h"
@@ -21,7 +22,7 @@ namespace tessaro::cli {
 
 namespace {
 
-constexpr const char* kUsage =
+constexpr const char* kUsageCommands =
     "Usage: tessaro-cli COMMAND [ARGUMENTS]\n"
     "\n"
     "Commands:\n"
@@ -38,12 +39,20 @@ constexpr const char* kUsage =
     "  webpage LAYOUT [-o OUT] the sample web page's HTML: the default page with the layout\n"
     "                          file LAYOUT applied, to standard output or to the file OUT\n"
     "  weblayout LAYOUT        the default page with LAYOUT applied, written as a layout file\n"
+    ;
+constexpr const char* kUsageNotes =
     "\n"
     "COLOR is six hex digits with an optional leading \"#\".\n"
     "Options: --help, --version\n"
     "Exit status: 0 ok, 1 conversion error, 2 usage error, 3 no colours found (import),\n"
-    "4 file error (missing, unreadable, or a folder; an output that cannot be written).\n"
+    "4 file error (missing, unreadable, or a folder; a palette file that is not sound; an\n"
+    "output file that cannot be written).\n"
     "LAYOUT may be - for standard input.\n";
+
+std::string Usage()
+{
+    return std::string(kUsageCommands) + kExportUsage + kUsageNotes;
+}
 
 std::string Hash(TColor color)
 {
@@ -213,7 +222,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
             throw UsageError{"no command given"};
         const std::string& command = args[0];
         if (command == "--help" || command == "-h") {
-            out << kUsage;
+            out << Usage();
             return kExitOk;
         }
         if (command == "--version") {
@@ -230,9 +239,10 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         if (command == "named") return Named(args, out);
         if (command == "webpage") return WebPageCommand(args, in, out, err);
         if (command == "weblayout") return WebLayoutCommand(args, in, out, err);
+        if (IsExportCommand(command)) return RunExportCommand(args, in, out, err);
         throw UsageError{"unknown command '" + command + "'"};
     } catch (const UsageError& e) {
-        err << "tessaro-cli: " << e.message << "\n\n" << kUsage;
+        err << "tessaro-cli: " << e.message << "\n\n" << Usage();
         return kExitUsage;
     } catch (const ConversionError& e) {
         err << e.what() << '\n';

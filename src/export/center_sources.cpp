@@ -1,0 +1,53 @@
+#include "export/center_sources.h"
+
+#include "engine/color_text.h"
+#include "engine/conversion_error.h"
+#include "engine/named_color.h"
+
+namespace tessaro::exporting {
+
+std::vector<std::string> CollectHashEntries(const std::vector<std::string>& entries)
+{
+    std::vector<std::string> texts;
+    for (const std::string& entry : entries) {
+        const std::size_t hash = entry.find('#');
+        if (hash != std::string::npos)
+            texts.push_back(entry.substr(hash, 7));
+    }
+    return texts;
+}
+
+std::vector<TColor> ColorsOfHashTexts(const std::vector<std::string>& texts)
+{
+    std::vector<TColor> colors;
+    colors.reserve(texts.size());
+    for (const std::string& text : texts) {
+        // After the "#" HashHexToColor would skip another one.
+        if (text.size() > 1 && text[1] == '#')
+            throw ConversionError(text);
+        colors.push_back(HashHexToColor(text));
+    }
+    return colors;
+}
+
+TColor ListEntryColor(std::string_view entry)
+{
+    if (entry.empty())
+        return 0;
+    const auto value = TryReadInteger("$" + std::string(entry.substr(1)));
+    if (!value)
+        return 0;
+    const auto v = std::uint32_t(*value);
+    return MakeColor(std::uint8_t(v >> 16), std::uint8_t(v >> 8), std::uint8_t(v));
+}
+
+std::vector<TColor> ListEntryColors(const std::vector<std::string>& entries)
+{
+    std::vector<TColor> colors;
+    colors.reserve(entries.size());
+    for (const std::string& entry : entries)
+        colors.push_back(ListEntryColor(entry));
+    return colors;
+}
+
+} // namespace tessaro::exporting

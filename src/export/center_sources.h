@@ -1,0 +1,26 @@
+// The colours the Copy/Export Center and the list exports take from the
+// colour list.
+#pragma once
+
+#include "engine/color.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessaro::exporting {
+
+// Every entry holding "#": the "#" and the six characters after it, in list
+// order ("Color List" and "Selected Colors" sources).
+std::vector<std::string> CollectHashEntries(const std::vector<std::string>& entries);
+
+// The colours of collected texts (#RRGGBB). Throws ConversionError for a text
+// whose pairs are not hexadecimal.
+std::vector<TColor> ColorsOfHashTexts(const std::vector<std::string>& texts);
+
+// The colour of a list entry: the text after its first character read as a
+// hexadecimal number 0xRRGGBB; text that is not one gives black.
+TColor ListEntryColor(std::string_view entry);
+std::vector<TColor> ListEntryColors(const std::vector<std::string>& entries);
+
+} // namespace tessaro::exporting

@@ -1,0 +1,134 @@
+// tessaro-cli's export commands, run in-process: bytes against the
+// hand-made palette files, the Center's text formats and the exit statuses.
+#include "cli/cli.h"
+
+#include "cli/cli_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <unistd.h>
+
+namespace tessaro::cli {
+namespace {
+
+using test::DataPath;
+using test::ReadFile;
+
+struct ExportResult {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+ExportResult RunExport(const std::vector<std::string>& args)
+{
+    std::istringstream in;
+    std::ostringstream out, err;
+    ExportResult r;
+    r.code = Run(args, in, out, err, ".");
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
+struct ExportCase {
+    const char* name;
+    std::vector<std::string> args;
+    int code;
+    std::string out;  // standard output, or the named data file's bytes when it starts with "@"
+};
+
+class CliExport : public testing::TestWithParam<ExportCase> {};
+
+TEST_P(CliExport, WritesAndExits)
+{
+    const ExportCase& c = GetParam();
+    const ExportResult r = RunExport(c.args);
+    EXPECT_EQ(r.code, c.code) << r.err;
+    EXPECT_EQ(r.out, c.out.starts_with("@") ? ReadFile(DataPath(c.out.substr(1))) : c.out);
+    if (c.code == kExitUsage) {
+        EXPECT_NE(r.err.find("Usage:"), std::string::npos);
+    }
+}
+
+const std::string kList = DataPath("export/orange_black.cll");
+const std::string kMixed = DataPath("export/mixed_entries.cll");
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, CliExport,
+    testing::Values(
+        ExportCase{"AcoFromColours", {"export-aco", "FF8000", "#000000"}, 0, "@export/orange_black.aco"},
+        ExportCase{"AcoFromList", {"export-aco", "--list", kList}, 0, "@export/orange_black.aco"},
+        ExportCase{"PalFromList", {"export-pal", "--list", kList}, 0, "@export/orange_black.pal"},
+        ExportCase{"PalOfEmptyList", {"export-pal", "--list", DataPath("export/empty.aco") + "/none"}, 4, ""},
+        ExportCase{"ReadPal", {"read-palette", DataPath("export/orange_black.pal")}, 0,
+                   "#FF8000\n#000000\n"},
+        ExportCase{"ReadAco", {"read-palette", DataPath("export/orange_black.aco")}, 0, "#FF8000\n#000000\n"},
+        ExportCase{"CssBothOptions", {"export", "css", "--background-color", "FF8000", "336699"}, 0,
+                   ".color1 { color: #FF8000; }\r\n.color2 { color: #336699; }\r\n"
+                   ".backgroundcolor1 { background-color: #FF8000; }\r\n"
+                   ".backgroundcolor2 { background-color: #336699; }\r\n"},
+        ExportCase{"CssNoTextColor", {"export", "css", "--no-text-color", "FF8000"}, 0, ""},
+        ExportCase{"HtmlBgColorOnly", {"export", "html", "--no-color", "--bgcolor", "FF8000"}, 0,
+                   " bgcolor=\"#FF8000\" \r\n"},
+        ExportCase{"ValueDefaultIsHex", {"export", "value", "--list", kMixed}, 0, "FF8000\r\n\r\n336699\r\n\r\n"},
+        ExportCase{"ValueFields", {"export", "value", "--fields", "vb,rgb", "FF8000"}, 0,
+                   "RGB(255,128,0)\r\n&H0080FF\r\n\r\n"},
+        ExportCase{"ValueNoFields", {"export", "value", "--fields", "", "FF8000"}, 0, "\r\n"},
+        ExportCase{"TextWebsafeOnly", {"export", "text", "--fields", "websafe", "336699"}, 0,
+                   "Color 1\r\n---------------------\r\nThis color is websafe.\r\n\r\n"},
+        ExportCase{"OptionOfAnotherFormat", {"export", "css", "--bgcolor", "FF8000"}, 2, ""},
+        ExportCase{"FieldOutsideList", {"export", "text", "--fields", "rgb,delphi", "FF8000"}, 2, ""},
+        ExportCase{"UnknownFormat", {"export", "gif", "FF8000"}, 2, ""},
+        ExportCase{"NoColours", {"export-aco"}, 2, ""},
+        ExportCase{"ListAndColours", {"export-pal", "--list", kList, "FF8000"}, 2, ""},
+        ExportCase{"OptionOnListExport", {"export-pal", "--outline", "FF8000"}, 2, ""},
+        ExportCase{"ShortColour", {"export-html", "FF80"}, 2, ""},
+        ExportCase{"NonHexColour", {"export-aco", "GG0000"}, 1, ""},
+        ExportCase{"NonHexListEntry", {"export", "css", "--list", DataPath("cli/import_sample.css")}, 1, ""},
+        ExportCase{"MissingList", {"export-aco", "--list", "/no/such.cll"}, 4, ""},
+        ExportCase{"PaletteOfWrongKind", {"read-palette", DataPath("export/orange_black.cll")}, 2, ""},
+        ExportCase{"UnsoundPalette", {"read-palette", DataPath("export/truncated.aco")}, 4, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class CliExportFile : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder_ = std::filesystem::temp_directory_path() / ("tessaro-cli-export-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+    std::filesystem::path folder_;
+};
+
+TEST_F(CliExportFile, WritesFileAndReadsItBack)
+{
+    const std::string path = (folder_ / "list.pal").string();
+    ASSERT_EQ(RunExport({"export-pal", "-o", path, "--list", kList}).code, kExitOk);
+    EXPECT_EQ(ReadFile(path), ReadFile(DataPath("export/orange_black.pal")));
+    EXPECT_EQ(RunExport({"read-palette", path}).out, "#FF8000\n#000000\n");
+}
+
+TEST_F(CliExportFile, HtmlPageToFile)
+{
+    const std::string path = (folder_ / "list.html").string();
+    ASSERT_EQ(RunExport({"export-html", "-o", path, "FF8000"}).code, kExitOk);
+    EXPECT_NE(ReadFile(path).find("HEX: #FF8000<br>RGB: 255, 128, 0<br>HSL: 30, 100, 50"), std::string::npos);
+}
+
+TEST_F(CliExportFile, UnwritableOutputLeavesOldFile)
+{
+    const std::string path = (folder_ / "keep.aco").string();
+    ASSERT_EQ(RunExport({"export-aco", "-o", path, "FF8000"}).code, kExitOk);
+    const ExportResult r = RunExport({"export-aco", "-o", (folder_ / "no" / "x.aco").string(), "FF8000"});
+    EXPECT_EQ(r.code, kExitFileError);
+    EXPECT_NE(r.err.find("cannot write"), std::string::npos);
+    EXPECT_EQ(RunExport({"export-aco", "-o", folder_.string(), "000000"}).code, kExitFileError);
+    EXPECT_EQ(ReadFile(path), RunExport({"export-aco", "FF8000"}).out);
+}
+
+} // namespace
+} // namespace tessaro::cli
