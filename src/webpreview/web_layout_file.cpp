@@ -104,10 +104,10 @@ void ApplyWebLayoutFile(std::string_view fileBytes, WebPageLayout& layout, std::
         layout.SetBorderAndDividerColor(NamedTextToColor(*color));
 
     // The header height is applied twice: its first value may not fit beside
-    // the footer height still in place, its second sees the file's footer.
+    // the footer height still in place, its second sees the file's footer,
+    // so only the second is noted.
     const auto header = [&](int h) { return layout.SetHeaderHeight(h); };
-    std::vector<WebLayoutNote> firstHeaderNotes;
-    ApplySize(file, kHeaderHeightKey, header, &firstHeaderNotes);
+    ApplySize(file, kHeaderHeightKey, header, nullptr);
     ApplySize(file, kFooterHeightKey, [&](int f) { return layout.SetFooterHeight(f); }, notes);
     ApplySize(file, kNavigationWidthKey, [&](int w) { return layout.SetNavigationWidth(w); }, notes);
     // The contents column always starts right of the navigation divider, so
