@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# The whole program's start-up and exit, as its user sees them: kt-tessaro
+# launched on a virtual X screen (Xvfb, no window manager) from a portable
+# copy whose TD/history.cl2 holds 0, 100,000 and 1,000,000 steps. For each,
+# the median of the runs of: launch to the first mapped window, and SIGTERM
+# to the end of the process (the shutdown saves the history and settings,
+# each save flushed to the disk). The empty history is the peer of the long
+# ones; a start-up linear in the steps costs ten times as much extra for
+# 1,000,000 steps as for 100,000.
+#
+#   scripts/bench_startup.sh [BUILD_DIR]
+#
+# Environment: BENCH_RUNS (runs per history, the median counts; default 9),
+# BENCH_SETTLE_MS (the wait between the mapped window and SIGTERM; default
+# 500). The runs of the three histories take turns, so that other work on
+# the machine weighs on all three alike. One run of each comes first,
+# uncounted: it registers the file type (a first run) and fills the disk
+# cache.
+set -euo pipefail
+
+build=${1:-build}
+bin=$build/bin
+runs=${BENCH_RUNS:-9}
+settle=${BENCH_SETTLE_MS:-500}
+sizes=(0 100000 1000000)
+
+for exe in kt-tessaro bench_launch_timer; do
+    if [[ ! -x $bin/$exe ]]; then
+        echo "bench_startup.sh: $bin/$exe is missing (configure with -DTESSARO_BENCHMARKS=ON and build)" >&2
+        exit 1
+    fi
+done
+command -v Xvfb >/dev/null || { echo "bench_startup.sh: Xvfb is missing" >&2; exit 1; }
+
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/tessaro-startup.XXXXXX")
+xvfb_pid=""
+cleanup() {
+    if [[ -n $xvfb_pid ]]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 1 100); do
+    [[ -s $tmp/display ]] && break
+    sleep 0.05
+done
+[[ -s $tmp/display ]] || { echo "bench_startup.sh: Xvfb did not start" >&2; cat "$tmp/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$(head -n 1 "$tmp/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+# Nothing of the user's own desktop set-up takes part.
+export HOME=$tmp/home XDG_DATA_HOME=$tmp/home/share XDG_CONFIG_HOME=$tmp/home/config XDG_RUNTIME_DIR=$tmp/run
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+# A portable copy per history: the executable beside its own data folders.
+for steps in "${sizes[@]}"; do
+    prog=$tmp/prog-$steps
+    mkdir -p "$prog/TD" "$prog/CLLs" "$prog/TLs" "$prog/CWSs" "$prog/help"
+    cp "$bin/kt-tessaro" "$prog/"
+    # Steps in the history file's own form, "R,G,B - #RRGGBB" with CR LF.
+    awk -v n="$steps" 'BEGIN {
+        for (i = 0; i < n; ++i) {
+            r = i % 256; g = int(i / 256) % 256; b = (i * 7) % 256
+            printf "%d,%d,%d - #%02X%02X%02X\r\n", r, g, b, r, g, b
+        }
+    }' >"$prog/TD/history.cl2"
+done
+
+# run_once STEPS: prints "launch_ms exit_ms cpu_ms" of one run.
+run_once() {
+    "$bin/bench_launch_timer" --settle "$settle" "$tmp/prog-$1/kt-tessaro"
+}
+
+for steps in "${sizes[@]}"; do
+    run_once "$steps" >/dev/null
+done
+for ((run = 0; run < runs; ++run)); do
+    for steps in "${sizes[@]}"; do
+        run_once "$steps" >>"$tmp/times-$steps"
+    done
+done
+
+# median FILE COLUMN
+median() {
+    sort -n -k "$2,$2" "$1" | awk -v c="$2" '{ v[NR] = $c } END {
+        printf "%.1f", (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+echo "== Whole program: start-up to the mapped window and exit after SIGTERM (Xvfb, median of $runs)"
+row='%-18s %11s %9s %12s %13s %14s\n'
+# shellcheck disable=SC2059
+printf "$row" "history steps" "launch ms" "exit ms" "run cpu ms" "launch/peer" "exit/peer"
+declare -A launch exit_time
+for steps in "${sizes[@]}"; do
+    launch[$steps]=$(median "$tmp/times-$steps" 1)
+    exit_time[$steps]=$(median "$tmp/times-$steps" 2)
+done
+for steps in "${sizes[@]}"; do
+    # shellcheck disable=SC2059
+    printf "$row" "$steps$([[ $steps == 0 ]] && echo ' (peer)')" "${launch[$steps]}" "${exit_time[$steps]}" \
+        "$(median "$tmp/times-$steps" 3)" \
+        "$(awk -v a="${launch[$steps]}" -v b="${launch[0]}" 'BEGIN { printf "%.2fx", a / b }')" \
+        "$(awk -v a="${exit_time[$steps]}" -v b="${exit_time[0]}" 'BEGIN { printf "%.2fx", a / b }')"
+done
+awk -v l0="${launch[0]}" -v l1="${launch[100000]}" -v l2="${launch[1000000]}" \
+    -v e0="${exit_time[0]}" -v e1="${exit_time[100000]}" -v e2="${exit_time[1000000]}" 'BEGIN {
+    printf "extra for 1,000,000 steps / extra for 100,000 (10 when linear): launch %s, exit %s\n",
+        (l1 - l0 > 0 ? sprintf("%.1f", (l2 - l0) / (l1 - l0)) : "n/a"),
+        (e1 - e0 > 0 ? sprintf("%.1f", (e2 - e0) / (e1 - e0)) : "n/a") }'
+echo "(targets with 100,000 steps: launch <= 45 ms, exit <= 12 ms)"
