@@ -125,7 +125,7 @@ int main(int argc, char** argv)
 
     const double launched = NowMs();
     pid_t pid = 0;
-    if (posix_spawn(&pid, argv[first], nullptr, nullptr, argv + first, environ) != 0) {
+    if (posix_spawnp(&pid, argv[first], nullptr, nullptr, argv + first, environ) != 0) {
         std::perror("bench_launch_timer: spawn");
         return 1;
     }

@@ -123,3 +123,19 @@ linearity "launch cpu" launch_cpu
 linearity "exit wall" exit_time
 linearity "exit cpu" exit_cpu
 echo "(targets with 100,000 steps: launch <= 45 ms, exit <= 12 ms)"
+
+if ! command -v valgrind >/dev/null; then
+    echo "bench_startup.sh: valgrind is missing; no instruction count" >&2
+    exit 0
+fi
+# Everything before the shutdown is counted: the start-up, the first paint
+# and the idle event loop until the signal (a few text cursor blinks).
+echo
+echo "== Start-up: instructions to the first paint (callgrind), empty history and 100,000 steps"
+for steps in 0 100000; do
+    "$bin/bench_launch_timer" --settle 3000 valgrind --tool=callgrind --dump-before='*ProgramSession::Shutdown*' \
+        --callgrind-out-file="$tmp/callgrind-$steps.out" "$tmp/prog-$steps/kt-tessaro" >/dev/null 2>"$tmp/valgrind.log" ||
+        { echo "bench_startup.sh: the run under callgrind failed:" >&2; cat "$tmp/valgrind.log" >&2; exit 1; }
+    startup=$(sed -n 's/^summary: *//p' "$tmp/callgrind-$steps.out.1")
+    printf '%-18s %14s instructions\n' "$steps steps" "$startup"
+done
