@@ -50,7 +50,8 @@ for _ in $(seq 1 100); do
     sleep 0.05
 done
 [[ -s $tmp/display ]] || { echo "bench_startup.sh: Xvfb did not start" >&2; cat "$tmp/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(head -n 1 "$tmp/display")"
+DISPLAY=":$(head -n 1 "$tmp/display")"
+export DISPLAY
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 # Nothing of the user's own desktop set-up takes part.
 export HOME=$tmp/home XDG_DATA_HOME=$tmp/home/share XDG_CONFIG_HOME=$tmp/home/config XDG_RUNTIME_DIR=$tmp/run
