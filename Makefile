@@ -36,6 +36,7 @@ test-asan: deps $(ASAN_DIR)/build.ninja
 bench: build
 	@scripts/bench.sh $(BUILD_DIR)
 	@scripts/bench_repaint.sh $(BUILD_DIR)
+	@scripts/bench_startup.sh $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

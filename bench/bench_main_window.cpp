@@ -1,10 +1,13 @@
 // The main window's full update cycle, offscreen: a new main colour through
-// to every widget repainted; and the six slider pickers alone.
+// to the repaint that the event loop makes of the widgets it changed (what
+// the running program does), the same with the whole window repainted, and
+// the six slider pickers alone.
 //
 // With TESSARO_BENCH_CYCLES=N set, the program skips Google Benchmark and runs
 // N update cycles with callgrind's collection switched on around them only
 // (start valgrind with --collect-atstart=no): the instructions it reports,
-// divided by N, are the instructions of one cycle.
+// divided by N, are the instructions of one cycle. TESSARO_BENCH_WHOLE_WINDOW
+// set counts the cycles that repaint the whole window.
 #include "controls/color_pickers.h"
 #include "controls/shortcuts.h"
 #include "support/fake_platform.h"
@@ -44,8 +47,17 @@ public:
         QApplication::processEvents();
     }
 
-    // One main colour change and the window repainted.
+    // One main colour change, then the event loop's turn as the running
+    // program takes it: Qt repaints only the widgets the change made dirty.
     void run()
+    {
+        color_ = NextColor(color_);
+        mainColor_.set(color_);
+        QApplication::processEvents();
+    }
+
+    // One main colour change and the whole window repainted, dirty or not.
+    void runWholeWindow()
     {
         color_ = NextColor(color_);
         mainColor_.set(color_);
@@ -68,6 +80,17 @@ void BM_SetMainColorAndRepaint(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_SetMainColorAndRepaint)->Unit(benchmark::kMicrosecond);
+
+// The same change with every widget of the window repainted: the upper bound
+// of a cycle, when everything would be dirty.
+void BM_SetMainColorAndRepaintWholeWindow(benchmark::State& state)
+{
+    MainWindowCycle cycle;
+    for (auto _ : state)
+        cycle.runWholeWindow();
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_SetMainColorAndRepaintWholeWindow)->Unit(benchmark::kMicrosecond);
 
 // The main window's six sliders: each takes the new colour and is repainted.
 void BM_PickersSelectedColorAndRepaint(benchmark::State& state)
@@ -100,14 +123,16 @@ void BM_PickersSelectedColorAndRepaint(benchmark::State& state)
 BENCHMARK(BM_PickersSelectedColorAndRepaint)->Unit(benchmark::kMicrosecond);
 
 // N cycles of the main window under callgrind; one cycle first, outside the
-// count, so that first-paint work is not counted.
-int RunCountedCycles(int count)
+// count, so that first-paint work is not counted. With wholeWindow, each
+// cycle repaints the whole window instead of what is dirty.
+int RunCountedCycles(int count, bool wholeWindow)
 {
     MainWindowCycle cycle;
-    cycle.run();
+    const auto run = [&] { wholeWindow ? cycle.runWholeWindow() : cycle.run(); };
+    run();
     CALLGRIND_TOGGLE_COLLECT;
     for (int i = 0; i < count; ++i)
-        cycle.run();
+        run();
     CALLGRIND_TOGGLE_COLLECT;
     std::printf("cycles=%d\n", count);
     return 0;
@@ -121,7 +146,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (qEnvironmentVariableIsSet("TESSARO_BENCH_CYCLES"))
-        return RunCountedCycles(std::max(1, qEnvironmentVariableIntValue("TESSARO_BENCH_CYCLES")));
+        return RunCountedCycles(std::max(1, qEnvironmentVariableIntValue("TESSARO_BENCH_CYCLES")),
+                                qEnvironmentVariableIsSet("TESSARO_BENCH_WHOLE_WINDOW"));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -160,8 +160,14 @@ void HistoryWindow::ClearHistory()
 std::optional<TColor> HistoryWindow::LoadHistoryFile(const QString& path)
 {
     const HistoryLog::LoadResult result = model_->loadFile(file_, path);
-    if (result.recorded > 0)
-        histbox_->scrollToBottom();
+    // Scrolling makes the list lay out every row: a hidden window waits
+    // until it is shown, so a long history does not slow the start-up.
+    if (result.recorded > 0) {
+        if (isVisible())
+            histbox_->scrollToBottom();
+        else
+            scrollToNewestOnShow_ = true;
+    }
     if (result.error)
         platform().dialogs->error(this, QStringLiteral("KT Tessaro"), *result.error);
     if (result.recorded == 0)
@@ -172,6 +178,15 @@ std::optional<TColor> HistoryWindow::LoadHistoryFile(const QString& path)
 bool HistoryWindow::SaveHistoryFile(const QString& path)
 {
     return file_.Save(path, log());
+}
+
+void HistoryWindow::showEvent(QShowEvent* event)
+{
+    ToolWindow::showEvent(event);
+    if (scrollToNewestOnShow_) {
+        scrollToNewestOnShow_ = false;
+        histbox_->scrollToBottom();
+    }
 }
 
 bool HistoryWindow::eventFilter(QObject* watched, QEvent* event)

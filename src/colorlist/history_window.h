@@ -71,6 +71,7 @@ protected:
     void titlePressed() override { stayAfterClick(); }
     bool fadeAllowed() const override { return autoClose_; }
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildMenu();
@@ -86,6 +87,7 @@ private:
     QMenu* menu_ = nullptr;
     QAction* autoCloseAction_ = nullptr;
     bool autoClose_ = true;
+    bool scrollToNewestOnShow_ = false;  // steps were loaded while hidden
 };
 
 } // namespace tessaro::colorlist

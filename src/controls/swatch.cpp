@@ -14,7 +14,14 @@ namespace tessaro::controls {
 
 Swatch::Swatch(Shape shape, QWidget* parent) : QWidget(parent), shape_(shape)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    updateOpaque();
+}
+
+void Swatch::updateOpaque()
+{
+    // A square filling the whole widget paints every pixel, so what lies
+    // under it need not be painted first; a circle's corners show it.
+    setAttribute(Qt::WA_OpaquePaintEvent, shape_ == Shape::Square && width() == height());
 }
 
 void Swatch::setColor(TColor color)
@@ -30,6 +37,7 @@ void Swatch::setShape(Shape shape)
     if (shape == shape_)
         return;
     shape_ = shape;
+    updateOpaque();
     update();
 }
 
@@ -47,16 +55,25 @@ void Swatch::setDropTarget(colorlist::DropTarget target)
 void Swatch::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(ToQColor(color_));
     // The outline runs on the edge pixels, so the shape covers exactly the
     // widget's square (centred when the widget is not square).
     const int side = std::min(width(), height());
-    const QRect box((width() - side) / 2, (height() - side) / 2, side - 1, side - 1);
-    if (shape_ == Shape::Circle)
-        painter.drawEllipse(box);
-    else
-        painter.drawRect(box);
+    const QRect square((width() - side) / 2, (height() - side) / 2, side, side);
+    if (shape_ == Shape::Square) {
+        // The pixels an outlined rectangle gives, filled directly.
+        painter.fillRect(square, Qt::black);
+        painter.fillRect(square.adjusted(1, 1, -1, -1), ToQColor(color_));
+        return;
+    }
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(ToQColor(color_));
+    painter.drawEllipse(square.adjusted(0, 0, -1, -1));
+}
+
+void Swatch::resizeEvent(QResizeEvent* event)
+{
+    updateOpaque();
+    QWidget::resizeEvent(event);
 }
 
 void Swatch::mousePressEvent(QMouseEvent* event)

@@ -43,6 +43,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -50,6 +51,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void updateOpaque();
+
     Shape shape_;
     TColor color_ = 0xFFFFFF;
     std::optional<colorlist::DragSource> dragSource_;

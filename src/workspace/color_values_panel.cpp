@@ -50,6 +50,13 @@ bool LeavesForAnotherControl(Qt::FocusReason reason)
     return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
 }
 
+// A line edit given the text it already shows would still repaint.
+void ShowText(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
 QLabel* MakeLabel(const QString& text, QWidget* parent, const QRect& geometry)
 {
     auto* label = new QLabel(text, parent);
@@ -166,10 +173,10 @@ void ColorValuesPanel::showState(const MainColorState& s)
     shownHsl_ = s.hsl();
     const int values[] = {s.red, s.green, s.blue, s.hue, s.saturation, s.lightness};
     for (int ch = 0; ch < ChannelCount; ++ch)
-        edits_[ch]->setText(QString::number(values[ch]));
+        ShowText(edits_[ch], QString::number(values[ch]));
     for (int i = 0; i < 5; ++i)
         extendedLabels_[i]->setText(QString::fromStdString(s.extendedLines[i]));
-    hexEdit_->setText(QString::fromStdString(s.hexText));
+    ShowText(hexEdit_, QString::fromStdString(s.hexText));
     for (controls::TrackBarPicker* slider : sliders_)
         if (slider != dragged_)
             slider->setSelectedColor(s.mainColor);

@@ -17,6 +17,9 @@ const QColor kSectionBorder(0xB4, 0xBF, 0xCC);
 SectionFrame::SectionFrame(const QString& titleName, const QString& caption, const QRect& geometry, QWidget* parent)
     : QWidget(parent), title_(new controls::SectionTitleBar(caption, this))
 {
+    // The frame paints every one of its pixels, so nothing under it is
+    // painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(geometry);
     title_->setObjectName(titleName);
     title_->setGeometry(0, 0, geometry.width(), 16);

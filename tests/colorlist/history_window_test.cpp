@@ -825,6 +825,33 @@ private slots:
         QCOMPARE(model.data(model.index(0), HistoryListModel::ColorRole).value<TColor>(), ColorOfStep(0));
     }
 
+    // The newest loaded step is in sight: at once in a shown window, when
+    // the window is shown in a hidden one.
+    void loadedHistoryShowsTheNewestStep_data()
+    {
+        QTest::addColumn<bool>("shownBeforeLoading");
+        QTest::newRow("hidden while loading") << false;
+        QTest::newRow("shown while loading") << true;
+    }
+    void loadedHistoryShowsTheNewestStep()
+    {
+        QFETCH(bool, shownBeforeLoading);
+        QByteArray lines;
+        for (int i = 0; i < 200; ++i)
+            lines += "#0000" + QByteArray::number(i % 100).rightJustified(2, '0') + "\r\n";
+        writeFile(path("long.cl2"), lines);
+        if (shownBeforeLoading)
+            window_->show();
+        window_->LoadHistoryFile(path("long.cl2"));
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        const QRect newest = rowRect(199);
+        QVERIFY(!newest.isEmpty());
+        QVERIFY(newest.top() >= 0);
+        QVERIFY(newest.bottom() <= histbox()->viewport()->rect().bottom());
+        QVERIFY(rowRect(0).bottom() < 0);
+    }
+
     void viewFollowsTheLog()
     {
         window_->show();

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -164,6 +165,23 @@ private slots:
         mainColor().set(MakeColor(rgb));
         verifyConsistent(rgb);
         QCOMPARE(historySteps(), 0);
+    }
+
+    // After the event loop repainted what a colour change made dirty, the
+    // screen shows what a fresh paint of the whole window shows.
+    void repaintOfTheChangedWidgetsShowsTheWholeWindow()
+    {
+        const TColor colors[] = {0x003366, 0xFF0001, 0xC8C8C8, 0x000000, 0xFFFFFF, 0x7FD46E, 0x123456};
+        for (TColor color : colors) {
+            mainColor().set(color);
+            QApplication::processEvents();
+            // The offscreen screen reads the window's backing store.
+            const QImage shown =
+                window()->screen()->grabWindow(window()->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+            const QImage painted = window()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QVERIFY(!shown.isNull());
+            QCOMPARE(shown, painted);
+        }
     }
 
     void hueOf360IsShownAsItIs()
