@@ -70,6 +70,11 @@ struct SizeCase {
     PictureSize expected;
 };
 
+void PrintTo(const SizeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class SwatchesSize : public testing::TestWithParam<SizeCase> {};
 
 TEST_P(SwatchesSize, ByTheFormula)
