@@ -2,6 +2,8 @@
 
 #include "engine/color_text.h"
 
+#include <algorithm>
+
 namespace tessaro::exporting {
 
 namespace {
@@ -106,6 +108,8 @@ std::string ReportText(const std::vector<TColor>& colors, const ReportOptions& o
 
 PictureSize SwatchesPictureSize(int n, int side, int columns, int space)
 {
+    // Columns come from a box that takes typed text; none is one.
+    columns = std::max(columns, 1);
     const int width = columns * (side + space);
     if (n == columns)
         return {width, side + space};

@@ -48,7 +48,7 @@ std::string ReportText(const std::vector<TColor>& colors, const ReportOptions& o
 
 // The Swatches picture's size for n colours of side s in c columns with
 // spacing p: c × (s + p) wide; (n div c + 1) × s + (n div c) × p high, or
-// s + p when n equals c.
+// s + p when n equals c. Fewer than one column counts as one.
 struct PictureSize {
     int width = 0;
     int height = 0;

@@ -40,6 +40,11 @@ struct ExportCase {
     std::string out;  // standard output, or the named data file's bytes when it starts with "@"
 };
 
+void PrintTo(const ExportCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class CliExport : public testing::TestWithParam<ExportCase> {};
 
 TEST_P(CliExport, WritesAndExits)

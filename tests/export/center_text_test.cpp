@@ -70,6 +70,11 @@ struct SizeCase {
     PictureSize expected;
 };
 
+void PrintTo(const SizeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class SwatchesSize : public testing::TestWithParam<SizeCase> {};
 
 TEST_P(SwatchesSize, ByTheFormula)
@@ -86,7 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
                     SizeCase{"ThirteenInTwelveColumns", 13, 20, 12, 3, {276, 43}},
                     SizeCase{"NoColoursWhiteStrip", 0, 20, 12, 3, {276, 20}},
                     SizeCase{"OneColumnNoSpace", 3, 10, 1, 0, {10, 40}},
-                    SizeCase{"OneInOneColumn", 1, 60, 1, 15, {75, 75}}),
+                    SizeCase{"OneInOneColumn", 1, 60, 1, 15, {75, 75}},
+                    SizeCase{"ZeroColumnsCountAsOne", 2, 10, 0, 0, {10, 30}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ListPictureSize, ThirtyFivePerColour)

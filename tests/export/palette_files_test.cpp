@@ -116,6 +116,11 @@ struct BadFile {
     const char* message;  // part of the error message
 };
 
+void PrintTo(const BadFile& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class BadAco : public testing::TestWithParam<BadFile> {};
 class BadPal : public testing::TestWithParam<BadFile> {};
 

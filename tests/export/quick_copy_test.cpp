@@ -20,6 +20,11 @@ struct NotationCase {
     const char* entries;  // two entries, #FF8000 and #000000
 };
 
+void PrintTo(const NotationCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class Notation : public testing::TestWithParam<NotationCase> {};
 
 TEST_P(Notation, MainColourAndEntries)

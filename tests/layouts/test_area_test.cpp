@@ -179,6 +179,11 @@ struct HitCase {
     std::optional<HitTarget> expected;
 };
 
+void PrintTo(const HitCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 HitTarget Hit(ObjectKind kind, int number)
 {
     return {HitTarget::What::Object, kind, number};

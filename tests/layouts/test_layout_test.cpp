@@ -21,6 +21,11 @@ struct GrammarCase {
     std::function<bool(const TestArea&)> holds;
 };
 
+void PrintTo(const GrammarCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class LayoutGrammar : public testing::TestWithParam<GrammarCase> {};
 
 TEST_P(LayoutGrammar, AppliesAsTheFileSays)
@@ -126,6 +131,11 @@ struct PathCase {
     const char* value;
     const char* expected;
 };
+
+void PrintTo(const PathCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ImagePath : public testing::TestWithParam<PathCase> {};
 
