@@ -101,6 +101,11 @@ rss_text() {
 echo "== Engine: bench_engine"
 # shellcheck disable=SC2086
 "$bin/bench_engine" ${BENCH_ENGINE_ARGS:-} 2>&1
+
+if [[ -x $bin/bench_color_list ]]; then
+    echo "== Colour list of 1,000,000 entries: bench_color_list"
+    "$bin/bench_color_list" 2>&1
+fi
 echo
 
 if [[ -x $bin/bench_main_window ]]; then
