@@ -123,6 +123,7 @@ void ColorListModel::newList()
 
 ListLoadResult ColorListModel::load(const QString& path, const LoadProgress& progress)
 {
+    const QString previousPath = list_.currentListPath;
     list_.currentListPath = path;
     if (!QFileInfo::exists(path)) {
         ListLoadResult result;
@@ -132,6 +133,10 @@ ListLoadResult ColorListModel::load(const QString& path, const LoadProgress& pro
     beginResetModel();
     ListLoadResult result = LoadColorList(list_, path, progress);
     endResetModel();
+    // A file that could not be read leaves the list as it was; one read in
+    // part is no longer the file it came from, so a save must ask where.
+    if (result.error)
+        list_.currentListPath = result.olderForm ? QString() : previousPath;
     return result;
 }
 

@@ -1,9 +1,13 @@
 #include "workspace/program_session.h"
 
+#include "colorlist/color_list_commands.h"
+#include "colorlist/color_list_panel.h"
 #include "colorlist/history_window.h"
 #include "workspace/main_color.h"
 #include "workspace/main_window.h"
 #include "workspace/window_placement.h"
+
+#include <QFileInfo>
 
 namespace tessaro::workspace {
 
@@ -26,9 +30,11 @@ void ProgramSession::Start()
     mainColor_ = std::make_unique<MainColor>();
     createMainWindow();
     mainColor_->LoadColorNames(folders_.dataFolder + QStringLiteral("colors.txt"));
+    createColorList();
     platform_.singleInstance->acquire();
     if (settings_.isFirstRun())
         platform_.shell->registerListFileAssociation(executable_);
+    openCommandLineList();
     mainColor_->SetReady();
 
     createHistoryWindow();
@@ -64,6 +70,50 @@ void ProgramSession::createMainWindow()
     registry_.add(std::move(entry), settings_);
 }
 
+// The colour list's settings, its reopen list and its first list: the
+// last one, or else the default list.
+void ProgramSession::createColorList()
+{
+    colorlist::ColorListCommands& list = main_->colorList();
+    list.setDefaultListPath(defaultListPath());
+    WindowEntry entry;
+    entry.name = QStringLiteral("colorlist");
+    entry.window = main_->colorListPanel();
+    entry.readSettings = [this, &list](const SettingsStore& s) {
+        colorlist::ColorListPanel* panel = main_->colorListPanel();
+        panel->setAllowDuplicates(s.GetSetting(Setting::AllowDuplicates) == QStringLiteral("1"));
+        if (const int style = s.ReadInt(Setting::ListType, 1); style >= 1 && style <= 3)
+            panel->setListStyle(colorlist::ListStyle(style));
+        list.reopenList().Load(reopenListPath());
+        const QString last = s.GetSetting(Setting::LastList);
+        if (!last.isEmpty()) {
+            if (QFileInfo::exists(last))
+                list.OpenListFile(last);
+            else
+                list.model().newList();
+        } else if (QFileInfo::exists(defaultListPath())) {
+            list.OpenListFile(defaultListPath());
+        }
+        list.model().setListChanged(false);
+    };
+    entry.writeSettings = [this, &list](LiveSettings& live) {
+        live.insert(Setting::LastList, list.model().currentListPath());
+        live.insert(Setting::AllowDuplicates, list.model().allowDuplicates() ? QStringLiteral("1") : QStringLiteral("0"));
+        live.insert(Setting::ListType, QString::number(int(main_->colorListPanel()->listStyle())));
+    };
+    registry_.add(std::move(entry), settings_);
+}
+
+// A list file named on the command line (how a file opened from the
+// desktop arrives).
+void ProgramSession::openCommandLineList()
+{
+    if (arguments_.size() < 2 || !QFileInfo(arguments_.at(1)).isFile())
+        return;
+    main_->colorList().OpenListFileAsking(arguments_.at(1), QStringLiteral("Load?"),
+                                          QStringLiteral("Are you sure to load a color list?"));
+}
+
 void ProgramSession::createHistoryWindow()
 {
     history_ = std::make_unique<colorlist::HistoryWindow>(platform_, *mainColor_, commands_);
@@ -92,6 +142,9 @@ void ProgramSession::Shutdown()
     if (shutDown_ || !main_)
         return;
     shutDown_ = true;
+    main_->setEnding();
+    // The reopen list is only a convenience: a failed write is skipped.
+    main_->colorList().reopenList().Save(reopenListPath());
     if (!history_->SaveHistoryFile(historyPath()))
         platform_.dialogs->error(main_.get(), QStringLiteral("KT Tessaro"),
                                  QStringLiteral("ERROR! Can not save history file!"));

@@ -29,6 +29,10 @@ public:
     ProgramSession(const platform::Platform& platform, const DataFolders& folders, const QString& executable);
     ~ProgramSession() override;
 
+    // The program's command line (the program itself first); a first
+    // argument naming an existing file is opened as the colour list.
+    void setArguments(const QStringList& arguments) { arguments_ = arguments; }
+
     // Runs the start-up: settings, the main window and its position, colour
     // names, the instance lock, the first-run actions, `ready`, then the
     // tool windows (the history makes its newest step the main colour).
@@ -48,6 +52,8 @@ public:
 
     QString settingsPath() const { return folders_.dataFolder + QStringLiteral("set.set"); }
     QString historyPath() const { return folders_.dataFolder + QStringLiteral("history.cl2"); }
+    QString reopenListPath() const { return folders_.dataFolder + QStringLiteral("colorlist.cl1"); }
+    QString defaultListPath() const { return folders_.listFolder + QStringLiteral("default.cll"); }
 
 signals:
     // Shutdown has saved everything; the program may end.
@@ -56,10 +62,13 @@ signals:
 private:
     void createMainWindow();
     void createHistoryWindow();
+    void createColorList();
+    void openCommandLineList();
 
     platform::Platform platform_;
     DataFolders folders_;
     QString executable_;
+    QStringList arguments_;
     SettingsStore settings_;
     controls::CommandHandlers commands_;
     WindowRegistry registry_{commands_};
