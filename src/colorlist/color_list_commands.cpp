@@ -2,6 +2,7 @@
 
 #include "workspace/main_color.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace tessaro::colorlist {
@@ -115,9 +116,15 @@ void ColorListCommands::OpenListFile(const QString& path)
         platform_.dialogs->error(dialogParent_, kCaption, *result.error);
         return;
     }
-    if (result.olderForm && !path.isEmpty() && QFileInfo(path) != QFileInfo(defaultListPath_))
+    if (result.olderForm && !path.isEmpty() && !isDefaultList(path))
         RememberListFile(path);
     model_.setListChanged(false);
+}
+
+bool ColorListCommands::isDefaultList(const QString& path) const
+{
+    return !defaultListPath_.isEmpty() &&
+           QDir::cleanPath(QFileInfo(path).absoluteFilePath()) == QDir::cleanPath(QFileInfo(defaultListPath_).absoluteFilePath());
 }
 
 bool ColorListCommands::OpenListFileAsking(const QString& path, const QString& caption, const QString& question)

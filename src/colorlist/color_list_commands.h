@@ -37,6 +37,8 @@ public:
     const ReopenList& reopenList() const { return reopen_; }
     const QString& defaultListPath() const { return defaultListPath_; }
     void setDefaultListPath(const QString& path) { defaultListPath_ = path; }
+    // Whether `path` names the default list.
+    bool isDefaultList(const QString& path) const;
     // Shows the progress of reading an older-form file; empty hides it.
     void setProgress(LoadProgress progress) { progress_ = std::move(progress); }
 

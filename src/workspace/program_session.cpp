@@ -3,6 +3,7 @@
 #include "colorlist/color_list_commands.h"
 #include "colorlist/color_list_panel.h"
 #include "colorlist/history_window.h"
+#include "colorlist/reopen_window.h"
 #include "workspace/main_color.h"
 #include "workspace/main_window.h"
 #include "workspace/window_placement.h"
@@ -21,6 +22,7 @@ ProgramSession::~ProgramSession()
 {
     // The windows go before the colour they show.
     history_.reset();
+    reopen_.reset();
     main_.reset();
 }
 
@@ -37,6 +39,7 @@ void ProgramSession::Start()
     openCommandLineList();
     mainColor_->SetReady();
 
+    createReopenWindow();
     createHistoryWindow();
     if (const std::optional<TColor> newest = history_->LoadHistoryFile(historyPath()))
         mainColor_->set(*newest);
@@ -46,6 +49,7 @@ void ProgramSession::Start()
 
     main_->show();
     history_->setDockingEnabled(true);
+    reopen_->setDockingEnabled(true);
 }
 
 void ProgramSession::createMainWindow()
@@ -114,6 +118,20 @@ void ProgramSession::openCommandLineList()
                                           QStringLiteral("Are you sure to load a color list?"));
 }
 
+void ProgramSession::createReopenWindow()
+{
+    reopen_ = std::make_unique<colorlist::ReopenWindow>(platform_, main_->colorList());
+    reopen_->setDockAnchor(main_.get(), controls::ToolWindow::DockSide::Right);
+    main_->addSideWindow(reopen_.get());
+    WindowEntry entry;
+    entry.name = QStringLiteral("reopen");
+    entry.window = reopen_.get();
+    entry.show = [this] { reopen_->Toggle(); };
+    entry.showCommand = controls::Command::ReopenWindow;
+    entry.keys = controls::SideWindowKeys();
+    registry_.add(std::move(entry), settings_);
+}
+
 void ProgramSession::createHistoryWindow()
 {
     history_ = std::make_unique<colorlist::HistoryWindow>(platform_, *mainColor_, commands_);
@@ -145,13 +163,17 @@ void ProgramSession::Shutdown()
     main_->setEnding();
     // The reopen list is only a convenience: a failed write is skipped.
     main_->colorList().reopenList().Save(reopenListPath());
-    if (!history_->SaveHistoryFile(historyPath()))
+    // A signal during start-up (while the list's error box is open) can
+    // come before the history is read: then there is none to write.
+    if (history_ && !history_->SaveHistoryFile(historyPath()))
         platform_.dialogs->error(main_.get(), QStringLiteral("KT Tessaro"),
                                  QStringLiteral("ERROR! Can not save history file!"));
     if (!CurrentExitSettings().SaveSettings(settingsPath()))
         platform_.dialogs->error(main_.get(), QStringLiteral("KT Tessaro"),
                                  QStringLiteral("ERROR! Can not save settings file!"));
-    history_->hide();
+    for (QWidget* window : {static_cast<QWidget*>(history_.get()), static_cast<QWidget*>(reopen_.get())})
+        if (window)
+            window->hide();
     emit finished();
 }
 

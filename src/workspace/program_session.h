@@ -15,6 +15,7 @@
 
 namespace tessaro::colorlist {
 class HistoryWindow;
+class ReopenWindow;
 }
 
 namespace tessaro::workspace {
@@ -44,6 +45,7 @@ public:
     MainColor* mainColor() const { return mainColor_.get(); }
     MainWindow* mainWindow() const { return main_.get(); }
     colorlist::HistoryWindow* historyWindow() const { return history_.get(); }
+    colorlist::ReopenWindow* reopenWindow() const { return reopen_.get(); }
     const WindowRegistry& windows() const { return registry_; }
     controls::CommandHandlers& commands() { return commands_; }
     const SettingsStore& settings() const { return settings_; }
@@ -63,6 +65,7 @@ private:
     void createMainWindow();
     void createHistoryWindow();
     void createColorList();
+    void createReopenWindow();
     void openCommandLineList();
 
     platform::Platform platform_;
@@ -74,6 +77,7 @@ private:
     WindowRegistry registry_{commands_};
     std::unique_ptr<MainColor> mainColor_;
     std::unique_ptr<MainWindow> main_;
+    std::unique_ptr<colorlist::ReopenWindow> reopen_;
     std::unique_ptr<colorlist::HistoryWindow> history_;
     bool shutDown_ = false;
 };
