@@ -112,6 +112,15 @@ void ColorListModel::moveEntry(int from, int to)
     endMoveRows();
 }
 
+void ColorListModel::restore(const QString& path, QStringList entries)
+{
+    beginResetModel();
+    list_.setEntries(std::move(entries));
+    endResetModel();
+    list_.currentListPath = path;
+    setListChanged(true);
+}
+
 void ColorListModel::newList()
 {
     beginResetModel();

@@ -46,6 +46,9 @@ public:
     int removeDuplicates();
     void deleteRows(const QList<int>& rows);
     void moveEntry(int from, int to);
+    // Entries restored from a recovery file: the list holds them, belongs to
+    // `path` and has unsaved changes.
+    void restore(const QString& path, QStringList entries);
     // Empties the list (New): no file, unchanged.
     void newList();
     // LoadColorList from `path`, which becomes the current list path.

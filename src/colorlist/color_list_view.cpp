@@ -27,7 +27,9 @@ ColorListView::ColorListView(QWidget* parent) : QListView(parent), delegate_(new
     setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DragDrop);
     setDropIndicatorShown(false);
+    // The hint follows the mouse over the entries, also without a button.
     setMouseTracking(true);
+    viewport()->setMouseTracking(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setStyleSheet(QStringLiteral("QListView { background: white; border: 1px solid #C0C0C0; }"));
 }

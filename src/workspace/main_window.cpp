@@ -187,6 +187,8 @@ void MainWindow::attachHints()
     for (controls::Swatch* swatch : variations_->swatches())
         attachDerived(swatch);
     hints_->attach(listPanel_->view()->viewport(), [this] { return colorList_->statusText(); });
+    connect(listPanel_->view(), &colorlist::ColorListView::hovered, this,
+            [this] { ShowHint(colorList_->statusText()); });
     for (ValueEdit* edit : values_->findChildren<ValueEdit*>())
         hints_->attach(edit, hints::kValueEdit);
     const std::pair<const char*, const QString&> named[] = {

@@ -66,6 +66,8 @@ public:
     // The program is ending without the close question (a signal, or the
     // close that was already confirmed).
     void setEnding() { ending_ = true; }
+    // Whether the close was confirmed (or the program is ending otherwise).
+    bool isEnding() const { return ending_; }
     controls::Swatch* mainSwatch() const;
     QMenu* mainMenu() const { return mainMenu_; }
 

@@ -2,12 +2,14 @@
 
 #include "colorlist/color_list_commands.h"
 #include "colorlist/color_list_panel.h"
+#include "colorlist/color_list_recovery.h"
 #include "colorlist/history_window.h"
 #include "colorlist/reopen_window.h"
 #include "workspace/main_color.h"
 #include "workspace/main_window.h"
 #include "workspace/window_placement.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace tessaro::workspace {
@@ -37,6 +39,7 @@ void ProgramSession::Start()
     if (settings_.isFirstRun())
         platform_.shell->registerListFileAssociation(executable_);
     openCommandLineList();
+    offerListRecovery();
     mainColor_->SetReady();
 
     createReopenWindow();
@@ -132,6 +135,23 @@ void ProgramSession::createReopenWindow()
     registry_.add(std::move(entry), settings_);
 }
 
+// The list's unsaved changes of a run ended by a signal.
+void ProgramSession::offerListRecovery()
+{
+    const std::optional<colorlist::RecoveredList> recovered = colorlist::LoadListRecovery(listRecoveryPath());
+    if (!recovered)
+        return;
+    const QString name = recovered->currentListPath.isEmpty() ? QStringLiteral("a new color list")
+                                                              : recovered->currentListPath;
+    if (platform_.dialogs->askYesNo(main_.get(), QStringLiteral("Restore?"),
+                                    QStringLiteral("The program ended with unsaved changes in %1 (%2 colors). "
+                                                   "Do you want to restore them?")
+                                        .arg(name)
+                                        .arg(recovered->entries.size())) == platform::Answer::Yes)
+        main_->colorList().model().restore(recovered->currentListPath, recovered->entries);
+    QFile::remove(listRecoveryPath());
+}
+
 void ProgramSession::createHistoryWindow()
 {
     history_ = std::make_unique<colorlist::HistoryWindow>(platform_, *mainColor_, commands_);
@@ -160,6 +180,11 @@ void ProgramSession::Shutdown()
     if (shutDown_ || !main_)
         return;
     shutDown_ = true;
+    // Ended without the close question (a signal at logout): unsaved
+    // changes of the list go to the recovery file, offered at the next start.
+    const colorlist::ColorListModel& list = main_->colorList().model();
+    if (!main_->isEnding() && list.listChanged())
+        colorlist::SaveListRecovery(listRecoveryPath(), list.currentListPath(), list.list().entries());
     main_->setEnding();
     // The reopen list is only a convenience: a failed write is skipped.
     main_->colorList().reopenList().Save(reopenListPath());

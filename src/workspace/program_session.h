@@ -55,6 +55,7 @@ public:
     QString settingsPath() const { return folders_.dataFolder + QStringLiteral("set.set"); }
     QString historyPath() const { return folders_.dataFolder + QStringLiteral("history.cl2"); }
     QString reopenListPath() const { return folders_.dataFolder + QStringLiteral("colorlist.cl1"); }
+    QString listRecoveryPath() const { return folders_.dataFolder + QStringLiteral("colorlist.recover"); }
     QString defaultListPath() const { return folders_.listFolder + QStringLiteral("default.cll"); }
 
 signals:
@@ -67,6 +68,7 @@ private:
     void createColorList();
     void createReopenWindow();
     void openCommandLineList();
+    void offerListRecovery();
 
     platform::Platform platform_;
     DataFolders folders_;

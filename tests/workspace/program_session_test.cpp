@@ -261,6 +261,29 @@ private slots:
         fake_.dialogs.answers = {platform::Answer::No};
         session.mainWindow()->close();
     }
+
+    void signalKeepsUnsavedListForTheNextStart()
+    {
+        {
+            ProgramSession session(fake_.platform(), folders(), QStringLiteral("/opt/kt/kt-tessaro"));
+            session.Start();
+            QVERIFY(session.commands().run(controls::Command::AddMainColor));
+            // As SIGTERM at logout does: no question, nothing saved over.
+            session.Shutdown();
+            QVERIFY(fake_.dialogs.calls.isEmpty());
+        }
+        QVERIFY(QFile::exists(dataFile("colorlist.recover")));
+        fake_.dialogs.answers = {platform::Answer::Yes};
+        ProgramSession again(fake_.platform(), folders(), QStringLiteral("/opt/kt/kt-tessaro"));
+        again.Start();
+        QCOMPARE(fake_.dialogs.calls.size(), 1);
+        QCOMPARE(fake_.dialogs.calls[0].title, QStringLiteral("Restore?"));
+        QCOMPARE(entriesOf(again), QStringList{"#7FD46E"});
+        QVERIFY(again.mainWindow()->colorList().model().listChanged());
+        QVERIFY(!QFile::exists(dataFile("colorlist.recover")));
+        fake_.dialogs.answers = {platform::Answer::No};
+        again.mainWindow()->close();
+    }
 };
 
 QTEST_MAIN(ProgramSessionTest)
