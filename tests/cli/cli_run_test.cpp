@@ -410,8 +410,9 @@ TEST_P(CliListTest, PrintsTheEntries)
     const Result r = RunCli(args);
     EXPECT_EQ(r.code, c.code) << r.err;
     EXPECT_EQ(r.out, c.out);
-    if (c.code == 1)
+    if (c.code == 1) {
         EXPECT_EQ(r.err, "'$00zz' is not a valid integer value\n");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(List, CliListTest, testing::Values(
