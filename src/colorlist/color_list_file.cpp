@@ -148,6 +148,9 @@ void ReopenList::Load(const QString& path)
 
 bool ReopenList::Save(const QString& path) const
 {
+    // No file reads as an empty list: an empty list needs no new file.
+    if (paths_.isEmpty() && !QFileInfo::exists(path))
+        return true;
     return platform::WriteTextLines(path, paths_);
 }
 

@@ -60,6 +60,7 @@ public:
     // Reads colorlist.cl1 (one path per line); a missing file gives none.
     void Load(const QString& path);
     // Writes it; false when it could not be written (the old file stays).
+    // An empty list where there is no file yet writes none.
     bool Save(const QString& path) const;
 
     // A line of the Reopen window built at start: the folder (up to its
