@@ -12,14 +12,6 @@ app=$1 cli=$2
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 
-wait_for_named() {  # NAME
-    for _ in $(seq 1 100); do
-        named=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) && [ -n "$named" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
 # The first entry's swatch in the list (Big style), in screen coordinates.
 first_entry_colour() {
     "$TESSARO_SCREEN_PROBE" $((x + 343)) $((y + 100))
@@ -32,13 +24,14 @@ wheel=$("$cli" derive 7FD46E | awk '$1 == "wheel" {print substr($2, 2)}')
 # ---- drag the first wheel swatch onto the list, save it with Ctrl+S
 e2e_start_program
 wait_for_window || { echo "FAIL: the main window did not appear"; exit 1; }
+main=$window
 sleep 0.5
 e2e_drag $((x + 100)) $((y + 120)) $((x + 400)) $((y + 200))
 sleep 0.3
 [ "$(first_entry_colour)" = "#$wheel" ] || fail "the list shows $(first_entry_colour) after the drop, expected #$wheel"
 
-xdotool windowactivate --sync "$window" 2>/dev/null || true
-xdotool key --window "$window" ctrl+s
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+xdotool key --window "$main" ctrl+s
 if wait_for_named "Save Color List As"; then
     sleep 0.3
     xdotool type --delay 20 "$list"
@@ -58,12 +51,13 @@ grep -q "^lastcll=$list"$'\r'"\$" "$prog/TD/set.set" || fail "set.set names no l
 # ---- the next start reopens the list
 e2e_start_program
 wait_for_window || { echo "FAIL: the main window did not come back"; exit 1; }
+main=$window
 sleep 0.5
 [ "$(first_entry_colour)" = "#$wheel" ] || fail "after the restart the list shows $(first_entry_colour), expected #$wheel"
 
 # ---- a change, then the close question
-xdotool windowactivate --sync "$window" 2>/dev/null || true
-xdotool key --window "$window" ctrl+a
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+xdotool key --window "$main" ctrl+a
 sleep 0.3
 xdotool mousemove $((x + 502)) $((y + 9)) click 1
 if wait_for_named 'Save\?'; then
@@ -75,7 +69,7 @@ else
 fi
 xdotool mousemove $((x + 502)) $((y + 9)) click 1
 if wait_for_named 'Save\?'; then
-    xdotool windowactivate --sync "$named" 2>/dev/null || true
+    xdotool windowactivate --sync "$window" 2>/dev/null || true
     xdotool key y
 else
     fail "no close question the second time"
