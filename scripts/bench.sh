@@ -101,6 +101,15 @@ rss_text() {
 echo "== Engine: bench_engine"
 # shellcheck disable=SC2086
 "$bin/bench_engine" ${BENCH_ENGINE_ARGS:-} 2>&1
+
+if [[ -x $bin/bench_color_list ]]; then
+    echo "== Colour list of 1,000,000 entries: bench_color_list"
+    "$bin/bench_color_list" 2>&1
+fi
+if [[ -x $bin/bench_color_list_view ]]; then
+    echo "== Colour list view of 1,000,000 entries (offscreen): bench_color_list_view"
+    "$bin/bench_color_list_view" 2>&1
+fi
 echo
 
 if [[ -x $bin/bench_main_window ]]; then

@@ -6,6 +6,7 @@
 #include "cli/line_writer.h"
 #include "cli/webpage_commands.h"
 
+#include "colorlist/color_list_file.h"
 #include "engine/color.h"
 #include "engine/color_scan.h"
 #include "engine/color_text.h"
@@ -39,6 +40,9 @@ constexpr const char* kUsageCommands =
     "  webpage LAYOUT [-o OUT] the sample web page's HTML: the default page with the layout\n"
     "                          file LAYOUT applied, to standard output or to the file OUT\n"
     "  weblayout LAYOUT        the default page with LAYOUT applied, written as a layout file\n"
+    "  list [--allow-duplicates] FILE\n"
+    "                          the entries of a colour list file (*.cll) of either form, as the\n"
+    "                          program holds them right after opening it at start\n"
     ;
 constexpr const char* kUsageNotes =
     "\n"
@@ -202,6 +206,40 @@ int Import(const std::vector<std::string>& args, std::istream& in, std::ostream&
     return kExitOk;
 }
 
+// A list file opened as at start: the insert point 0, duplicates off unless
+// asked for. An older-form line that is not hex ends the reading; the
+// entries read before it are printed first.
+int List(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    bool allowDuplicates = false;
+    std::vector<std::string> files;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--allow-duplicates")
+            allowDuplicates = true;
+        else if (args[i].starts_with("--"))
+            throw UsageError{"unknown option '" + args[i] + "'"};
+        else
+            files.push_back(args[i]);
+    }
+    if (files.size() != 1)
+        throw UsageError{"list takes one FILE"};
+    const InputBytes input = InputBytes::ReadFile(files[0]);
+    colorlist::ColorList list;
+    list.allowDuplicates = allowDuplicates;
+    list.insertPoint = 0;
+    const std::string_view bytes = input.Bytes();
+    const colorlist::ListLoadResult result =
+        colorlist::LoadColorListText(list, QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    for (const QString& entry : list.entries())
+        out << entry.toStdString() << '\n';
+    if (result.error) {
+        out.flush();
+        err << result.error->toStdString() << '\n';
+        return kExitConversionError;
+    }
+    return kExitOk;
+}
+
 int Named(const std::vector<std::string>& args, std::ostream& out)
 {
     ExpectArgs(args, 1, 1);
@@ -240,6 +278,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         if (command == "webpage") return WebPageCommand(args, in, out, err);
         if (command == "weblayout") return WebLayoutCommand(args, in, out, err);
         if (IsExportCommand(command)) return RunExportCommand(args, in, out, err);
+        if (command == "list") return List(args, out, err);
         throw UsageError{"unknown command '" + command + "'"};
     } catch (const UsageError& e) {
         err << "tessaro-cli: " << e.message << "\n\n" << Usage();

@@ -55,8 +55,11 @@ void EditingCommands::Paste()
 {
     const QString text = platform_.clipboard->text();
     const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size()));
-    for (TColor color : ScanColorText(view))
+    for (TColor color : ScanColorText(view)) {
+        if (pastedColorSink_)
+            pastedColorSink_(color);
         mainColor_.setAndRecord(color);
+    }
 }
 
 void EditingCommands::ApplyHexField(const QString& text)

@@ -30,9 +30,11 @@ public:
     void MakeWebsafe();
     void ColorDialog();
     void SetColorTo(TColor color);
-    // Makes every colour found in the clipboard's text the main colour in
-    // turn, each recorded.
+    // Every colour found in the clipboard's text in turn: added to the
+    // colour list through the sink, made the main colour and recorded.
     void Paste();
+    // Where pasted colours go into the colour list.
+    void setPastedColorSink(std::function<void(TColor)> sink) { pastedColorSink_ = std::move(sink); }
     // Enter in the hex field; an invalid text shows the conversion error.
     void ApplyHexField(const QString& text);
     // "'text' is not a valid integer value".
@@ -46,6 +48,7 @@ private:
     platform::Platform platform_;
     MainColor& mainColor_;
     QWidget* dialogParent_;
+    std::function<void(TColor)> pastedColorSink_;
 };
 
 } // namespace tessaro::workspace

@@ -45,6 +45,7 @@ int main(int argc, char** argv)
     tessaro::workspace::ProgramSession session(qtPlatform.platform(), folders, QApplication::applicationFilePath());
     QObject::connect(&session, &tessaro::workspace::ProgramSession::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);
+    session.setArguments(QApplication::arguments());
     tessaro::workspace::ShutdownSignals endOfSession([&session] { session.Shutdown(); });
     session.Start();
     // A signal during start-up (while its error box was open) has saved and

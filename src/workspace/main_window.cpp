@@ -1,5 +1,8 @@
 #include "workspace/main_window.h"
 
+#include "colorlist/color_list_commands.h"
+#include "colorlist/color_list_panel.h"
+#include "colorlist/color_list_view.h"
 #include "controls/shortcuts.h"
 #include "controls/swatch.h"
 #include "controls/title_bar.h"
@@ -15,6 +18,9 @@
 #include "workspace/wheel_section.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -57,7 +63,16 @@ MainWindow::MainWindow(const platform::Platform& platform, MainColor& mainColor,
     buildHintLine();
     attachHints();
 
+    setAcceptDrops(true);
+    commands_->setPastedColorSink([this](TColor color) {
+        const TColor colors[] = {color};
+        colorList_->AddColors(colors, colorlist::Placement::AtInsertPoint, false);
+    });
     commands.set(controls::Command::Paste, [this] { commands_->Paste(); });
+    commands.set(controls::Command::AddMainColor, [this] { colorList_->AddMainColor(); });
+    commands.set(controls::Command::NewList, [this] { colorList_->New(); });
+    commands.set(controls::Command::OpenList, [this] { colorList_->Open(); });
+    commands.set(controls::Command::SaveList, [this] { colorList_->Save(); });
     commands.set(controls::Command::MakeWebsafe, [this] { commands_->MakeWebsafe(); });
     commands.set(controls::Command::StayOnTop, [this] { ToggleStayOnTop(); });
     commands.set(controls::Command::SuperMinimize, [this] { ToggleSuperMinimize(); });
@@ -138,10 +153,10 @@ void MainWindow::buildValuesSection()
 void MainWindow::buildColorListSection()
 {
     auto* section = new SectionFrame(QStringLiteral("listTitle"), QStringLiteral("Color List"), kListSection, this);
-    auto* area = new QWidget(section);
-    area->setObjectName(QStringLiteral("colorListArea"));
-    area->setGeometry(QRect(QPoint(0, 0), kListSection.size()).adjusted(4, 20, -4, -4));
-    area->setAttribute(Qt::WA_TransparentForMouseEvents);
+    colorList_ = new colorlist::ColorListCommands(platform_, mainColor_, QString(), this, this);
+    listPanel_ = new colorlist::ColorListPanel(*colorList_, section);
+    listPanel_->setGeometry(QRect(QPoint(0, 0), kListSection.size()).adjusted(4, 20, -4, -4));
+    section->titleBar()->setMenuButton(QStringLiteral("listMenuButton"), listPanel_->menu());
 }
 
 void MainWindow::buildHintLine()
@@ -171,6 +186,9 @@ void MainWindow::attachHints()
         attachDerived(swatch);
     for (controls::Swatch* swatch : variations_->swatches())
         attachDerived(swatch);
+    hints_->attach(listPanel_->view()->viewport(), [this] { return colorList_->statusText(); });
+    connect(listPanel_->view(), &colorlist::ColorListView::hovered, this,
+            [this] { ShowHint(colorList_->statusText()); });
     for (ValueEdit* edit : values_->findChildren<ValueEdit*>())
         hints_->attach(edit, hints::kValueEdit);
     const std::pair<const char*, const QString&> named[] = {
@@ -241,8 +259,34 @@ void MainWindow::closeByHand()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // An unsaved list is offered for saving first; Cancel keeps the
+    // program running.
+    if (!ending_ && !colorList_->ConfirmClose()) {
+        event->ignore();
+        return;
+    }
+    ending_ = true;
     emit closing();
     event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+    else
+        ToolWindow::dragEnterEvent(event);
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QStringList files = platform::DroppedFiles(event->mimeData());
+    if (files.isEmpty()) {
+        ToolWindow::dropEvent(event);
+        return;
+    }
+    event->acceptProposedAction();
+    colorList_->OpenDroppedFiles(files);
 }
 
 void MainWindow::paintBody(QPainter& painter)

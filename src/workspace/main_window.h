@@ -18,6 +18,11 @@ class CommandHandlers;
 class Swatch;
 }
 
+namespace tessaro::colorlist {
+class ColorListCommands;
+class ColorListPanel;
+}
+
 namespace tessaro::workspace {
 
 class ColorValuesPanel;
@@ -55,6 +60,14 @@ public:
     void ToggleStayOnTop();
 
     ColorValuesPanel* colorValues() const { return values_; }
+    // The colour list: its commands (and model) and its part of the window.
+    colorlist::ColorListCommands& colorList() const { return *colorList_; }
+    colorlist::ColorListPanel* colorListPanel() const { return listPanel_; }
+    // The program is ending without the close question (a signal, or the
+    // close that was already confirmed).
+    void setEnding() { ending_ = true; }
+    // Whether the close was confirmed (or the program is ending otherwise).
+    bool isEnding() const { return ending_; }
     controls::Swatch* mainSwatch() const;
     QMenu* mainMenu() const { return mainMenu_; }
 
@@ -71,6 +84,9 @@ protected:
     void paintBody(QPainter& painter) override;
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    // Files dropped from the desktop: list files open.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildTitleBar();
@@ -89,6 +105,7 @@ private:
     HintRouter* hints_;
     QString hint_;
     bool stayOnTop_ = false;
+    bool ending_ = false;
     std::vector<controls::ToolWindow*> sideWindows_;
 
     QMenu* mainMenu_ = nullptr;
@@ -97,6 +114,8 @@ private:
     HarmonySection* harmony_ = nullptr;
     QuickVariationsSection* variations_ = nullptr;
     ColorValuesPanel* values_ = nullptr;
+    colorlist::ColorListCommands* colorList_ = nullptr;
+    colorlist::ColorListPanel* listPanel_ = nullptr;
     QLabel* hintLabel_ = nullptr;
 };
 

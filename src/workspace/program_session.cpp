@@ -1,9 +1,16 @@
 #include "workspace/program_session.h"
 
+#include "colorlist/color_list_commands.h"
+#include "colorlist/color_list_panel.h"
+#include "colorlist/color_list_recovery.h"
 #include "colorlist/history_window.h"
+#include "colorlist/reopen_window.h"
 #include "workspace/main_color.h"
 #include "workspace/main_window.h"
 #include "workspace/window_placement.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 namespace tessaro::workspace {
 
@@ -17,6 +24,7 @@ ProgramSession::~ProgramSession()
 {
     // The windows go before the colour they show.
     history_.reset();
+    reopen_.reset();
     main_.reset();
 }
 
@@ -26,11 +34,15 @@ void ProgramSession::Start()
     mainColor_ = std::make_unique<MainColor>();
     createMainWindow();
     mainColor_->LoadColorNames(folders_.dataFolder + QStringLiteral("colors.txt"));
+    createColorList();
     platform_.singleInstance->acquire();
     if (settings_.isFirstRun())
         platform_.shell->registerListFileAssociation(executable_);
+    openCommandLineList();
+    offerListRecovery();
     mainColor_->SetReady();
 
+    createReopenWindow();
     createHistoryWindow();
     if (const std::optional<TColor> newest = history_->LoadHistoryFile(historyPath()))
         mainColor_->set(*newest);
@@ -40,6 +52,7 @@ void ProgramSession::Start()
 
     main_->show();
     history_->setDockingEnabled(true);
+    reopen_->setDockingEnabled(true);
 }
 
 void ProgramSession::createMainWindow()
@@ -62,6 +75,81 @@ void ProgramSession::createMainWindow()
         live.insert(Setting::MainTop, QString::number(main_->y()));
     };
     registry_.add(std::move(entry), settings_);
+}
+
+// The colour list's settings, its reopen list and its first list: the
+// last one, or else the default list.
+void ProgramSession::createColorList()
+{
+    colorlist::ColorListCommands& list = main_->colorList();
+    list.setDefaultListPath(defaultListPath());
+    WindowEntry entry;
+    entry.name = QStringLiteral("colorlist");
+    entry.window = main_->colorListPanel();
+    entry.readSettings = [this, &list](const SettingsStore& s) {
+        colorlist::ColorListPanel* panel = main_->colorListPanel();
+        panel->setAllowDuplicates(s.GetSetting(Setting::AllowDuplicates) == QStringLiteral("1"));
+        if (const int style = s.ReadInt(Setting::ListType, 1); style >= 1 && style <= 3)
+            panel->setListStyle(colorlist::ListStyle(style));
+        list.reopenList().Load(reopenListPath());
+        const QString last = s.GetSetting(Setting::LastList);
+        if (!last.isEmpty()) {
+            if (QFileInfo::exists(last))
+                list.OpenListFile(last);
+            else
+                list.model().newList();
+        } else if (QFileInfo::exists(defaultListPath())) {
+            list.OpenListFile(defaultListPath());
+        }
+        list.model().setListChanged(false);
+    };
+    entry.writeSettings = [this, &list](LiveSettings& live) {
+        live.insert(Setting::LastList, list.model().currentListPath());
+        live.insert(Setting::AllowDuplicates, list.model().allowDuplicates() ? QStringLiteral("1") : QStringLiteral("0"));
+        live.insert(Setting::ListType, QString::number(int(main_->colorListPanel()->listStyle())));
+    };
+    registry_.add(std::move(entry), settings_);
+}
+
+// A list file named on the command line (how a file opened from the
+// desktop arrives).
+void ProgramSession::openCommandLineList()
+{
+    if (arguments_.size() < 2 || !QFileInfo(arguments_.at(1)).isFile())
+        return;
+    main_->colorList().OpenListFileAsking(arguments_.at(1), QStringLiteral("Load?"),
+                                          QStringLiteral("Are you sure to load a color list?"));
+}
+
+void ProgramSession::createReopenWindow()
+{
+    reopen_ = std::make_unique<colorlist::ReopenWindow>(platform_, main_->colorList());
+    reopen_->setDockAnchor(main_.get(), controls::ToolWindow::DockSide::Right);
+    main_->addSideWindow(reopen_.get());
+    WindowEntry entry;
+    entry.name = QStringLiteral("reopen");
+    entry.window = reopen_.get();
+    entry.show = [this] { reopen_->Toggle(); };
+    entry.showCommand = controls::Command::ReopenWindow;
+    entry.keys = controls::SideWindowKeys();
+    registry_.add(std::move(entry), settings_);
+}
+
+// The list's unsaved changes of a run ended by a signal.
+void ProgramSession::offerListRecovery()
+{
+    const std::optional<colorlist::RecoveredList> recovered = colorlist::LoadListRecovery(listRecoveryPath());
+    if (!recovered)
+        return;
+    const QString name = recovered->currentListPath.isEmpty() ? QStringLiteral("a new color list")
+                                                              : recovered->currentListPath;
+    if (platform_.dialogs->askYesNo(main_.get(), QStringLiteral("Restore?"),
+                                    QStringLiteral("The program ended with unsaved changes in %1 (%2 colors). "
+                                                   "Do you want to restore them?")
+                                        .arg(name)
+                                        .arg(recovered->entries.size())) == platform::Answer::Yes)
+        main_->colorList().model().restore(recovered->currentListPath, recovered->entries);
+    QFile::remove(listRecoveryPath());
 }
 
 void ProgramSession::createHistoryWindow()
@@ -92,13 +180,25 @@ void ProgramSession::Shutdown()
     if (shutDown_ || !main_)
         return;
     shutDown_ = true;
-    if (!history_->SaveHistoryFile(historyPath()))
+    // Ended without the close question (a signal at logout): unsaved
+    // changes of the list go to the recovery file, offered at the next start.
+    const colorlist::ColorListModel& list = main_->colorList().model();
+    if (!main_->isEnding() && list.listChanged())
+        colorlist::SaveListRecovery(listRecoveryPath(), list.currentListPath(), list.list().entries());
+    main_->setEnding();
+    // The reopen list is only a convenience: a failed write is skipped.
+    main_->colorList().reopenList().Save(reopenListPath());
+    // A signal during start-up (while the list's error box is open) can
+    // come before the history is read: then there is none to write.
+    if (history_ && !history_->SaveHistoryFile(historyPath()))
         platform_.dialogs->error(main_.get(), QStringLiteral("KT Tessaro"),
                                  QStringLiteral("ERROR! Can not save history file!"));
     if (!CurrentExitSettings().SaveSettings(settingsPath()))
         platform_.dialogs->error(main_.get(), QStringLiteral("KT Tessaro"),
                                  QStringLiteral("ERROR! Can not save settings file!"));
-    history_->hide();
+    for (QWidget* window : {static_cast<QWidget*>(history_.get()), static_cast<QWidget*>(reopen_.get())})
+        if (window)
+            window->hide();
     emit finished();
 }
 

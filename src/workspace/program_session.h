@@ -15,6 +15,7 @@
 
 namespace tessaro::colorlist {
 class HistoryWindow;
+class ReopenWindow;
 }
 
 namespace tessaro::workspace {
@@ -29,6 +30,10 @@ public:
     ProgramSession(const platform::Platform& platform, const DataFolders& folders, const QString& executable);
     ~ProgramSession() override;
 
+    // The program's command line (the program itself first); a first
+    // argument naming an existing file is opened as the colour list.
+    void setArguments(const QStringList& arguments) { arguments_ = arguments; }
+
     // Runs the start-up: settings, the main window and its position, colour
     // names, the instance lock, the first-run actions, `ready`, then the
     // tool windows (the history makes its newest step the main colour).
@@ -40,6 +45,7 @@ public:
     MainColor* mainColor() const { return mainColor_.get(); }
     MainWindow* mainWindow() const { return main_.get(); }
     colorlist::HistoryWindow* historyWindow() const { return history_.get(); }
+    colorlist::ReopenWindow* reopenWindow() const { return reopen_.get(); }
     const WindowRegistry& windows() const { return registry_; }
     controls::CommandHandlers& commands() { return commands_; }
     const SettingsStore& settings() const { return settings_; }
@@ -48,6 +54,9 @@ public:
 
     QString settingsPath() const { return folders_.dataFolder + QStringLiteral("set.set"); }
     QString historyPath() const { return folders_.dataFolder + QStringLiteral("history.cl2"); }
+    QString reopenListPath() const { return folders_.dataFolder + QStringLiteral("colorlist.cl1"); }
+    QString listRecoveryPath() const { return folders_.dataFolder + QStringLiteral("colorlist.recover"); }
+    QString defaultListPath() const { return folders_.listFolder + QStringLiteral("default.cll"); }
 
 signals:
     // Shutdown has saved everything; the program may end.
@@ -56,15 +65,21 @@ signals:
 private:
     void createMainWindow();
     void createHistoryWindow();
+    void createColorList();
+    void createReopenWindow();
+    void openCommandLineList();
+    void offerListRecovery();
 
     platform::Platform platform_;
     DataFolders folders_;
     QString executable_;
+    QStringList arguments_;
     SettingsStore settings_;
     controls::CommandHandlers commands_;
     WindowRegistry registry_{commands_};
     std::unique_ptr<MainColor> mainColor_;
     std::unique_ptr<MainWindow> main_;
+    std::unique_ptr<colorlist::ReopenWindow> reopen_;
     std::unique_ptr<colorlist::HistoryWindow> history_;
     bool shutDown_ = false;
 };

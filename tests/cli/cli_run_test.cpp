@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -377,6 +378,56 @@ TEST(CliTest, HugeAndOddInputDoesNotBreakTheScanners)
     r = RunCli({"scan"}, std::string("\xFF\xFE#\0FF00\r\n#", 11));
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, "");
+}
+
+// `list`: a list file as the program holds it right after opening it.
+struct ListCase {
+    const char* name;
+    std::string file;
+    std::vector<std::string> options;
+    int code;
+    std::string out;
+};
+
+void PrintTo(const ListCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class CliListTest : public testing::TestWithParam<ListCase> {};
+
+TEST_P(CliListTest, PrintsTheEntries)
+{
+    const ListCase& c = GetParam();
+    const std::string path = testing::TempDir() + "cli_list_" + c.name + ".cll";
+    {
+        std::ofstream file(path, std::ios::binary);
+        file << c.file;
+    }
+    std::vector<std::string> args{"list"};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    args.push_back(path);
+    const Result r = RunCli(args);
+    EXPECT_EQ(r.code, c.code) << r.err;
+    EXPECT_EQ(r.out, c.out);
+    if (c.code == 1) {
+        EXPECT_EQ(r.err, "'$00zz' is not a valid integer value\n");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(List, CliListTest, testing::Values(
+    ListCase{"CurrentForm", "#FF0000\r\nhello\r\n#ff0000\r\n", {}, 0, "#FF0000\nhello\n#ff0000\n"},
+    ListCase{"OlderFormReversed", "a - 0000FF\r\nskip\r\nb - 00FF00\r\nc - 0000ff\r\n", {}, 0, "#00FF00\n#FF0000\n"},
+    ListCase{"OlderFormDuplicatesAllowed", "a - 0000FF\r\nc - 0000ff\r\n", {"--allow-duplicates"}, 0,
+             "#FF0000\n#FF0000\n"},
+    ListCase{"Empty", "", {}, 0, ""},
+    ListCase{"BadLineAfterGoodOnes", "a - 0000FF\r\nb - zz\r\nc - 00FF00\r\n", {}, 1, "#FF0000\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliListTest, MissingFileIsAFileError)
+{
+    EXPECT_EQ(RunCli({"list", testing::TempDir() + "no_such_list.cll"}).code, 4);
+    EXPECT_EQ(RunCli({"list"}).code, 2);
 }
 
 } // namespace

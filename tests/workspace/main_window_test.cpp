@@ -1,5 +1,8 @@
 // The main window driven as a user would: typed values, the hex field, the
 // sliders, the swatches and the hint line, with fake platform services.
+#include "colorlist/color_list_commands.h"
+#include "colorlist/color_list_panel.h"
+#include "colorlist/color_list_view.h"
 #include "colorlist/color_mime.h"
 #include "colorlist/history_window.h"
 #include "controls/shortcuts.h"
@@ -22,7 +25,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QScreen>
+#include <QUrl>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -631,6 +636,34 @@ private slots:
         press("redEdit", Qt::Key_T, Qt::ControlModifier);
         QVERIFY(!window()->isStayOnTop());
         QCOMPARE(child<QLabel>("titleLabel")->text(), QStringLiteral("KT Tessaro 1.5.3"));
+    }
+
+    void listShowsItsStatusOnTheHintLineAndTakesDroppedListFiles()
+    {
+        startSession();
+        QDir(dir_.path()).mkpath(QStringLiteral("CLLs"));
+        const QString list = dir_.path() + QStringLiteral("/CLLs/Dropped.CLL");
+        QFile file(list);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("#FF8000\r\n#000000\r\n");
+        file.close();
+
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(dir_.path() + QStringLiteral("/a.bmp")), QUrl::fromLocalFile(list)});
+        QDragEnterEvent enter(QPoint(20, 30), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(20, 30), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window(), &drop);
+        QCOMPARE(window()->colorList().model().list().entries(), QStringList({"#FF8000", "#000000"}));
+
+        QWidget* viewport = window()->colorListPanel()->view()->viewport();
+        QTest::mouseMove(viewport, QPoint(20, 10));
+        QMouseEvent move(QEvent::MouseMove, QPointF(20, 12), viewport->mapToGlobal(QPointF(20, 12)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &move);
+        QVERIFY(window()->hintText().endsWith(QStringLiteral("details. ( Loaded ") + list +
+                                              QStringLiteral(". There are 2 colors in the list.  )")));
     }
 };
 

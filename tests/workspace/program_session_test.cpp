@@ -1,5 +1,6 @@
 // Start-up and shutdown of a whole session over a temporary data folder,
 // with fake platform services.
+#include "colorlist/color_list_commands.h"
 #include "colorlist/history_window.h"
 #include "support/fake_platform.h"
 #include "workspace/editing_commands.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -151,6 +153,136 @@ private slots:
             shown << call.text;
         }
         QCOMPARE(shown, errors);
+    }
+
+    QString listFile(const char* name) const { return folders().listFolder + QLatin1String(name); }
+    void writeList(const char* name, const QByteArray& bytes)
+    {
+        QDir(dir_->path()).mkpath(QStringLiteral("CLLs"));
+        QFile file(listFile(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QStringList entriesOf(ProgramSession& session)
+    {
+        return session.mainWindow()->colorList().model().list().entries();
+    }
+
+    void firstListComesFromLastDefaultOrCommandLine_data()
+    {
+        QTest::addColumn<QString>("lastcll");       // a name under CLLs/, or empty
+        QTest::addColumn<QString>("argument");      // a name under CLLs/, or empty
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("current");       // a name under CLLs/, or empty
+        QTest::newRow("last list") << "mine.cll" << "" << QStringList{"#FF8000"} << "mine.cll";
+        QTest::newRow("deleted last list starts empty") << "gone.cll" << "" << QStringList{} << "";
+        QTest::newRow("default list without a last one") << "" << "" << QStringList{"#000000"} << "default.cll";
+        QTest::newRow("command line wins") << "mine.cll" << "other.cll" << QStringList{"#FFFFFF"} << "other.cll";
+        QTest::newRow("command line naming no file") << "mine.cll" << "nothing.cll" << QStringList{"#FF8000"}
+                                                     << "mine.cll";
+    }
+
+    void firstListComesFromLastDefaultOrCommandLine()
+    {
+        QFETCH(QString, lastcll);
+        QFETCH(QString, argument);
+        QFETCH(QStringList, entries);
+        QFETCH(QString, current);
+        writeList("mine.cll", "#FF8000\r\n");
+        writeList("default.cll", "#000000\r\n");
+        writeList("other.cll", "#FFFFFF\r\n");
+        QByteArray settings = "program=tessaro\r\nfirstrun=0\r\n";
+        if (!lastcll.isEmpty())
+            settings += "lastcll=" + listFile(lastcll.toLatin1().constData()).toUtf8() + "\r\n";
+        write("set.set", settings);
+        {
+            ProgramSession session(fake_.platform(), folders(), QStringLiteral("/opt/kt/kt-tessaro"));
+            if (!argument.isEmpty())
+                session.setArguments({QStringLiteral("kt-tessaro"), listFile(argument.toLatin1().constData())});
+            session.Start();
+            QCOMPARE(entriesOf(session), entries);
+            const QString expected = current.isEmpty() ? QString() : listFile(current.toLatin1().constData());
+            QCOMPARE(session.mainWindow()->colorList().model().currentListPath(), expected);
+            QVERIFY(!session.mainWindow()->colorList().model().listChanged());
+            QVERIFY(fake_.dialogs.calls.isEmpty());
+            session.mainWindow()->close();
+        }
+        const QByteArray saved = read("set.set");
+        if (current.isEmpty())
+            QVERIFY(!saved.contains("lastcll="));
+        else
+            QVERIFY(saved.contains("lastcll=" + listFile(current.toLatin1().constData()).toUtf8() + "\r\n"));
+    }
+
+    void reopenListIsReadAndWritten()
+    {
+        write("colorlist.cl1", "/x/a.cll\r\n/y/b.cll\r\n");
+        {
+            ProgramSession session(fake_.platform(), folders(), QStringLiteral("/opt/kt/kt-tessaro"));
+            session.Start();
+            QCOMPARE(session.mainWindow()->colorList().reopenList().paths(),
+                     QStringList({"/x/a.cll", "/y/b.cll"}));
+            session.mainWindow()->colorList().RememberListFile(QStringLiteral("/z/c.cll"));
+            session.mainWindow()->close();
+        }
+        QCOMPARE(read("colorlist.cl1"), QByteArray("/x/a.cll\r\n/y/b.cll\r\n/z/c.cll\r\n"));
+    }
+
+    void closeQuestionCancelKeepsTheProgramRunning()
+    {
+        ProgramSession session(fake_.platform(), folders(), QStringLiteral("/opt/kt/kt-tessaro"));
+        QSignalSpy finished(&session, &ProgramSession::finished);
+        session.Start();
+        // Ctrl+A: the main colour joins the list and the history.
+        const int steps = session.mainColor()->history().rowCount();
+        QVERIFY(session.commands().run(controls::Command::AddMainColor));
+        QCOMPARE(entriesOf(session), QStringList{"#7FD46E"});
+        QCOMPARE(session.mainColor()->history().rowCount(), steps + 1);
+        fake_.dialogs.answers = {platform::Answer::Cancel};
+        QVERIFY(!session.mainWindow()->close());
+        QCOMPARE(finished.count(), 0);
+        QCOMPARE(fake_.dialogs.calls.last().title, QStringLiteral("Save?"));
+        fake_.dialogs.answers = {platform::Answer::No};
+        QVERIFY(session.mainWindow()->close());
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(!QFile::exists(listFile("default.cll")));
+    }
+
+    void pasteAddsEveryFoundColourToTheList()
+    {
+        ProgramSession session(fake_.platform(), folders(), QStringLiteral("/opt/kt/kt-tessaro"));
+        session.Start();
+        fake_.clipboard.content = QStringLiteral("color: #112233; background: #445566");
+        QVERIFY(session.commands().run(controls::Command::Paste));
+        // Each lands at the insert point, 0 after start: the last one on top.
+        QCOMPARE(entriesOf(session), QStringList({"#445566", "#112233"}));
+        QVERIFY(session.mainWindow()->colorList().model().listChanged());
+        QCOMPARE(session.mainColor()->current(), MakeColor(0x44, 0x55, 0x66));
+        fake_.dialogs.answers = {platform::Answer::No};
+        session.mainWindow()->close();
+    }
+
+    void signalKeepsUnsavedListForTheNextStart()
+    {
+        {
+            ProgramSession session(fake_.platform(), folders(), QStringLiteral("/opt/kt/kt-tessaro"));
+            session.Start();
+            QVERIFY(session.commands().run(controls::Command::AddMainColor));
+            // As SIGTERM at logout does: no question, nothing saved over.
+            session.Shutdown();
+            QVERIFY(fake_.dialogs.calls.isEmpty());
+        }
+        QVERIFY(QFile::exists(dataFile("colorlist.recover")));
+        fake_.dialogs.answers = {platform::Answer::Yes};
+        ProgramSession again(fake_.platform(), folders(), QStringLiteral("/opt/kt/kt-tessaro"));
+        again.Start();
+        QCOMPARE(fake_.dialogs.calls.size(), 1);
+        QCOMPARE(fake_.dialogs.calls[0].title, QStringLiteral("Restore?"));
+        QCOMPARE(entriesOf(again), QStringList{"#7FD46E"});
+        QVERIFY(again.mainWindow()->colorList().model().listChanged());
+        QVERIFY(!QFile::exists(dataFile("colorlist.recover")));
+        fake_.dialogs.answers = {platform::Answer::No};
+        again.mainWindow()->close();
     }
 };
 
