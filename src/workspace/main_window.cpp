@@ -26,6 +26,9 @@
 #include <QPainter>
 #include <QToolButton>
 
+#include <span>
+#include <vector>
+
 namespace tessaro::workspace {
 
 namespace {
@@ -60,6 +63,7 @@ MainWindow::MainWindow(const platform::Platform& platform, MainColor& mainColor,
     variations_ = new QuickVariationsSection(mainColor_, this);
     buildValuesSection();
     buildColorListSection();
+    buildSectionMenus();
     buildHintLine();
     attachHints();
 
@@ -157,6 +161,45 @@ void MainWindow::buildColorListSection()
     listPanel_ = new colorlist::ColorListPanel(*colorList_, section);
     listPanel_->setGeometry(QRect(QPoint(0, 0), kListSection.size()).adjusted(4, 20, -4, -4));
     section->titleBar()->setMenuButton(QStringLiteral("listMenuButton"), listPanel_->menu());
+}
+
+void MainWindow::buildSectionMenus()
+{
+    const auto addAction = [this](QMenu* menu, const QString& caption, const char* name, auto slot) {
+        menu->addAction(caption, this, slot)->setObjectName(QString::fromLatin1(name));
+    };
+    const auto addToList = [this](std::span<const TColor> colors) {
+        colorList_->AddColors(colors, colorlist::Placement::AtEnd, false);
+    };
+
+    // The wheel's menu: on the section's title bar and a right click on the
+    // main swatch.
+    auto* wheelMenu = new QMenu(this);
+    wheelMenu->setObjectName(QStringLiteral("WheelPM"));
+    addAction(wheelMenu, QStringLiteral("Add &Main Color to Color List"), "addMainColorAction",
+              [this] { colorList_->AddMainColor(); });
+    addAction(wheelMenu, QStringLiteral("Add &Color Wheel to Color List"), "addColorWheelAction",
+              [this, addToList] { addToList(mainColor_.state().palette.wheel); });
+    wheel_->titleBar()->setMenuButton(QStringLiteral("wheelMenuButton"), wheelMenu);
+    connect(wheel_->mainSwatch(), &controls::Swatch::rightReleased, wheelMenu,
+            [wheelMenu](QPoint globalPosition) { wheelMenu->popup(globalPosition); });
+
+    // The 19 harmony swatches, Analogous to Square.
+    auto* harmonyMenu = new QMenu(this);
+    harmonyMenu->setObjectName(QStringLiteral("HarmonyPM"));
+    addAction(harmonyMenu, QStringLiteral("&Add All to Color List"), "addHarmoniesAction", [this, addToList] {
+        std::vector<TColor> all;
+        for (const controls::Swatch* swatch : harmony_->swatches())
+            all.push_back(swatch->color());
+        addToList(all);
+    });
+    harmony_->titleBar()->setMenuButton(QStringLiteral("harmonyMenuButton"), harmonyMenu);
+
+    auto* variationsMenu = new QMenu(this);
+    variationsMenu->setObjectName(QStringLiteral("VariationsPM"));
+    addAction(variationsMenu, QStringLiteral("&Add Quick Variations to Color List"), "addQuickVariationsAction",
+              [this, addToList] { addToList(mainColor_.state().palette.quickVariations); });
+    variations_->titleBar()->setMenuButton(QStringLiteral("variationsMenuButton"), variationsMenu);
 }
 
 void MainWindow::buildHintLine()

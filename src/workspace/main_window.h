@@ -93,6 +93,9 @@ private:
     void buildToolbar(controls::CommandHandlers& commands);
     void buildValuesSection();
     void buildColorListSection();
+    // The sections' own menus: adding the wheel, the harmonies and the quick
+    // variations to the colour list.
+    void buildSectionMenus();
     void buildHintLine();
     void attachHints();
     // The mouse is over the bare window or toolbar: icons lose their

@@ -598,6 +598,41 @@ private slots:
         QCOMPARE(window()->hintText(), swatchHint);
     }
 
+    // The sections' menus add their swatches to the end of the colour list,
+    // in the swatches' order, without a history step.
+    void sectionMenusAddTheirColoursToTheList_data()
+    {
+        QTest::addColumn<QByteArray>("action");
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<int>("count");
+        QTest::newRow("wheel") << QByteArray("addColorWheelAction") << QByteArray("Shape2") << 12;
+        QTest::newRow("harmonies") << QByteArray("addHarmoniesAction") << QByteArray("Shape14") << 19;
+        QTest::newRow("quick variations") << QByteArray("addQuickVariationsAction") << QByteArray("Shape33") << 10;
+    }
+    void sectionMenusAddTheirColoursToTheList()
+    {
+        QFETCH(QByteArray, action);
+        QFETCH(QByteArray, first);
+        QFETCH(int, count);
+        mainColor().set(MakeColor(0, 51, 102));
+        const int steps = historySteps();
+        const QStringList before = window()->colorList().model().list().entries();
+        child<QAction>(action.constData())->trigger();
+        const QStringList after = window()->colorList().model().list().entries();
+        QCOMPARE(after.size(), before.size() + count);
+        QCOMPARE(after.at(before.size()), QString::fromStdString(HashHexText(child<Swatch>(first.constData())->color())));
+        QCOMPARE(historySteps(), steps);
+    }
+
+    void rightClickOnTheMainSwatchOpensTheWheelMenu()
+    {
+        QTest::mouseClick(child("shape1"), Qt::RightButton, {}, QPoint(30, 30));
+        auto* menu = child<QMenu>("WheelPM");
+        QTRY_VERIFY(menu->isVisible());
+        menu->hide();
+        QCOMPARE(state().mainColor, MakeColor(127, 212, 110));
+    }
+
     void valuesPagesSwitchFromTheSubMenu()
     {
         auto* menu = child<QMenu>("ValuesPM");
