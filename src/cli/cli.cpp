@@ -180,18 +180,29 @@ int Scan(const std::vector<std::string>& args, std::istream& in, std::ostream& o
     return kExitOk;
 }
 
-int Import(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
-{
-    bool allowDuplicates = false;
+// The file arguments and the one option of `import` and `list`.
+struct FilesAndDuplicates {
     std::vector<std::string> files;
+    bool allowDuplicates = false;
+};
+
+FilesAndDuplicates ReadFilesAndDuplicates(const std::vector<std::string>& args)
+{
+    FilesAndDuplicates parsed;
     for (std::size_t i = 1; i < args.size(); ++i) {
         if (args[i] == "--allow-duplicates")
-            allowDuplicates = true;
+            parsed.allowDuplicates = true;
         else if (args[i].starts_with("--"))
             throw UsageError{"unknown option '" + args[i] + "'"};
         else
-            files.push_back(args[i]);
+            parsed.files.push_back(args[i]);
     }
+    return parsed;
+}
+
+int Import(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    const auto [files, allowDuplicates] = ReadFilesAndDuplicates(args);
     if (files.size() > 1)
         throw UsageError{"import takes at most one FILE"};
     const InputBytes input = ReadInput(files.empty() ? "" : files[0], in);
@@ -211,16 +222,7 @@ int Import(const std::vector<std::string>& args, std::istream& in, std::ostream&
 // entries read before it are printed first.
 int List(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    bool allowDuplicates = false;
-    std::vector<std::string> files;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--allow-duplicates")
-            allowDuplicates = true;
-        else if (args[i].starts_with("--"))
-            throw UsageError{"unknown option '" + args[i] + "'"};
-        else
-            files.push_back(args[i]);
-    }
+    const auto [files, allowDuplicates] = ReadFilesAndDuplicates(args);
     if (files.size() != 1)
         throw UsageError{"list takes one FILE"};
     const InputBytes input = InputBytes::ReadFile(files[0]);
