@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include "cli/color_argument.h"
 #include "cli/command_errors.h"
 #include "cli/export_commands.h"
 #include "cli/input_bytes.h"
@@ -65,16 +66,9 @@ std::string Hash(TColor color)
 
 TColor ParseColorArgument(const std::string& text)
 {
-    std::string_view digits = text;
-    if (digits.starts_with('#'))
-        digits.remove_prefix(1);
-    if (digits.size() != 6)
-        throw UsageError{"COLOR must be six hex digits, got '" + text + "'"};
-    try {
-        return HashHexToColor(digits);
-    } catch (const ConversionError&) {
-        throw ConversionError(text);
-    }
+    if (const std::optional<TColor> color = ReadColorArgument(text))
+        return *color;
+    throw UsageError{"COLOR must be six hex digits, got '" + text + "'"};
 }
 
 template <typename Colors>

@@ -3,6 +3,7 @@
 #include "cli/output_file.h"
 
 #include "cli/cli.h"
+#include "cli/color_argument.h"
 #include "cli/input_bytes.h"
 
 #include "engine/color_text.h"
@@ -79,18 +80,9 @@ ExportArgs SplitArgs(const std::vector<std::string>& args, std::size_t first)
 
 TColor ColorArgument(const std::string& text)
 {
-    std::string_view digits = text;
-    if (digits.starts_with('#'))
-        digits.remove_prefix(1);
-    if (digits.size() != 6)
-        throw ExportUsageError{"COLOR must be six hex digits, got '" + text + "'"};
-    if (digits.starts_with('#'))
-        throw ConversionError(text);
-    try {
-        return HashHexToColor(digits);
-    } catch (const ConversionError&) {
-        throw ConversionError(text);
-    }
+    if (const std::optional<TColor> color = ReadColorArgument(text))
+        return *color;
+    throw ExportUsageError{"COLOR must be six hex digits, got '" + text + "'"};
 }
 
 std::vector<TColor> ColorArguments(const std::vector<std::string>& texts)

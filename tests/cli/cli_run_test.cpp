@@ -165,6 +165,7 @@ INSTANTIATE_TEST_SUITE_P(Usage, CliCommandTest, testing::Values(
     CliCase{"SevenDigitColour", {"values", "#FF00000"}, "", 2, "", "*"},
     CliCase{"ExtraArgument", {"values", "FF0000", "extra"}, "", 2, "", "*"},
     CliCase{"NonHexColour", {"derive", "#GG0000"}, "", 1, "", "*"},
+    CliCase{"DoubleHashColour", {"derive", "##12345"}, "", 1, "", "*"},
     CliCase{"Version", {"--version"}, "", 0, "tessaro-cli 1.5.3\n", ""}),
     CaseName);
 
