@@ -115,13 +115,10 @@ void ColorList::clear()
 
 TColor ColorList::EntryColor(const QString& entry)
 {
-    if (entry.size() < 2 || entry.size() > 256)
+    // Long entries are black without converting them.
+    if (entry.size() > 256)
         return 0;
-    const std::optional<std::int32_t> value = TryReadInteger("$" + entry.mid(1).toStdString());
-    if (!value)
-        return 0;
-    const auto bits = std::uint32_t(*value);
-    return MakeColor(std::uint8_t(bits >> 16), std::uint8_t(bits >> 8), std::uint8_t(bits));
+    return ListEntryColor(entry.toStdString());
 }
 
 QString ColorList::EntryText(TColor color)

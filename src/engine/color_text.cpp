@@ -2,6 +2,9 @@
 
 #include "engine/conversion_error.h"
 #include "engine/hex_digits.h"
+#include "engine/named_color.h"
+
+#include <optional>
 
 
 namespace tessaro {
@@ -127,6 +130,17 @@ TColor HexFieldToColor(std::string_view text)
     digits += CopyChars(text, 1, 2);
     // The leading "00" of "$00" keeps an empty field readable as 0.
     return ReadHex("00" + digits, text) & 0xFFFFFF;
+}
+
+TColor ListEntryColor(std::string_view entry)
+{
+    if (entry.size() < 2 || entry.size() > 256)
+        return 0;
+    const std::optional<std::int32_t> value = TryReadInteger("$" + std::string(entry.substr(1)));
+    if (!value)
+        return 0;
+    const auto bits = std::uint32_t(*value);
+    return MakeColor(std::uint8_t(bits >> 16), std::uint8_t(bits >> 8), std::uint8_t(bits));
 }
 
 } // namespace tessaro

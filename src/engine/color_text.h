@@ -44,4 +44,10 @@ TColor HashHexToColor(std::string_view text);
 // ConversionError.
 TColor HexFieldToColor(std::string_view text);
 
+// The colour of a colour list entry: the text after its first character read
+// as a hexadecimal number 0xRRGGBB by the integer rule; text that is not one
+// gives black, and so does an entry longer than 256 characters, which no
+// colour needs (it is not copied to be read).
+TColor ListEntryColor(std::string_view entry);
+
 } // namespace tessaro

@@ -30,17 +30,6 @@ std::vector<TColor> ColorsOfHashTexts(const std::vector<std::string>& texts)
     return colors;
 }
 
-TColor ListEntryColor(std::string_view entry)
-{
-    if (entry.empty())
-        return 0;
-    const auto value = TryReadInteger("$" + std::string(entry.substr(1)));
-    if (!value)
-        return 0;
-    const auto v = std::uint32_t(*value);
-    return MakeColor(std::uint8_t(v >> 16), std::uint8_t(v >> 8), std::uint8_t(v));
-}
-
 std::vector<TColor> ListEntryColors(const std::vector<std::string>& entries)
 {
     std::vector<TColor> colors;

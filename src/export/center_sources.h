@@ -2,6 +2,8 @@
 // colour list.
 #pragma once
 
+#include "engine/color_text.h"
+
 #include "engine/color.h"
 
 #include <string>
@@ -18,9 +20,7 @@ std::vector<std::string> CollectHashEntries(const std::vector<std::string>& entr
 // whose pairs are not hexadecimal.
 std::vector<TColor> ColorsOfHashTexts(const std::vector<std::string>& texts);
 
-// The colour of a list entry: the text after its first character read as a
-// hexadecimal number 0xRRGGBB; text that is not one gives black.
-TColor ListEntryColor(std::string_view entry);
+// The colours of list entries, each by the engine's ListEntryColor.
 std::vector<TColor> ListEntryColors(const std::vector<std::string>& entries);
 
 } // namespace tessaro::exporting
