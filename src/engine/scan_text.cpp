@@ -8,7 +8,7 @@
 #include <cstring>
 
 #if defined(__SSE2__)
-#include <emmintrin.h>
+#include <immintrin.h>
 #endif
 
 namespace tessaro {
@@ -149,6 +149,89 @@ std::size_t ScanText::WordUnits(std::size_t i, std::uint64_t counted) const
 }
 
 #if defined(__SSE2__)
+namespace {
+
+// The sum of the 16 byte lanes of `counts`.
+std::size_t SumLanes(__m128i counts)
+{
+    const __m128i sums = _mm_sad_epu8(counts, _mm_setzero_si128());
+    return std::size_t(_mm_cvtsi128_si64(sums)) + std::size_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(sums, sums)));
+}
+
+// How many more and fewer units than bytes from..to-1 of `data` (a multiple
+// of 16 bytes, with a byte before and after them): more for four-byte UTF-8
+// sequences and, when `joined`, lone CRs and LFs; fewer for the bytes that
+// continue a UTF-8 sequence. Each byte lane counts to 255 at most.
+std::size_t WideUnitsSse2(const char* data, std::size_t from, std::size_t to, bool utf8, bool joinedLines)
+{
+    const __m128i utf8Mask = _mm_set1_epi8(utf8 ? char(0xFF) : 0);
+    const __m128i joined = _mm_set1_epi8(joinedLines ? char(0xFF) : 0);
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i top2 = _mm_set1_epi8(char(0xC0));
+    const __m128i top4 = _mm_set1_epi8(char(0xF0));
+    const __m128i continuation = _mm_set1_epi8(char(0x80));
+    __m128i more = _mm_setzero_si128();
+    __m128i fewer = _mm_setzero_si128();
+    for (std::size_t i = from; i < to; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+        const __m128i before = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i - 1));
+        const __m128i after = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + 1));
+        const __m128i continuing = _mm_and_si128(_mm_cmpeq_epi8(_mm_and_si128(v, top2), continuation), utf8Mask);
+        const __m128i fourBytes = _mm_and_si128(_mm_cmpeq_epi8(_mm_and_si128(v, top4), top4), utf8Mask);
+        const __m128i loneLf = _mm_andnot_si128(_mm_cmpeq_epi8(before, cr), _mm_cmpeq_epi8(v, lf));
+        const __m128i loneCr = _mm_andnot_si128(_mm_cmpeq_epi8(after, lf), _mm_cmpeq_epi8(v, cr));
+        const __m128i plusOne = _mm_or_si128(fourBytes, _mm_and_si128(_mm_or_si128(loneLf, loneCr), joined));
+        more = _mm_sub_epi8(more, plusOne);
+        fewer = _mm_sub_epi8(fewer, continuing);
+    }
+    return (to - from) + SumLanes(more) - SumLanes(fewer);
+}
+
+#if defined(__x86_64__) && defined(__GNUC__)
+// The same 32 bytes at a time, for processors with AVX2; `to - from` is a
+// multiple of 32.
+__attribute__((target("avx2"))) std::size_t WideUnitsAvx2(const char* data, std::size_t from, std::size_t to,
+                                                          bool utf8, bool joinedLines)
+{
+    const __m256i utf8Mask = _mm256_set1_epi8(utf8 ? char(0xFF) : 0);
+    const __m256i joined = _mm256_set1_epi8(joinedLines ? char(0xFF) : 0);
+    const __m256i cr = _mm256_set1_epi8('\r');
+    const __m256i lf = _mm256_set1_epi8('\n');
+    const __m256i top2 = _mm256_set1_epi8(char(0xC0));
+    const __m256i top4 = _mm256_set1_epi8(char(0xF0));
+    const __m256i continuation = _mm256_set1_epi8(char(0x80));
+    __m256i more = _mm256_setzero_si256();
+    __m256i fewer = _mm256_setzero_si256();
+    for (std::size_t i = from; i < to; i += 32) {
+        const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + i));
+        const __m256i before = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + i - 1));
+        const __m256i after = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + i + 1));
+        const __m256i continuing =
+            _mm256_and_si256(_mm256_cmpeq_epi8(_mm256_and_si256(v, top2), continuation), utf8Mask);
+        const __m256i fourBytes = _mm256_and_si256(_mm256_cmpeq_epi8(_mm256_and_si256(v, top4), top4), utf8Mask);
+        const __m256i loneLf = _mm256_andnot_si256(_mm256_cmpeq_epi8(before, cr), _mm256_cmpeq_epi8(v, lf));
+        const __m256i loneCr = _mm256_andnot_si256(_mm256_cmpeq_epi8(after, lf), _mm256_cmpeq_epi8(v, cr));
+        const __m256i plusOne =
+            _mm256_or_si256(fourBytes, _mm256_and_si256(_mm256_or_si256(loneLf, loneCr), joined));
+        more = _mm256_sub_epi8(more, plusOne);
+        fewer = _mm256_sub_epi8(fewer, continuing);
+    }
+    const __m256i sums = _mm256_sub_epi64(_mm256_sad_epu8(more, _mm256_setzero_si256()),
+                                          _mm256_sad_epu8(fewer, _mm256_setzero_si256()));
+    const __m128i half = _mm_add_epi64(_mm256_castsi256_si128(sums), _mm256_extracti128_si256(sums, 1));
+    return (to - from) + std::size_t(_mm_cvtsi128_si64(half)) + std::size_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(half, half)));
+}
+
+bool HasAvx2()
+{
+    static const bool has = __builtin_cpu_supports("avx2");
+    return has;
+}
+#endif
+
+} // namespace
+
 // WordUnits for 16 bytes at a time, from..to-1 (a multiple of 16 bytes,
 // with a byte before and after them in the body). Each byte lane counts to
 // 255 at most, so the range is never longer than the distances counted
@@ -156,35 +239,14 @@ std::size_t ScanText::WordUnits(std::size_t i, std::uint64_t counted) const
 std::size_t ScanText::WideUnits(std::size_t from, std::size_t to) const
 {
     static_assert(2 * kBlock <= 255 * 16);
-    const char* data = body_.data();
-    const __m128i utf8 = _mm_set1_epi8(utf8_ ? char(0xFF) : 0);
-    const __m128i joined = _mm_set1_epi8(joinedLines_ ? char(0xFF) : 0);
-    const __m128i cr = _mm_set1_epi8('\r');
-    const __m128i lf = _mm_set1_epi8('\n');
-    const __m128i top2 = _mm_set1_epi8(char(0xC0));
-    const __m128i top4 = _mm_set1_epi8(char(0xF0));
-    const __m128i continuation = _mm_set1_epi8(char(0x80));
-    const auto sum = [](__m128i counts) {
-        const __m128i sums = _mm_sad_epu8(counts, _mm_setzero_si128());
-        return std::size_t(_mm_cvtsi128_si64(sums)) + std::size_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(sums, sums)));
-    };
-    std::size_t units = to - from;
-    // Per byte lane, how many more and fewer units.
-    __m128i more = _mm_setzero_si128();
-    __m128i fewer = _mm_setzero_si128();
-    for (std::size_t i = from; i < to; i += 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
-        const __m128i before = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i - 1));
-        const __m128i after = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + 1));
-        const __m128i continuing = _mm_and_si128(_mm_cmpeq_epi8(_mm_and_si128(v, top2), continuation), utf8);
-        const __m128i fourBytes = _mm_and_si128(_mm_cmpeq_epi8(_mm_and_si128(v, top4), top4), utf8);
-        const __m128i loneLf = _mm_andnot_si128(_mm_cmpeq_epi8(before, cr), _mm_cmpeq_epi8(v, lf));
-        const __m128i loneCr = _mm_andnot_si128(_mm_cmpeq_epi8(after, lf), _mm_cmpeq_epi8(v, cr));
-        const __m128i plusOne = _mm_or_si128(fourBytes, _mm_and_si128(_mm_or_si128(loneLf, loneCr), joined));
-        more = _mm_sub_epi8(more, plusOne);
-        fewer = _mm_sub_epi8(fewer, continuing);
+#if defined(__x86_64__) && defined(__GNUC__)
+    if (HasAvx2()) {
+        const std::size_t wide = from + (to - from) / 32 * 32;
+        const std::size_t units = WideUnitsAvx2(body_.data(), from, wide, utf8_, joinedLines_);
+        return wide == to ? units : units + WideUnitsSse2(body_.data(), wide, to, utf8_, joinedLines_);
     }
-    return units + sum(more) - sum(fewer);
+#endif
+    return WideUnitsSse2(body_.data(), from, to, utf8_, joinedLines_);
 }
 #endif
 

@@ -1,5 +1,6 @@
 #include "engine/text_encoding.h"
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -42,14 +43,21 @@ std::size_t DecodeUtf8At(std::string_view s, std::size_t i, char32_t& cp)
     return len;
 }
 
-// The first byte at or after `i` that is not ASCII, or the end.
+// The first byte at or after `i` that is not ASCII, or the end: 32 bytes
+// at a time, then to the first high bit.
 std::size_t SkipAscii(std::string_view s, std::size_t i)
 {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+    const auto word = [&s](std::size_t at) {
+        std::uint64_t w;
+        std::memcpy(&w, s.data() + at, 8);
+        return w;
+    };
+    while (i + 32 <= s.size() && !((word(i) | word(i + 8) | word(i + 16) | word(i + 24)) & kHighBits))
+        i += 32;
     for (; i + 8 <= s.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, s.data() + i, 8);
-        if (word & 0x8080808080808080ull)
-            break;
+        if (const std::uint64_t high = word(i) & kHighBits)
+            return i + std::size_t(std::countr_zero(high)) / 8;
     }
     while (i < s.size() && static_cast<std::uint8_t>(s[i]) < 0x80)
         ++i;
