@@ -34,6 +34,7 @@ enum class Command {
     Redo,
     Paste,
     ImportColors,
+    LoadWheelStyle,
     Count
 };
 

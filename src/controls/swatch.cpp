@@ -19,9 +19,9 @@ Swatch::Swatch(Shape shape, QWidget* parent) : QWidget(parent), shape_(shape)
 
 void Swatch::updateOpaque()
 {
-    // A square filling the whole widget paints every pixel, so what lies
-    // under it need not be painted first; a circle's corners show it.
-    setAttribute(Qt::WA_OpaquePaintEvent, shape_ == Shape::Square && width() == height());
+    // A square paints every pixel of the widget, so what lies under it need
+    // not be painted first; a circle's corners show it.
+    setAttribute(Qt::WA_OpaquePaintEvent, shape_ == Shape::Square);
 }
 
 void Swatch::setColor(TColor color)
@@ -55,16 +55,16 @@ void Swatch::setDropTarget(colorlist::DropTarget target)
 void Swatch::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    // The outline runs on the edge pixels, so the shape covers exactly the
-    // widget's square (centred when the widget is not square).
-    const int side = std::min(width(), height());
-    const QRect square((width() - side) / 2, (height() - side) / 2, side, side);
+    // The outline runs on the edge pixels. A square fills the whole widget;
+    // a circle takes the shorter side, centred.
     if (shape_ == Shape::Square) {
         // The pixels an outlined rectangle gives, filled directly.
-        painter.fillRect(square, Qt::black);
-        painter.fillRect(square.adjusted(1, 1, -1, -1), ToQColor(color_));
+        painter.fillRect(rect(), Qt::black);
+        painter.fillRect(rect().adjusted(1, 1, -1, -1), ToQColor(color_));
         return;
     }
+    const int side = std::min(width(), height());
+    const QRect square((width() - side) / 2, (height() - side) / 2, side, side);
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(ToQColor(color_));
     painter.drawEllipse(square.adjusted(0, 0, -1, -1));

@@ -15,6 +15,8 @@ namespace tessaro::controls {
 class Swatch : public QWidget {
     Q_OBJECT
 public:
+    // Square fills the widget (a rectangle when it is not square); Circle is
+    // centred with the diameter of the shorter side.
     enum class Shape { Circle, Square };
 
     explicit Swatch(Shape shape, QWidget* parent = nullptr);

@@ -63,7 +63,7 @@ MainWindow::MainWindow(const platform::Platform& platform, MainColor& mainColor,
     variations_ = new QuickVariationsSection(mainColor_, this);
     buildValuesSection();
     buildColorListSection();
-    buildSectionMenus();
+    buildSectionMenus(commands);
     buildHintLine();
     attachHints();
 
@@ -163,7 +163,7 @@ void MainWindow::buildColorListSection()
     section->titleBar()->setMenuButton(QStringLiteral("listMenuButton"), listPanel_->menu());
 }
 
-void MainWindow::buildSectionMenus()
+void MainWindow::buildSectionMenus(controls::CommandHandlers& commands)
 {
     const auto addAction = [this](QMenu* menu, const QString& caption, const char* name, auto slot) {
         menu->addAction(caption, this, slot)->setObjectName(QString::fromLatin1(name));
@@ -180,6 +180,8 @@ void MainWindow::buildSectionMenus()
               [this] { colorList_->AddMainColor(); });
     addAction(wheelMenu, QStringLiteral("Add &Color Wheel to Color List"), "addColorWheelAction",
               [this, addToList] { addToList(mainColor_.state().palette.wheel); });
+    addAction(wheelMenu, QStringLiteral("&Load Color Wheel Style..."), "loadWheelStyleAction",
+              [&commands] { commands.run(controls::Command::LoadWheelStyle); });
     wheel_->titleBar()->setMenuButton(QStringLiteral("wheelMenuButton"), wheelMenu);
     connect(wheel_->mainSwatch(), &controls::Swatch::rightReleased, wheelMenu,
             [wheelMenu](QPoint globalPosition) { wheelMenu->popup(globalPosition); });

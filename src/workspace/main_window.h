@@ -63,6 +63,7 @@ public:
     // The colour list: its commands (and model) and its part of the window.
     colorlist::ColorListCommands& colorList() const { return *colorList_; }
     colorlist::ColorListPanel* colorListPanel() const { return listPanel_; }
+    WheelSection* wheelSection() const { return wheel_; }
     // The program is ending without the close question (a signal, or the
     // close that was already confirmed).
     void setEnding() { ending_ = true; }
@@ -95,7 +96,7 @@ private:
     void buildColorListSection();
     // The sections' own menus: adding the wheel, the harmonies and the quick
     // variations to the colour list.
-    void buildSectionMenus();
+    void buildSectionMenus(controls::CommandHandlers& commands);
     void buildHintLine();
     void attachHints();
     // The mouse is over the bare window or toolbar: icons lose their

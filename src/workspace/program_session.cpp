@@ -7,6 +7,7 @@
 #include "colorlist/reopen_window.h"
 #include "workspace/main_color.h"
 #include "workspace/main_window.h"
+#include "workspace/wheel_style_chooser.h"
 #include "workspace/window_placement.h"
 
 #include <QFile>
@@ -25,6 +26,7 @@ ProgramSession::~ProgramSession()
     // The windows go before the colour they show.
     history_.reset();
     reopen_.reset();
+    wheelStyles_.reset();
     main_.reset();
 }
 
@@ -42,6 +44,7 @@ void ProgramSession::Start()
     offerListRecovery();
     mainColor_->SetReady();
 
+    createWheelStyleChooser();
     createReopenWindow();
     createHistoryWindow();
     if (const std::optional<TColor> newest = history_->LoadHistoryFile(historyPath()))
@@ -132,6 +135,25 @@ void ProgramSession::createReopenWindow()
     entry.show = [this] { reopen_->Toggle(); };
     entry.showCommand = controls::Command::ReopenWindow;
     entry.keys = controls::SideWindowKeys();
+    registry_.add(std::move(entry), settings_);
+}
+
+// The wheel style chooser; the style chosen last is applied again.
+void ProgramSession::createWheelStyleChooser()
+{
+    wheelStyles_ = std::make_unique<WheelStyleChooser>(platform_, *main_->wheelSection(),
+                                                       folders_.appDir + QStringLiteral("CWSs/"));
+    WindowEntry entry;
+    entry.name = QStringLiteral("wheelstyles");
+    entry.window = wheelStyles_.get();
+    entry.show = [this] { wheelStyles_->Open(main_.get()); };
+    entry.showCommand = controls::Command::LoadWheelStyle;
+    entry.readSettings = [this](const SettingsStore& s) {
+        wheelStyles_->ApplyRemembered(s.GetSetting(Setting::LastWheelStyle));
+    };
+    entry.writeSettings = [this](LiveSettings& live) {
+        live.insert(Setting::LastWheelStyle, wheelStyles_->lastWheelStyle());
+    };
     registry_.add(std::move(entry), settings_);
 }
 

@@ -22,6 +22,7 @@ namespace tessaro::workspace {
 
 class MainColor;
 class MainWindow;
+class WheelStyleChooser;
 
 class ProgramSession : public QObject {
     Q_OBJECT
@@ -46,6 +47,7 @@ public:
     MainWindow* mainWindow() const { return main_.get(); }
     colorlist::HistoryWindow* historyWindow() const { return history_.get(); }
     colorlist::ReopenWindow* reopenWindow() const { return reopen_.get(); }
+    WheelStyleChooser* wheelStyleChooser() const { return wheelStyles_.get(); }
     const WindowRegistry& windows() const { return registry_; }
     controls::CommandHandlers& commands() { return commands_; }
     const SettingsStore& settings() const { return settings_; }
@@ -67,6 +69,7 @@ private:
     void createHistoryWindow();
     void createColorList();
     void createReopenWindow();
+    void createWheelStyleChooser();
     void openCommandLineList();
     void offerListRecovery();
 
@@ -80,6 +83,7 @@ private:
     std::unique_ptr<MainColor> mainColor_;
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<colorlist::ReopenWindow> reopen_;
+    std::unique_ptr<WheelStyleChooser> wheelStyles_;
     std::unique_ptr<colorlist::HistoryWindow> history_;
     bool shutDown_ = false;
 };

@@ -22,7 +22,7 @@ SectionFrame::SectionFrame(const QString& titleName, const QString& caption, con
     setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(geometry);
     title_->setObjectName(titleName);
-    title_->setGeometry(0, 0, geometry.width(), 16);
+    title_->setGeometry(0, 0, geometry.width(), kTitleHeight);
 }
 
 void SectionFrame::paintEvent(QPaintEvent*)

@@ -16,6 +16,8 @@ namespace tessaro::workspace {
 class SectionFrame : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int kTitleHeight = 16;
+
     // `geometry` is the section's place in its window.
     SectionFrame(const QString& titleName, const QString& caption, const QRect& geometry, QWidget* parent);
 

@@ -2,6 +2,9 @@
 
 #include "controls/swatch.h"
 #include "workspace/main_color.h"
+#include "workspace/wheel_style.h"
+
+#include <algorithm>
 
 namespace tessaro::workspace {
 
@@ -34,6 +37,28 @@ WheelSection::WheelSection(MainColor& mainColor, QWidget* parent)
     }
     connect(&mainColor_, &MainColor::changed, this, &WheelSection::showColors);
     showColors();
+}
+
+void WheelSection::ApplyStyle(const WheelStyle& style)
+{
+    const QPoint origin = kGeometry.topLeft();
+    const QRect body(0, kTitleHeight, kGeometry.width(), kGeometry.height() - kTitleHeight);
+    for (int n = 1; n <= WheelStyle::kSwatches; ++n) {
+        const WheelSwatchStyle& s = style.swatches[n - 1];
+        controls::Swatch* target = swatch(n);
+        const QRect now = target->geometry().translated(origin);
+        const int width = std::clamp(s.width.value_or(now.width()), 1, body.width());
+        const int height = std::clamp(s.height.value_or(now.height()), 1, body.height());
+        const auto place = [](std::optional<int> value, int now, int origin, int low, int high) {
+            return int(std::clamp<long long>((long long)value.value_or(now) - origin, low, high));
+        };
+        const int left = place(s.left, now.left(), origin.x(), body.left(), body.right() + 1 - width);
+        const int top = place(s.top, now.top(), origin.y(), body.top(), body.bottom() + 1 - height);
+        target->setGeometry(left, top, width, height);
+        if (s.shape)
+            target->setShape(*s.shape == WheelSwatchShape::Circle ? controls::Swatch::Shape::Circle
+                                                                   : controls::Swatch::Shape::Square);
+    }
 }
 
 void WheelSection::showColors()
