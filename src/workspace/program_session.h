@@ -18,6 +18,10 @@ class HistoryWindow;
 class ReopenWindow;
 }
 
+namespace tessaro::exporting {
+class CopyCenterWindow;
+}
+
 namespace tessaro::workspace {
 
 class MainColor;
@@ -46,6 +50,7 @@ public:
     MainWindow* mainWindow() const { return main_.get(); }
     colorlist::HistoryWindow* historyWindow() const { return history_.get(); }
     colorlist::ReopenWindow* reopenWindow() const { return reopen_.get(); }
+    exporting::CopyCenterWindow* copyCenterWindow() const { return copyCenter_.get(); }
     const WindowRegistry& windows() const { return registry_; }
     controls::CommandHandlers& commands() { return commands_; }
     const SettingsStore& settings() const { return settings_; }
@@ -67,6 +72,7 @@ private:
     void createHistoryWindow();
     void createColorList();
     void createReopenWindow();
+    void createCopyCenterWindow();
     void openCommandLineList();
     void offerListRecovery();
 
@@ -81,6 +87,7 @@ private:
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<colorlist::ReopenWindow> reopen_;
     std::unique_ptr<colorlist::HistoryWindow> history_;
+    std::unique_ptr<exporting::CopyCenterWindow> copyCenter_;
     bool shutDown_ = false;
 };
 
