@@ -96,13 +96,15 @@ CopyCenterWindow::CopyCenterWindow(const platform::Platform& platform, CopySourc
     buildOptionPages();
     buildButtons();
     buildPreview();
-    setRestoredHeight(kHeightWithPreview);
-    resize(kWidth, kHeightWithoutPreview);
+    setRestoredHeight(kHeightWithoutPreview);
 
-    // Esc and F5 close; Enter copies. The main window's other keys act here too.
+    // Esc and F5 close; Enter copies. The main window's other keys act here
+    // too. A held key does not repeat: the F5 that opened the window does
+    // not close it again.
     const auto addKey = [this](QKeySequence key, auto slot) {
         auto* action = new QAction(this);
         action->setShortcut(key);
+        action->setAutoRepeat(false);
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         connect(action, &QAction::triggered, this, slot);
         addAction(action);
@@ -124,7 +126,7 @@ void CopyCenterWindow::buildLists()
     label(QStringLiteral("Source"), 22);
     sourceList_ = new QListWidget(this);
     sourceList_->setObjectName(QStringLiteral("sourceList"));
-    sourceList_->setGeometry(6, 36, 120, 64);
+    sourceList_->setGeometry(6, 36, 124, 64);
     for (const char* text : {"Main Color", "Color List", "Selected Colors", "Color Wheel"})
         sourceList_->addItem(QString::fromLatin1(text));
     sourceList_->setCurrentRow(0);
@@ -136,7 +138,8 @@ void CopyCenterWindow::buildLists()
     label(QStringLiteral("Format"), 102);
     formatList_ = new QListWidget(this);
     formatList_->setObjectName(QStringLiteral("formatList"));
-    formatList_->setGeometry(6, 116, 120, 70);
+    formatList_->setGeometry(6, 116, 124, 70);
+    formatList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (CenterFormat format : kCenterFormats)
         formatList_->addItem(QString::fromLatin1(CenterFormatCaption(format)));
     formatList_->setCurrentRow(0);
@@ -150,9 +153,9 @@ void CopyCenterWindow::buildOptionPages()
 {
     auto* box = new QGroupBox(QStringLiteral("Options"), this);
     box->setObjectName(QStringLiteral("optionsBox"));
-    box->setGeometry(132, 22, 319, 136);
+    box->setGeometry(136, 22, 315, 136);
     pages_ = new QStackedWidget(box);
-    pages_->setGeometry(6, 16, 307, 116);
+    pages_->setGeometry(6, 16, 303, 116);
     pages_->addWidget(buildSwatchesPage());
     pages_->addWidget(buildListPage());
     CssOptions& css = options_.css;
@@ -314,11 +317,11 @@ void CopyCenterWindow::buildButtons()
         button->setAutoDefault(false);
         return button;
     };
-    connect(addButton("copyNowButton", QStringLiteral("Copy Now"), 132, 100), &QPushButton::clicked, this,
+    connect(addButton("copyNowButton", QStringLiteral("Copy Now"), 136, 100), &QPushButton::clicked, this,
             &CopyCenterWindow::CopyNow);
-    connect(addButton("saveAsButton", QStringLiteral("Save As..."), 238, 100), &QPushButton::clicked, this,
+    connect(addButton("saveAsButton", QStringLiteral("Save As..."), 242, 100), &QPushButton::clicked, this,
             &CopyCenterWindow::SaveAs);
-    previewButton_ = addButton("previewButton", QStringLiteral("Preview"), 344, 107);
+    previewButton_ = addButton("previewButton", QStringLiteral("Preview"), 348, 103);
     previewButton_->setCheckable(true);
     connect(previewButton_, &QPushButton::toggled, this, &CopyCenterWindow::setPreviewShown);
 }
@@ -354,14 +357,16 @@ void CopyCenterWindow::setPreviewShown(bool shown)
     previewShown_ = shown;
     if (previewButton_->isChecked() != shown)
         previewButton_->setChecked(shown);
-    if (!isRolledUp())
-        resize(kWidth, shown ? kHeightWithPreview : kHeightWithoutPreview);
+    setRestoredHeight(shown ? kHeightWithPreview : kHeightWithoutPreview);
 }
 
 void CopyCenterWindow::titleDoubleClicked()
 {
     // Rolled up to the title, and back down to the height with the preview.
+    const bool unrolling = isRolledUp();
     ToggleRollUp();
+    if (unrolling)
+        setPreviewShown(true);
 }
 
 void CopyCenterWindow::setSource(CenterSource source)

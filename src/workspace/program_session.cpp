@@ -13,6 +13,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 
 namespace tessaro::workspace {
 
@@ -182,7 +183,9 @@ void ProgramSession::createCopyCenterWindow()
     WindowEntry entry;
     entry.name = QStringLiteral("copycenter");
     entry.window = copyCenter_.get();
-    entry.show = [this] { copyCenter_->Open(); };
+    // Opened once the key or click that asked for it is done, so F5 does
+    // not reach the Center's own F5 (which closes it) as well.
+    entry.show = [this] { QTimer::singleShot(0, copyCenter_.get(), [this] { copyCenter_->Open(); }); };
     entry.showCommand = controls::Command::CopyCenter;
     entry.readSettings = [this](const SettingsStore& s) {
         const QString left = s.GetSetting(Setting::CopyLeft);

@@ -30,27 +30,28 @@ sleep 0.3
 [ "$(clipboard)" = "$main_hex" ] || fail "Ctrl+C copied '$(clipboard)', expected $main_hex"
 
 # ---- F5: the Center; Color Wheel, Value, Enter
-xdotool key --window "$main" F5
+xdotool key F5
 wait_for_named "Copy/Export Center" || { echo "FAIL: F5 opened no Copy/Export Center"; exit 1; }
 center=$window
 info=$(xwininfo -id "$center")
 cx=$(awk -F: '/Absolute upper-left X/ {gsub(/ /, "", $2); print $2}' <<<"$info")
 cy=$(awk -F: '/Absolute upper-left Y/ {gsub(/ /, "", $2); print $2}' <<<"$info")
 sleep 0.3
+height=$(xwininfo -id "$center" | awk -F: '/Height/ {gsub(/ /, "", $2); print $2}')
+[ "$height" = 191 ] || fail "without the preview the Center is $height high, expected 191"
 # The Preview button shows the preview under the options.
 xdotool mousemove $((cx + 396)) $((cy + 175)) click 1
 sleep 0.4
+e2e_screenshot copy_center_preview
 height=$(xwininfo -id "$center" | awk -F: '/Height/ {gsub(/ /, "", $2); print $2}')
 [ "$height" = 453 ] || fail "with the preview the Center is $height high, expected 453"
-# The source list's first row, then End: "Color Wheel".
-xdotool mousemove $((cx + 40)) $((cy + 44)) click 1
-xdotool key End
-sleep 0.3
+# The source list's fourth row: "Color Wheel" (rows 13 pixels apart).
+xdotool mousemove $((cx + 40)) $((cy + 82)) click 1
+sleep 0.4
 e2e_screenshot copy_center_swatches
-# The format list's first row, then four rows down: "Value".
-xdotool mousemove $((cx + 40)) $((cy + 124)) click 1
-xdotool key Down Down Down Down
-sleep 0.3
+# The format list's fifth row: "Value".
+xdotool mousemove $((cx + 40)) $((cy + 175)) click 1
+sleep 0.4
 e2e_screenshot copy_center_value
 xdotool key Return
 sleep 0.5
@@ -71,7 +72,7 @@ palette=$work/mine.gpl
 xdotool windowactivate --sync "$main" 2>/dev/null || true
 xdotool key --window "$main" ctrl+a
 sleep 0.2
-xdotool key --window "$main" F10
+xdotool key F10
 sleep 0.5
 xdotool key g
 if wait_for_named "Export Color List"; then
