@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev valgrind
     libxcb1-dev
     xvfb xauth x11-utils xdotool openbox fonts-liberation locales-all
+    libuemf-dev xclip
     time
 )
 

@@ -11,11 +11,21 @@
 #include "engine/text_lines.h"
 #include "export/aco_file.h"
 #include "export/center_sources.h"
+#include "export/center_output.h"
 #include "export/center_text.h"
 #include "export/html_page.h"
+#include "export/drawing_emf.h"
+#include "export/drawing_image.h"
+#include "export/drawing_svg.h"
 #include "export/pal_file.h"
+#include "export/palette_files.h"
+#include "colorlist/color_list_file.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -30,15 +40,35 @@ const char* const kExportUsage =
     "                          the colours as a Photoshop swatch file, a RIFF palette or an\n"
     "                          HTML page; --list takes every line of a colour list file\n"
     "  export FORMAT [OPTIONS] [-o FILE] (--list FILE | COLOR...)\n"
-    "                          FORMAT css, html, value or text, as the Copy/Export Center\n"
-    "                          writes it (lines ended by CR LF); --list takes the entries\n"
-    "                          holding \"#\". Options: css --[no-]text-color,\n"
+    "                          the Copy/Export Center's output: FORMAT swatches, list (pictures,\n"
+    "                          -o FILE .png, .bmp, .svg or .emf), css, html, value, text, css-vars,\n"
+    "                          scss, json or tailwind (text, lines ended by CR LF); --list takes\n"
+    "                          the entries holding \"#\". Options: swatches --size 10|15|20|25|30|\n"
+    "                          40|50|60, --columns 1..10|12|14|16|18|20|24|28|32|36|40|50,\n"
+    "                          --space 0..15, --[no-]outline; css --[no-]text-color,\n"
     "                          --[no-]background-color; html --[no-]color, --[no-]bgcolor;\n"
     "                          value --fields rgb,hsl,hex,hashhex,delphi,vb,vcpp,actionscript;\n"
-    "                          text --fields rgb,hsl,hex,websafe\n"
+    "                          text --fields rgb,hsl,hex,websafe; css-vars, scss, json,\n"
+    "                          tailwind --prefix NAME (default color)\n"
+    "  convert IN OUT          IN .cll, .gpl, .aco or .ase; OUT .cll, .gpl, .aco, .ase, .pal or\n"
+    "                          .html, by its extension (letter case ignored)\n"
     "  read-palette FILE       the colours of an .aco or .pal file, one #RRGGBB a line\n";
 
 namespace {
+
+// Text in bitmaps needs fonts, and fonts need a GUI application: one on the
+// offscreen platform, made the first time a bitmap is written.
+void EnsureGuiApplication()
+{
+    if (QGuiApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "tessaro-cli";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication application(argc, argv);
+}
 
 struct ExportUsageError {
     std::string message;
@@ -66,8 +96,8 @@ ExportArgs SplitArgs(const std::vector<std::string>& args, std::size_t first)
             parsed.output = value();
         else if (arg == "--list")
             parsed.listFile = value();
-        else if (arg == "--fields")
-            parsed.options.push_back("--fields=" + value());
+        else if (arg == "--fields" || arg == "--size" || arg == "--columns" || arg == "--space" || arg == "--prefix")
+            parsed.options.push_back(arg + "=" + value());
         else if (arg.starts_with("-") && arg.size() > 1)
             parsed.options.push_back(arg);
         else
@@ -178,49 +208,111 @@ std::optional<std::set<std::string>> TakeFields(std::vector<std::string>& option
     return fields;
 }
 
-std::string CenterText(const std::string& format, std::vector<std::string> options, const std::vector<TColor>& colors)
+// "--NAME N": the number given, which must be one of `allowed`; `value`
+// when the option is not given.
+int TakeNumber(std::vector<std::string>& options, const std::string& name, int value,
+               const std::function<bool(int)>& allowed)
+{
+    for (auto it = options.begin(); it != options.end();) {
+        if (!it->starts_with("--" + name + "=")) {
+            ++it;
+            continue;
+        }
+        const std::string text = it->substr(name.size() + 3);
+        int number = 0;
+        const bool digits = !text.empty() && text.size() <= 4 &&
+                            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (digits)
+            number = std::stoi(text);
+        if (!digits || !allowed(number))
+            throw ExportUsageError{"--" + name + " " + text + " is not one of the allowed values"};
+        value = number;
+        it = options.erase(it);
+    }
+    return value;
+}
+
+template <std::size_t N>
+std::function<bool(int)> OneOf(const std::array<int, N>& values)
+{
+    return [&values](int n) { return std::find(values.begin(), values.end(), n) != values.end(); };
+}
+
+exporting::CenterOptions CenterOptionsOf(exporting::CenterFormat format, std::vector<std::string> options)
 {
     using namespace exporting;
-    std::string text;
-    if (format == "css") {
-        CssOptions css;
-        css.textColor = TakeSwitch(options, "text-color", css.textColor);
-        css.backgroundColor = TakeSwitch(options, "background-color", css.backgroundColor);
-        text = CssText(colors, css);
-    } else if (format == "html") {
-        HtmlOptions html;
-        html.color = TakeSwitch(options, "color", html.color);
-        html.bgColor = TakeSwitch(options, "bgcolor", html.bgColor);
-        text = HtmlAttributesText(colors, html);
-    } else if (format == "value") {
-        ValueOptions value;
+    CenterOptions center;
+    center.format = format;
+    switch (format) {
+    case CenterFormat::Swatches: {
+        SwatchesOptions& s = center.swatches;
+        s.side = TakeNumber(options, "size", s.side, OneOf(kSwatchSides));
+        s.columns = TakeNumber(options, "columns", s.columns, OneOf(kSwatchColumns));
+        s.space = TakeNumber(options, "space", s.space, [](int n) { return n >= 0 && n <= kMaxSwatchSpace; });
+        s.outline = TakeSwitch(options, "outline", s.outline);
+        break;
+    }
+    case CenterFormat::List: break;
+    case CenterFormat::Css:
+        center.css.textColor = TakeSwitch(options, "text-color", center.css.textColor);
+        center.css.backgroundColor = TakeSwitch(options, "background-color", center.css.backgroundColor);
+        break;
+    case CenterFormat::Html:
+        center.html.color = TakeSwitch(options, "color", center.html.color);
+        center.html.bgColor = TakeSwitch(options, "bgcolor", center.html.bgColor);
+        break;
+    case CenterFormat::Value:
         if (const auto f = TakeFields(options, {"rgb", "hsl", "hex", "hashhex", "delphi", "vb", "vcpp", "actionscript"}))
-            value = {f->contains("rgb"),    f->contains("hsl"),  f->contains("hashhex"),     f->contains("hex"),
-                     f->contains("delphi"), f->contains("vcpp"), f->contains("actionscript"), f->contains("vb")};
-        text = ValueText(colors, value);
-    } else if (format == "text") {
-        ReportOptions report;
+            center.value = {f->contains("rgb"),    f->contains("hsl"),  f->contains("hashhex"),     f->contains("hex"),
+                            f->contains("delphi"), f->contains("vcpp"), f->contains("actionscript"), f->contains("vb")};
+        break;
+    case CenterFormat::Text:
         if (const auto f = TakeFields(options, {"rgb", "hsl", "hex", "websafe"}))
-            report = {f->contains("rgb"), f->contains("hsl"), f->contains("hex"), f->contains("websafe")};
-        text = ReportText(colors, report);
-    } else {
-        throw ExportUsageError{"unknown export format '" + format + "'"};
+            center.report = {f->contains("rgb"), f->contains("hsl"), f->contains("hex"), f->contains("websafe")};
+        break;
+    case CenterFormat::CssVariables:
+    case CenterFormat::Scss:
+    case CenterFormat::Json:
+    case CenterFormat::Tailwind: break;
+    }
+    if (TakesNamePrefix(format)) {
+        for (auto it = options.begin(); it != options.end();) {
+            if (!it->starts_with("--prefix=")) {
+                ++it;
+                continue;
+            }
+            center.namePrefix = it->substr(9);
+            if (!IsValidNamePrefix(center.namePrefix))
+                throw ExportUsageError{"--prefix '" + center.namePrefix +
+                                       "' must be letters, digits, '-' or '_', starting with a letter or '_'"};
+            it = options.erase(it);
+        }
     }
     if (!options.empty())
-        throw ExportUsageError{"option '" + options.front() + "' does not belong to format '" + format + "'"};
-    return text;
+        throw ExportUsageError{"option '" + options.front() + "' does not belong to format '" +
+                               CenterFormatName(format) + "'"};
+    return center;
 }
+
+std::string PictureBytes(const exporting::Drawing& drawing, const std::string& path);
 
 int CenterExport(const std::vector<std::string>& args, std::ostream& out)
 {
     if (args.size() < 2)
         throw ExportUsageError{"export needs a FORMAT"};
+    const std::optional<exporting::CenterFormat> format = exporting::CenterFormatByName(args[1]);
+    if (!format)
+        throw ExportUsageError{"unknown export format '" + args[1] + "'"};
     const ExportArgs parsed = SplitArgs(args, 2);
+    const exporting::CenterOptions options = CenterOptionsOf(*format, parsed.options);
+    if (exporting::IsPictureFormat(*format) && parsed.output.empty())
+        throw ExportUsageError{"the picture format '" + args[1] + "' is written with -o FILE (.png, .bmp, .svg, .emf)"};
     const std::vector<TColor> colors =
         parsed.listFile.empty()
             ? ColorArguments(parsed.colors)
             : exporting::ColorsOfHashTexts(exporting::CollectHashEntries(ListEntries(parsed.listFile)));
-    Emit(parsed, CenterText(args[1], parsed.options, colors), out);
+    const exporting::CenterOutput output = exporting::RenderCenter(options, colors);
+    Emit(parsed, output.isPicture ? PictureBytes(output.drawing, parsed.output) : output.text, out);
     return kExitOk;
 }
 
@@ -233,6 +325,78 @@ std::string Extension(const std::string& path)
     for (char& c : ext)
         c = char(std::tolower(static_cast<unsigned char>(c)));
     return ext;
+}
+
+// The picture by the output file's extension: PNG, BMP, SVG or EMF.
+std::string PictureBytes(const exporting::Drawing& drawing, const std::string& path)
+{
+    const std::string ext = Extension(path);
+    if (ext == "svg")
+        return exporting::DrawingSvg(drawing);
+    if (ext == "emf")
+        return exporting::DrawingEmf(drawing);
+    if (ext != "png" && ext != "bmp")
+        throw ExportUsageError{"a picture is written as .png, .bmp, .svg or .emf, not '" + path + "'"};
+    EnsureGuiApplication();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!exporting::DrawingImage(drawing).save(&buffer, ext == "png" ? "PNG" : "BMP"))
+        throw FileError{"cannot encode the picture for '" + path + "'"};
+    return bytes.toStdString();
+}
+
+// The colours of a list file (either form, every line) or a palette file.
+std::vector<TColor> ConvertInput(const std::string& path)
+{
+    const InputBytes input = InputBytes::ReadFile(path);
+    if (Extension(path) == "cll") {
+        colorlist::ColorList list;
+        list.allowDuplicates = true;
+        list.insertPoint = 0;
+        const std::string_view bytes = input.Bytes();
+        const colorlist::ListLoadResult result =
+            colorlist::LoadColorListText(list, QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+        if (result.error)
+            throw FileError{"cannot read '" + path + "': " + result.error->toStdString()};
+        std::vector<std::string> entries;
+        for (const QString& entry : list.entries())
+            entries.push_back(entry.toStdString());
+        return exporting::ListEntryColors(entries);
+    }
+    const std::optional<exporting::PaletteKind> kind = exporting::PaletteKindOfPath(path);
+    if (!kind || *kind == exporting::PaletteKind::Pal || !exporting::IsReadablePalette(*kind))
+        throw ExportUsageError{"convert reads .cll, .gpl, .aco and .ase files, not '" + path + "'"};
+    try {
+        return exporting::ColorsOf(exporting::ReadPalette(*kind, input.Bytes()));
+    } catch (const exporting::PaletteFormatError& e) {
+        throw FileError{"cannot read '" + path + "': " + e.what()};
+    }
+}
+
+int Convert(const std::vector<std::string>& args)
+{
+    if (args.size() != 3)
+        throw ExportUsageError{"convert takes IN and OUT"};
+    const std::string& out = args[2];
+    const std::string ext = Extension(out);
+    const std::optional<exporting::PaletteKind> kind = exporting::PaletteKindOfPath(out);
+    if (ext != "cll" && (!kind || ext == "htm"))
+        throw ExportUsageError{"convert writes .cll, .gpl, .aco, .ase, .pal or .html files, not '" + out + "'"};
+    const std::vector<TColor> colors = ConvertInput(args[1]);
+    std::string bytes;
+    if (ext == "cll") {
+        for (TColor color : colors)
+            bytes += HashHexText(color) + "\r\n";
+    } else {
+        try {
+            bytes = exporting::WritePalette(*kind, colors);
+        } catch (const exporting::PaletteFormatError& e) {
+            throw FileError{"cannot write '" + out + "': " + e.what()};
+        }
+    }
+    WriteFileWhole(out, bytes);
+    return kExitOk;
 }
 
 int ReadPalette(const std::vector<std::string>& args, std::ostream& out)
@@ -260,7 +424,7 @@ int ReadPalette(const std::vector<std::string>& args, std::ostream& out)
 bool IsExportCommand(const std::string& command)
 {
     return command == "export-aco" || command == "export-pal" || command == "export-html" || command == "export" ||
-           command == "read-palette";
+           command == "read-palette" || command == "convert";
 }
 
 int RunExportCommand(const std::vector<std::string>& args, std::istream&, std::ostream& out, std::ostream& err)
@@ -272,6 +436,7 @@ int RunExportCommand(const std::vector<std::string>& args, std::istream&, std::o
         if (command == "export-html") return ListExport(args, out, exporting::HtmlPage);
         if (command == "export") return CenterExport(args, out);
         if (command == "read-palette") return ReadPalette(args, out);
+        if (command == "convert") return Convert(args);
         throw ExportUsageError{"unknown command '" + command + "'"};
     } catch (const ExportUsageError& e) {
         err << "tessaro-cli: " << e.message << "\n\nUsage:\n" << kExportUsage;

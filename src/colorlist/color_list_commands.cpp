@@ -1,5 +1,8 @@
 #include "colorlist/color_list_commands.h"
 
+#include "engine/color_text.h"
+#include "export/palette_files.h"
+#include "platform/text_files.h"
 #include "workspace/main_color.h"
 
 #include <QDir>
@@ -13,7 +16,8 @@ const QString kCaption = QStringLiteral("KT Tessaro");
 
 QList<platform::FileFilter> OpenFilters()
 {
-    return {{QStringLiteral("KT Tessaro Color List (*.cll)"), QStringLiteral("*.cll")}};
+    return {{QStringLiteral("KT Tessaro Color List (*.cll)"), QStringLiteral("*.cll")},
+            {QStringLiteral("Palettes (*.gpl *.aco *.ase *.pal)"), QStringLiteral("*.gpl; *.aco; *.ase; *.pal")}};
 }
 
 QList<platform::FileFilter> SaveFilters()
@@ -109,6 +113,11 @@ bool ColorListCommands::ConfirmClose()
 
 void ColorListCommands::OpenListFile(const QString& path)
 {
+    if (const auto kind = exporting::PaletteKindOfPath(path.toStdString());
+        kind && exporting::IsReadablePalette(*kind)) {
+        openPalette(path, *kind);
+        return;
+    }
     const ListLoadResult result = model_.load(path, progress_);
     if (progress_)
         progress_(0, -1);
@@ -119,6 +128,26 @@ void ColorListCommands::OpenListFile(const QString& path)
     if (result.olderForm && !path.isEmpty() && !isDefaultList(path))
         RememberListFile(path);
     model_.setListChanged(false);
+}
+
+void ColorListCommands::openPalette(const QString& path, exporting::PaletteKind kind)
+{
+    const std::optional<QByteArray> bytes = platform::ReadFileBytes(path);
+    if (!bytes) {
+        platform_.dialogs->error(dialogParent_, kCaption, QStringLiteral("Can not read %1.").arg(path));
+        return;
+    }
+    QStringList entries;
+    try {
+        for (const exporting::PaletteEntry& entry : exporting::ReadPalette(kind, bytes->toStdString()))
+            entries.append(QString::fromStdString(HashHexText(entry.color)));
+    } catch (const exporting::PaletteFormatError& error) {
+        platform_.dialogs->error(dialogParent_, kCaption,
+                                 QStringLiteral("Can not read %1: %2.").arg(path, QString::fromStdString(error.what())));
+        return;
+    }
+    // The palette's colours become a list of no file yet, to be saved as one.
+    model_.restore(QString(), entries);
 }
 
 bool ColorListCommands::isDefaultList(const QString& path) const

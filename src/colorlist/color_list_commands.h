@@ -10,6 +10,7 @@
 
 #include "colorlist/color_list_file.h"
 #include "colorlist/color_list_model.h"
+#include "export/palette_files.h"
 #include "platform/platform.h"
 
 #include <QObject>
@@ -54,6 +55,7 @@ public:
     // missing file leaves the entries; a file that cannot be read, or an
     // older-form line that is not hex, is reported and keeps the changed
     // mark. An older-form file other than the default list is remembered.
+    // A palette file's colours become the list, in order, with no file.
     void OpenListFile(const QString& path);
     // A list file from outside (the Reopen window, the command line, a
     // dropped file): asks `question` under `caption` first when the list
@@ -93,6 +95,8 @@ signals:
 private:
     bool ask(const QString& caption, const QString& question);
     bool saveTo(const QString& path);
+    // A palette file (.gpl, .aco, .ase, .pal): its colours become the list.
+    void openPalette(const QString& path, exporting::PaletteKind kind);
 
     platform::Platform platform_;
     workspace::MainColor& mainColor_;

@@ -62,6 +62,17 @@ constexpr std::array kSideWindowKeys = {
     Ctrl(Qt::Key_Z),
 };
 
+constexpr auto kCopyCenterKeys = [] {
+    std::array<QKeyCombination, kShortcuts.size()> keys{};
+    std::size_t n = 0;
+    for (const ShortcutRow& row : kShortcuts)
+        if (row.key.keyboardModifiers() == Qt::ControlModifier)
+            keys[n++] = row.key;
+    for (const Qt::Key key : {Qt::Key_F1, Qt::Key_F7, Qt::Key_F8, Qt::Key_F12})
+        keys[n++] = QKeyCombination(key);
+    return std::pair{keys, n};
+}();
+
 // Keeps the focused control from claiming the window's keys: the shortcut
 // override that a line edit accepts for Ctrl+Z, Ctrl+A, ... is stopped at
 // the control that has the keyboard, before the control sees it, so the
@@ -129,6 +140,11 @@ std::span<const QKeyCombination> MainWindowKeys()
 std::span<const QKeyCombination> SideWindowKeys()
 {
     return kSideWindowKeys;
+}
+
+std::span<const QKeyCombination> CopyCenterKeys()
+{
+    return std::span(kCopyCenterKeys.first.data(), kCopyCenterKeys.second);
 }
 
 void CommandHandlers::set(Command command, std::function<void()> handler)

@@ -54,6 +54,9 @@ std::span<const QKeyCombination> MainWindowKeys();
 // function keys F1, F5, F7, F8, F12 and Ctrl with A, C, N, O, R, S, T, W,
 // X, Y, Z.
 std::span<const QKeyCombination> SideWindowKeys();
+// The keys of the Copy/Export Center: F1, F7, F8, F12 and every Ctrl key
+// of the table (F5 and Esc close the Center itself).
+std::span<const QKeyCombination> CopyCenterKeys();
 
 // What each command does; set by the windows that own the commands, looked
 // up when a key is pressed, so a key can be installed before its window

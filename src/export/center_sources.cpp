@@ -40,3 +40,23 @@ std::vector<TColor> ListEntryColors(const std::vector<std::string>& entries)
 }
 
 } // namespace tessaro::exporting
+
+namespace tessaro::exporting {
+
+std::vector<std::string> CollectCenterSource(CenterSource source, const CenterSourceInput& input)
+{
+    switch (source) {
+    case CenterSource::MainColor: return {"#" + input.hexField};
+    case CenterSource::ColorList: return CollectHashEntries(input.listEntries);
+    case CenterSource::SelectedColors: return CollectHashEntries(input.selectedEntries);
+    case CenterSource::ColorWheel: {
+        std::vector<std::string> texts;
+        for (TColor color : input.wheel)
+            texts.push_back(HashHexText(color));
+        return texts;
+    }
+    }
+    return {};
+}
+
+} // namespace tessaro::exporting

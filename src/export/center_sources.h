@@ -24,3 +24,20 @@ std::vector<TColor> ColorsOfHashTexts(const std::vector<std::string>& texts);
 std::vector<TColor> ListEntryColors(const std::vector<std::string>& entries);
 
 } // namespace tessaro::exporting
+
+namespace tessaro::exporting {
+
+// The Copy/Export Center's "Source" list, in its order.
+enum class CenterSource { MainColor, ColorList, SelectedColors, ColorWheel };
+
+struct CenterSourceInput {
+    std::string hexField;                      // the main window's hex field, RRGGBB
+    std::vector<std::string> listEntries;      // every entry, in list order
+    std::vector<std::string> selectedEntries;  // the selected entries, in list order
+    std::vector<TColor> wheel;                 // the 12 wheel colours
+};
+
+// The source's colour texts (#RRGGBB as collected).
+std::vector<std::string> CollectCenterSource(CenterSource source, const CenterSourceInput& input);
+
+} // namespace tessaro::exporting

@@ -7,6 +7,9 @@
 #include "controls/swatch.h"
 #include "controls/title_bar.h"
 #include "controls/toolbar_button.h"
+#include "export/copy_sources.h"
+#include "export/list_export_commands.h"
+#include "export/quick_copy_commands.h"
 #include "workspace/color_values_panel.h"
 #include "workspace/editing_commands.h"
 #include "workspace/harmony_section.h"
@@ -22,6 +25,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QToolButton>
@@ -63,7 +67,10 @@ MainWindow::MainWindow(const platform::Platform& platform, MainColor& mainColor,
     variations_ = new QuickVariationsSection(mainColor_, this);
     buildValuesSection();
     buildColorListSection();
-    buildSectionMenus(commands);
+    buildSectionMenus();
+    buildCopyExport(commands);
+    buildCopyExportButtons(commands);
+    buildWheelStyleEntry(commands);
     buildHintLine();
     attachHints();
 
@@ -163,7 +170,7 @@ void MainWindow::buildColorListSection()
     section->titleBar()->setMenuButton(QStringLiteral("listMenuButton"), listPanel_->menu());
 }
 
-void MainWindow::buildSectionMenus(controls::CommandHandlers& commands)
+void MainWindow::buildSectionMenus()
 {
     const auto addAction = [this](QMenu* menu, const QString& caption, const char* name, auto slot) {
         menu->addAction(caption, this, slot)->setObjectName(QString::fromLatin1(name));
@@ -180,8 +187,6 @@ void MainWindow::buildSectionMenus(controls::CommandHandlers& commands)
               [this] { colorList_->AddMainColor(); });
     addAction(wheelMenu, QStringLiteral("Add &Color Wheel to Color List"), "addColorWheelAction",
               [this, addToList] { addToList(mainColor_.state().palette.wheel); });
-    addAction(wheelMenu, QStringLiteral("&Load Color Wheel Style..."), "loadWheelStyleAction",
-              [&commands] { commands.run(controls::Command::LoadWheelStyle); });
     wheel_->titleBar()->setMenuButton(QStringLiteral("wheelMenuButton"), wheelMenu);
     connect(wheel_->mainSwatch(), &controls::Swatch::rightReleased, wheelMenu,
             [wheelMenu](QPoint globalPosition) { wheelMenu->popup(globalPosition); });
@@ -202,6 +207,103 @@ void MainWindow::buildSectionMenus(controls::CommandHandlers& commands)
     addAction(variationsMenu, QStringLiteral("&Add Quick Variations to Color List"), "addQuickVariationsAction",
               [this, addToList] { addToList(mainColor_.state().palette.quickVariations); });
     variations_->titleBar()->setMenuButton(QStringLiteral("variationsMenuButton"), variationsMenu);
+}
+
+// Last in the wheel's menu, after its bitmap entries.
+void MainWindow::buildWheelStyleEntry(controls::CommandHandlers& commands)
+{
+    auto* wheelMenu = findChild<QMenu*>(QStringLiteral("WheelPM"));
+    wheelMenu->addAction(QStringLiteral("&Load Color Wheel Style..."), this, [&commands] {
+        commands.run(controls::Command::LoadWheelStyle);
+    })->setObjectName(QStringLiteral("loadWheelStyleAction"));
+}
+
+exporting::CopySources MainWindow::copySources()
+{
+    exporting::CopySources sources;
+    sources.mainColor = &mainColor_;
+    sources.mainFields = [this] {
+        const auto field = [this](const char* name) {
+            const auto* edit = values_->findChild<QLineEdit*>(QString::fromLatin1(name));
+            return edit ? edit->text().toStdString() : std::string();
+        };
+        exporting::MainColorFields fields;
+        fields.red = field("redEdit");
+        fields.green = field("greenEdit");
+        fields.blue = field("blueEdit");
+        fields.hue = field("hhhedit");
+        fields.saturation = field("sssedit");
+        fields.lightness = field("llledit");
+        fields.hex = field("htmlEdit");
+        fields.color = mainColor_.current();
+        return fields;
+    };
+    sources.listEntries = [this] {
+        std::vector<std::string> entries;
+        for (const QString& entry : colorList_->model().list().entries())
+            entries.push_back(entry.toStdString());
+        return entries;
+    };
+    sources.selectedEntries = [this] {
+        const QStringList& all = colorList_->model().list().entries();
+        std::vector<std::string> entries;
+        for (int row : listPanel_->view()->selectedRows())
+            if (row >= 0 && row < all.size())
+                entries.push_back(all.at(row).toStdString());
+        return entries;
+    };
+    return sources;
+}
+
+void MainWindow::buildCopyExport(controls::CommandHandlers& commands)
+{
+    quickCopy_ = new exporting::QuickCopyCommands(platform_, copySources(), this, this);
+    copyMenu_ = new QMenu(this);
+    quickCopy_->BuildMenu(copyMenu_, [&commands] { commands.run(controls::Command::CopyCenter); });
+    commands.set(controls::Command::CopyHtmlHex, [this] { quickCopy_->CopyText(CopyNotation::HtmlHex); });
+
+    // The bitmap entries of the sections' menus.
+    const std::pair<const char*, std::vector<std::pair<const char*, void (exporting::QuickCopyCommands::*)()>>>
+        sectionEntries[] = {
+            {"WheelPM",
+             {{"C&opy Main Color as Bitmap", &exporting::QuickCopyCommands::CopyMainColorBitmap},
+              {"Copy Color &Wheel as Bitmap", &exporting::QuickCopyCommands::CopyWheelBitmap}}},
+            {"VariationsPM", {{"&Copy Quick Variations as Bitmap", &exporting::QuickCopyCommands::CopyVariationsBitmap}}},
+            {"HarmonyPM", {{"&Copy Harmonies as Bitmap", &exporting::QuickCopyCommands::CopyHarmoniesBitmap}}},
+        };
+    for (const auto& [menuName, entries] : sectionEntries)
+        if (auto* menu = findChild<QMenu*>(QString::fromLatin1(menuName))) {
+            menu->addSeparator();
+            for (const auto& [caption, slot] : entries)
+                menu->addAction(QString::fromLatin1(caption), quickCopy_, slot);
+        }
+
+    listExport_ = new exporting::ListExportCommands(platform_, copySources().listEntries, this, this);
+    exportMenu_ = new QMenu(this);
+    listExport_->BuildExportMenu(exportMenu_);
+    if (auto* listMenu = listPanel_->menu()->findChild<QMenu*>(QStringLiteral("listExportMenu")))
+        listExport_->BuildListMenu(listMenu);
+    commands.set(controls::Command::ExportMenu, [this] { PopupExportMenu(); });
+}
+
+void MainWindow::buildCopyExportButtons(controls::CommandHandlers& commands)
+{
+    auto* copy = toolbar_->addButton(1, QStringLiteral("copyButton"), tr("Copy"), ToolbarIcon::Copy);
+    connect(copy, &controls::ToolbarButton::clicked, this, [&commands] { commands.run(controls::Command::CopyCenter); });
+    connect(copy, &controls::ToolbarButton::rightClicked, copyMenu_, [this](QPoint at) { copyMenu_->popup(at); });
+    auto* exportButton = toolbar_->addButton(9, QStringLiteral("exportButton"), tr("Export"), ToolbarIcon::Export);
+    connect(exportButton, &controls::ToolbarButton::pressed, this,
+            [&commands] { commands.run(controls::Command::ExportMenu); });
+    hints_->attach(copy, QStringLiteral("Copy color value. Right click to see more formats to copy."));
+    hints_->attach(exportButton, QStringLiteral("Click to export color list as HTML or ACO."));
+}
+
+void MainWindow::PopupExportMenu()
+{
+    QPoint at = mapToGlobal(rect().center());
+    if (auto* button = toolbar_->findChild<QWidget*>(QStringLiteral("exportButton")))
+        at = button->mapToGlobal(button->rect().center());
+    exportMenu_->popup(at);
 }
 
 void MainWindow::buildHintLine()

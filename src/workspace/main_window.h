@@ -23,6 +23,12 @@ class ColorListCommands;
 class ColorListPanel;
 }
 
+namespace tessaro::exporting {
+class ListExportCommands;
+class QuickCopyCommands;
+struct CopySources;
+}
+
 namespace tessaro::workspace {
 
 class ColorValuesPanel;
@@ -71,6 +77,14 @@ public:
     bool isEnding() const { return ending_; }
     controls::Swatch* mainSwatch() const;
     QMenu* mainMenu() const { return mainMenu_; }
+    // The colours the copy and export commands take: the main colour with
+    // its value fields as they stand, the list's entries and its selection.
+    exporting::CopySources copySources();
+    exporting::QuickCopyCommands& quickCopy() const { return *quickCopy_; }
+    exporting::ListExportCommands& listExport() const { return *listExport_; }
+    // The export menu, popped up at the centre of the toolbar's Export icon.
+    QMenu* exportMenu() const { return exportMenu_; }
+    void PopupExportMenu();
 
 signals:
     // The window is closing: the program's shutdown runs now.
@@ -96,8 +110,14 @@ private:
     void buildColorListSection();
     // The sections' own menus: adding the wheel, the harmonies and the quick
     // variations to the colour list.
-    void buildSectionMenus(controls::CommandHandlers& commands);
+    void buildSectionMenus();
+    void buildWheelStyleEntry(controls::CommandHandlers& commands);
     void buildHintLine();
+    // Quick copy and the list exports: the Copy button's menu, the bitmap
+    // entries of the section menus, the export menus, Ctrl+C and F10/Ctrl+X.
+    void buildCopyExport(controls::CommandHandlers& commands);
+    // The toolbar's Copy and Export icons.
+    void buildCopyExportButtons(controls::CommandHandlers& commands);
     void attachHints();
     // The mouse is over the bare window or toolbar: icons lose their
     // highlight and the hint line empties.
@@ -121,6 +141,10 @@ private:
     colorlist::ColorListCommands* colorList_ = nullptr;
     colorlist::ColorListPanel* listPanel_ = nullptr;
     QLabel* hintLabel_ = nullptr;
+    exporting::QuickCopyCommands* quickCopy_ = nullptr;
+    exporting::ListExportCommands* listExport_ = nullptr;
+    QMenu* copyMenu_ = nullptr;
+    QMenu* exportMenu_ = nullptr;
 };
 
 } // namespace tessaro::workspace

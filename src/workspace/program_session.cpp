@@ -5,6 +5,8 @@
 #include "colorlist/color_list_recovery.h"
 #include "colorlist/history_window.h"
 #include "colorlist/reopen_window.h"
+#include "export/copy_center_window.h"
+#include "export/copy_sources.h"
 #include "workspace/main_color.h"
 #include "workspace/main_window.h"
 #include "workspace/wheel_style_chooser.h"
@@ -12,6 +14,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 
 namespace tessaro::workspace {
 
@@ -24,6 +27,7 @@ ProgramSession::ProgramSession(const platform::Platform& platform, const DataFol
 ProgramSession::~ProgramSession()
 {
     // The windows go before the colour they show.
+    copyCenter_.reset();
     history_.reset();
     reopen_.reset();
     wheelStyles_.reset();
@@ -47,6 +51,7 @@ void ProgramSession::Start()
     createWheelStyleChooser();
     createReopenWindow();
     createHistoryWindow();
+    createCopyCenterWindow();
     if (const std::optional<TColor> newest = history_->LoadHistoryFile(historyPath()))
         mainColor_->set(*newest);
     // A signal while the history's error box was open has ended the run.
@@ -192,6 +197,37 @@ void ProgramSession::createHistoryWindow()
     registry_.add(std::move(entry), settings_);
 }
 
+// The Copy/Export Center: F5, the Copy icon and "M&ore..." open it; its
+// place and whether the preview shows are kept in the settings.
+void ProgramSession::createCopyCenterWindow()
+{
+    copyCenter_ = std::make_unique<exporting::CopyCenterWindow>(platform_, main_->copySources(), commands_);
+    WindowEntry entry;
+    entry.name = QStringLiteral("copycenter");
+    entry.window = copyCenter_.get();
+    // Opened once the key or click that asked for it is done, so F5 does
+    // not reach the Center's own F5 (which closes it) as well.
+    entry.show = [this] { QTimer::singleShot(0, copyCenter_.get(), [this] { copyCenter_->Open(); }); };
+    entry.showCommand = controls::Command::CopyCenter;
+    entry.readSettings = [this](const SettingsStore& s) {
+        const QString left = s.GetSetting(Setting::CopyLeft);
+        const QString top = s.GetSetting(Setting::CopyTop);
+        bool leftOk = false, topOk = false;
+        const int x = left.toInt(&leftOk), y = top.toInt(&topOk);
+        if (leftOk && topOk) {
+            copyCenter_->move(x, y);
+            copyCenter_->setPlaced(true);
+        }
+        copyCenter_->setPreviewShown(s.GetSetting(Setting::CopyPreview) == QStringLiteral("1"));
+    };
+    entry.writeSettings = [this](LiveSettings& live) {
+        live.insert(Setting::CopyPreview, copyCenter_->isPreviewShown() ? QStringLiteral("1") : QStringLiteral("0"));
+        live.insert(Setting::CopyLeft, QString::number(copyCenter_->x()));
+        live.insert(Setting::CopyTop, QString::number(copyCenter_->y()));
+    };
+    registry_.add(std::move(entry), settings_);
+}
+
 SettingsStore ProgramSession::CurrentExitSettings() const
 {
     return SettingsStore::ExitSettings(settings_, registry_.liveSettings());
@@ -218,7 +254,8 @@ void ProgramSession::Shutdown()
     if (!CurrentExitSettings().SaveSettings(settingsPath()))
         platform_.dialogs->error(main_.get(), QStringLiteral("KT Tessaro"),
                                  QStringLiteral("ERROR! Can not save settings file!"));
-    for (QWidget* window : {static_cast<QWidget*>(history_.get()), static_cast<QWidget*>(reopen_.get())})
+    for (QWidget* window : {static_cast<QWidget*>(history_.get()), static_cast<QWidget*>(reopen_.get()),
+                            static_cast<QWidget*>(copyCenter_.get())})
         if (window)
             window->hide();
     emit finished();

@@ -18,6 +18,10 @@ class HistoryWindow;
 class ReopenWindow;
 }
 
+namespace tessaro::exporting {
+class CopyCenterWindow;
+}
+
 namespace tessaro::workspace {
 
 class MainColor;
@@ -48,6 +52,7 @@ public:
     colorlist::HistoryWindow* historyWindow() const { return history_.get(); }
     colorlist::ReopenWindow* reopenWindow() const { return reopen_.get(); }
     WheelStyleChooser* wheelStyleChooser() const { return wheelStyles_.get(); }
+    exporting::CopyCenterWindow* copyCenterWindow() const { return copyCenter_.get(); }
     const WindowRegistry& windows() const { return registry_; }
     controls::CommandHandlers& commands() { return commands_; }
     const SettingsStore& settings() const { return settings_; }
@@ -70,6 +75,7 @@ private:
     void createColorList();
     void createReopenWindow();
     void createWheelStyleChooser();
+    void createCopyCenterWindow();
     void openCommandLineList();
     void offerListRecovery();
 
@@ -85,6 +91,7 @@ private:
     std::unique_ptr<colorlist::ReopenWindow> reopen_;
     std::unique_ptr<WheelStyleChooser> wheelStyles_;
     std::unique_ptr<colorlist::HistoryWindow> history_;
+    std::unique_ptr<exporting::CopyCenterWindow> copyCenter_;
     bool shutDown_ = false;
 };
 

@@ -49,6 +49,34 @@ void DrawArrow(QPainter& p, const QColor& ink, bool mirrored)
     p.drawPath(head);
 }
 
+// Two overlapping colour cards.
+void DrawCopy(QPainter& p, const QColor& ink)
+{
+    p.setPen(QPen(ink, 1.6));
+    p.setBrush(QColor(0x7F, 0xD4, 0x6E));
+    p.drawRoundedRect(QRectF(5.5, 5.5, 14, 17), 2, 2);
+    p.setBrush(QColor(0xFF, 0x80, 0x00));
+    p.drawRoundedRect(QRectF(12.5, 10.5, 14, 17), 2, 2);
+}
+
+// A swatch sheet with an arrow leaving it.
+void DrawExport(QPainter& p, const QColor& ink)
+{
+    p.setPen(QPen(ink, 1.6));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(4.5, 6.5, 16, 20), 2, 2);
+    const QColor swatches[] = {QColor(0xE0, 0x50, 0x40), QColor(0x40, 0xA0, 0x60), QColor(0x40, 0x70, 0xD0)};
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 3; ++i) {
+        p.setBrush(swatches[i]);
+        p.drawRect(QRectF(8, 10 + 5.5 * i, 9, 4));
+    }
+    p.setPen(QPen(ink, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(QPointF(18, 16.5), QPointF(28, 16.5));
+    p.drawLine(QPointF(24, 12.5), QPointF(28, 16.5));
+    p.drawLine(QPointF(24, 20.5), QPointF(28, 16.5));
+}
+
 } // namespace
 
 QPixmap ToolbarPicture(ToolbarIcon icon, bool highlighted)
@@ -67,6 +95,8 @@ QPixmap ToolbarPicture(ToolbarIcon icon, bool highlighted)
     case ToolbarIcon::Paste: DrawPaste(p, ink); break;
     case ToolbarIcon::Undo: DrawArrow(p, ink, false); break;
     case ToolbarIcon::Redo: DrawArrow(p, ink, true); break;
+    case ToolbarIcon::Copy: DrawCopy(p, ink); break;
+    case ToolbarIcon::Export: DrawExport(p, ink); break;
     }
     return pixmap;
 }

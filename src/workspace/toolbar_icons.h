@@ -5,7 +5,7 @@
 
 namespace tessaro::workspace {
 
-enum class ToolbarIcon { Paste, Undo, Redo };
+enum class ToolbarIcon { Paste, Undo, Redo, Copy, Export };
 
 QPixmap ToolbarPicture(ToolbarIcon icon, bool highlighted);
 

@@ -1,0 +1,43 @@
+// The quick copy commands on the clipboard: the eight notations of the main
+// colour (or of the selected list entries) and the four bitmaps, and the
+// menu of the main window's Copy button that offers them.
+#pragma once
+
+#include "engine/color_text.h"
+#include "export/copy_sources.h"
+#include "platform/platform.h"
+
+#include <QObject>
+
+#include <functional>
+
+class QMenu;
+class QWidget;
+
+namespace tessaro::exporting {
+
+class QuickCopyCommands : public QObject {
+    Q_OBJECT
+public:
+    QuickCopyCommands(const platform::Platform& platform, CopySources sources, QWidget* dialogParent,
+                      QObject* parent = nullptr);
+
+    // The notation's text; a conversion error is shown and the clipboard
+    // keeps what it had.
+    void CopyText(CopyNotation notation);
+    void CopyMainColorBitmap();
+    void CopyWheelBitmap();
+    void CopyVariationsBitmap();
+    void CopyHarmoniesBitmap();
+
+    // The Copy button's menu: the eight notations, the four bitmaps, a
+    // separator and "M&ore..." running `more`.
+    void BuildMenu(QMenu* menu, std::function<void()> more);
+
+private:
+    platform::Platform platform_;
+    CopySources sources_;
+    QWidget* dialogParent_;
+};
+
+} // namespace tessaro::exporting

@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Copy and export with the real pointer and keyboard: Ctrl+C copies the main
+# colour's hex; F5 opens the Copy/Export Center, where the "Color Wheel"
+# source and the "Value" format are picked and Enter copies; the Copy icon's
+# right-click menu copies the VB notation; F10 exports the list as a GIMP
+# palette through its save dialog. Each clipboard is read back by xclip.
+# Usage: copy_export_test.sh KT_TESSARO TESSARO_CLI
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+e2e_begin "$0" "$@"
+app=$1 cli=$2
+
+status=0
+fail() { echo "FAIL: $*"; status=1; }
+clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
+
+e2e_portable_copy "$app"
+main_hex=7FD46E
+wheel=$("$cli" derive $main_hex | awk '$1 == "wheel" {for (i = 2; i <= NF; i++) print substr($i, 2)}')
+
+e2e_start_program
+wait_for_window || { echo "FAIL: the main window did not appear"; exit 1; }
+main=$window mx=$x my=$y
+sleep 0.5
+
+# ---- Ctrl+C: "&HTML Style Hex" of the main colour
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+xdotool key --window "$main" ctrl+c
+sleep 0.3
+[ "$(clipboard)" = "$main_hex" ] || fail "Ctrl+C copied '$(clipboard)', expected $main_hex"
+
+# ---- F5: the Center; Color Wheel, Value, Enter
+xdotool key F5
+wait_for_named "Copy/Export Center" || { echo "FAIL: F5 opened no Copy/Export Center"; exit 1; }
+center=$window
+info=$(xwininfo -id "$center")
+cx=$(awk -F: '/Absolute upper-left X/ {gsub(/ /, "", $2); print $2}' <<<"$info")
+cy=$(awk -F: '/Absolute upper-left Y/ {gsub(/ /, "", $2); print $2}' <<<"$info")
+sleep 0.3
+height=$(xwininfo -id "$center" | awk -F: '/Height/ {gsub(/ /, "", $2); print $2}')
+[ "$height" = 191 ] || fail "without the preview the Center is $height high, expected 191"
+# The Preview button shows the preview under the options.
+xdotool mousemove $((cx + 396)) $((cy + 175)) click 1
+sleep 0.4
+e2e_screenshot copy_center_preview
+height=$(xwininfo -id "$center" | awk -F: '/Height/ {gsub(/ /, "", $2); print $2}')
+[ "$height" = 453 ] || fail "with the preview the Center is $height high, expected 453"
+# The source list's fourth row: "Color Wheel" (rows 13 pixels apart).
+xdotool mousemove $((cx + 40)) $((cy + 82)) click 1
+sleep 0.4
+e2e_screenshot copy_center_swatches
+# The format list's fifth row: "Value".
+xdotool mousemove $((cx + 40)) $((cy + 175)) click 1
+sleep 0.4
+e2e_screenshot copy_center_value
+xdotool key Return
+sleep 0.5
+xdotool search --onlyvisible --name "^Copy/Export Center\$" >/dev/null 2>&1 && fail "Copy Now did not close the Center"
+expected=$(for w in $wheel; do printf '%s\r\n\r\n' "$w"; done)
+actual=$(clipboard)
+[ "$actual" = "$expected" ] || fail "the Center copied '$(printf '%s' "$actual" | od -c | head -4)'"
+
+# ---- the Copy icon's right-click menu: "V&B Hex"
+xdotool mousemove $((mx + 64)) $((my + 39)) click 3
+sleep 0.5
+xdotool key b
+sleep 0.3
+[ "$(clipboard)" = "&H6ED47F" ] || fail "the Copy menu's VB Hex copied '$(clipboard)'"
+
+# ---- F10: the export menu, "Export as GPL", its save dialog
+palette=$work/mine.gpl
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+xdotool key --window "$main" ctrl+a
+sleep 0.2
+xdotool key F10
+sleep 0.5
+xdotool key g
+if wait_for_named "Export Color List"; then
+    sleep 0.3
+    xdotool type --delay 20 "$palette"
+    xdotool key Return
+    for _ in $(seq 1 50); do [ -f "$palette" ] && break; sleep 0.1; done
+else
+    fail "Export as GPL showed no save dialog"
+fi
+[ "$("$cli" convert "$palette" "$work/back.cll" && tr -d '\r' <"$work/back.cll")" = "#$main_hex" ] ||
+    fail "the exported palette holds '$(cat "$palette" 2>/dev/null)'"
+
+[ $status -eq 0 ] && echo "PASS: Ctrl+C, the Center (Color Wheel, Value), the Copy menu and the GPL export"
+exit $status
