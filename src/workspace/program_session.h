@@ -9,6 +9,7 @@
 #include "workspace/window_registry.h"
 
 #include <QObject>
+#include <QList>
 #include <QStringList>
 
 #include <memory>
@@ -16,6 +17,11 @@
 namespace tessaro::colorlist {
 class HistoryWindow;
 class ReopenWindow;
+}
+
+namespace tessaro::tools {
+class ImportWindow;
+class MixerWindow;
 }
 
 namespace tessaro::workspace {
@@ -46,6 +52,8 @@ public:
     MainWindow* mainWindow() const { return main_.get(); }
     colorlist::HistoryWindow* historyWindow() const { return history_.get(); }
     colorlist::ReopenWindow* reopenWindow() const { return reopen_.get(); }
+    tools::ImportWindow* importWindow() const { return import_.get(); }
+    tools::MixerWindow* mixerWindow() const { return mixer_.get(); }
     const WindowRegistry& windows() const { return registry_; }
     controls::CommandHandlers& commands() { return commands_; }
     const SettingsStore& settings() const { return settings_; }
@@ -56,6 +64,7 @@ public:
     QString historyPath() const { return folders_.dataFolder + QStringLiteral("history.cl2"); }
     QString reopenListPath() const { return folders_.dataFolder + QStringLiteral("colorlist.cl1"); }
     QString listRecoveryPath() const { return folders_.dataFolder + QStringLiteral("colorlist.recover"); }
+    QString lastImportedPath() const { return folders_.dataFolder + QStringLiteral("lastimported.txt"); }
     QString defaultListPath() const { return folders_.listFolder + QStringLiteral("default.cll"); }
 
 signals:
@@ -67,6 +76,10 @@ private:
     void createHistoryWindow();
     void createColorList();
     void createReopenWindow();
+    void createImportWindow();
+    void createMixerWindow();
+    // Shows a tool window, centred on the main window the first time.
+    void showCentredOnce(QWidget* window);
     void openCommandLineList();
     void offerListRecovery();
 
@@ -81,6 +94,9 @@ private:
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<colorlist::ReopenWindow> reopen_;
     std::unique_ptr<colorlist::HistoryWindow> history_;
+    std::unique_ptr<tools::ImportWindow> import_;
+    std::unique_ptr<tools::MixerWindow> mixer_;
+    QList<QWidget*> shownOnce_;
     bool shutDown_ = false;
 };
 
