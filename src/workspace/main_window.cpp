@@ -434,6 +434,7 @@ void MainWindow::dropEvent(QDropEvent* event)
     }
     event->acceptProposedAction();
     colorList_->OpenDroppedFiles(files);
+    emit filesDropped(files);
 }
 
 void MainWindow::paintBody(QPainter& painter)

@@ -89,6 +89,9 @@ public:
 signals:
     // The window is closing: the program's shutdown runs now.
     void closing();
+    // Files were dropped on the window from the desktop (after the list
+    // files among them were opened).
+    void filesDropped(const QStringList& paths);
 
 public slots:
     // The close button closes the program.

@@ -7,6 +7,8 @@
 #include "colorlist/reopen_window.h"
 #include "export/copy_center_window.h"
 #include "export/copy_sources.h"
+#include "tools/import_window.h"
+#include "tools/mixer_window.h"
 #include "workspace/main_color.h"
 #include "workspace/main_window.h"
 #include "workspace/wheel_style_chooser.h"
@@ -15,6 +17,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace tessaro::workspace {
 
@@ -28,6 +32,8 @@ ProgramSession::~ProgramSession()
 {
     // The windows go before the colour they show.
     copyCenter_.reset();
+    mixer_.reset();
+    import_.reset();
     history_.reset();
     reopen_.reset();
     wheelStyles_.reset();
@@ -57,6 +63,8 @@ void ProgramSession::Start()
     // A signal while the history's error box was open has ended the run.
     if (shutDown_)
         return;
+    createImportWindow();
+    createMixerWindow();
 
     main_->show();
     history_->setDockingEnabled(true);
@@ -228,6 +236,54 @@ void ProgramSession::createCopyCenterWindow()
     registry_.add(std::move(entry), settings_);
 }
 
+void ProgramSession::showCentredOnce(QWidget* window)
+{
+    if (!shownOnce_.contains(window)) {
+        shownOnce_.append(window);
+        const QRect main = main_->frameGeometry();
+        window->move(main.center() - QPoint(window->width() / 2, window->height() / 2));
+    }
+    platform_.windows->showToolWindow(window);
+    window->activateWindow();
+}
+
+void ProgramSession::createImportWindow()
+{
+    import_ = std::make_unique<tools::ImportWindow>(platform_, main_->colorList());
+    connect(main_.get(), &MainWindow::filesDropped, import_.get(), [this](const QStringList& paths) {
+        if (std::any_of(paths.cbegin(), paths.cend(), &tools::ImportWindow::IsImportFile))
+            showCentredOnce(import_.get());
+        import_->OpenDroppedFiles(paths);
+    });
+    WindowEntry entry;
+    entry.name = QStringLiteral("import");
+    entry.window = import_.get();
+    entry.show = [this] { showCentredOnce(import_.get()); };
+    entry.showCommand = controls::Command::ImportColors;
+    entry.keys = controls::SideWindowKeys();
+    entry.readSettings = [this](const SettingsStore& s) {
+        import_->setAllowDuplicates(s.GetSetting(Setting::ImportAllowDuplicates) == QStringLiteral("1"));
+    };
+    entry.writeSettings = [this](LiveSettings& live) {
+        live.insert(Setting::ImportAllowDuplicates, import_->allowDuplicates() ? QStringLiteral("1") : QStringLiteral("0"));
+    };
+    registry_.add(std::move(entry), settings_);
+}
+
+void ProgramSession::createMixerWindow()
+{
+    mixer_ = std::make_unique<tools::MixerWindow>(platform_);
+    WindowEntry entry;
+    entry.name = QStringLiteral("mixer");
+    entry.window = mixer_.get();
+    entry.show = [this] { showCentredOnce(mixer_.get()); };
+    entry.showCommand = controls::Command::ColorMixer;
+    entry.keys = controls::SideWindowKeys();
+    entry.readSettings = [this](const SettingsStore& s) { mixer_->ReadSettings(s); };
+    entry.writeSettings = [this](LiveSettings& live) { mixer_->WriteSettings(live); };
+    registry_.add(std::move(entry), settings_);
+}
+
 SettingsStore ProgramSession::CurrentExitSettings() const
 {
     return SettingsStore::ExitSettings(settings_, registry_.liveSettings());
@@ -244,6 +300,10 @@ void ProgramSession::Shutdown()
     if (!main_->isEnding() && list.listChanged())
         colorlist::SaveListRecovery(listRecoveryPath(), list.currentListPath(), list.list().entries());
     main_->setEnding();
+    // The found colours of the import window; nothing reads them back, and
+    // a failed write is skipped.
+    if (import_)
+        import_->SaveLastImported(lastImportedPath());
     // The reopen list is only a convenience: a failed write is skipped.
     main_->colorList().reopenList().Save(reopenListPath());
     // A signal during start-up (while the list's error box is open) can
@@ -255,7 +315,8 @@ void ProgramSession::Shutdown()
         platform_.dialogs->error(main_.get(), QStringLiteral("KT Tessaro"),
                                  QStringLiteral("ERROR! Can not save settings file!"));
     for (QWidget* window : {static_cast<QWidget*>(history_.get()), static_cast<QWidget*>(reopen_.get()),
-                            static_cast<QWidget*>(copyCenter_.get())})
+                            static_cast<QWidget*>(copyCenter_.get()), static_cast<QWidget*>(import_.get()),
+                            static_cast<QWidget*>(mixer_.get())})
         if (window)
             window->hide();
     emit finished();

@@ -9,6 +9,7 @@
 #include "workspace/window_registry.h"
 
 #include <QObject>
+#include <QList>
 #include <QStringList>
 
 #include <memory>
@@ -20,6 +21,11 @@ class ReopenWindow;
 
 namespace tessaro::exporting {
 class CopyCenterWindow;
+}
+
+namespace tessaro::tools {
+class ImportWindow;
+class MixerWindow;
 }
 
 namespace tessaro::workspace {
@@ -53,6 +59,8 @@ public:
     colorlist::ReopenWindow* reopenWindow() const { return reopen_.get(); }
     WheelStyleChooser* wheelStyleChooser() const { return wheelStyles_.get(); }
     exporting::CopyCenterWindow* copyCenterWindow() const { return copyCenter_.get(); }
+    tools::ImportWindow* importWindow() const { return import_.get(); }
+    tools::MixerWindow* mixerWindow() const { return mixer_.get(); }
     const WindowRegistry& windows() const { return registry_; }
     controls::CommandHandlers& commands() { return commands_; }
     const SettingsStore& settings() const { return settings_; }
@@ -63,6 +71,7 @@ public:
     QString historyPath() const { return folders_.dataFolder + QStringLiteral("history.cl2"); }
     QString reopenListPath() const { return folders_.dataFolder + QStringLiteral("colorlist.cl1"); }
     QString listRecoveryPath() const { return folders_.dataFolder + QStringLiteral("colorlist.recover"); }
+    QString lastImportedPath() const { return folders_.dataFolder + QStringLiteral("lastimported.txt"); }
     QString defaultListPath() const { return folders_.listFolder + QStringLiteral("default.cll"); }
 
 signals:
@@ -76,6 +85,10 @@ private:
     void createReopenWindow();
     void createWheelStyleChooser();
     void createCopyCenterWindow();
+    void createImportWindow();
+    void createMixerWindow();
+    // Shows a tool window, centred on the main window the first time.
+    void showCentredOnce(QWidget* window);
     void openCommandLineList();
     void offerListRecovery();
 
@@ -92,6 +105,9 @@ private:
     std::unique_ptr<WheelStyleChooser> wheelStyles_;
     std::unique_ptr<colorlist::HistoryWindow> history_;
     std::unique_ptr<exporting::CopyCenterWindow> copyCenter_;
+    std::unique_ptr<tools::ImportWindow> import_;
+    std::unique_ptr<tools::MixerWindow> mixer_;
+    QList<QWidget*> shownOnce_;
     bool shutDown_ = false;
 };
 

@@ -1,0 +1,41 @@
+#include "tools/color_mix.h"
+
+#include "engine/named_color.h"
+
+#include <algorithm>
+
+namespace tessaro::tools {
+
+std::optional<TColor> MixColors(const std::array<MixSlot, kMixSlots>& slots)
+{
+    unsigned total = 0;
+    for (const MixSlot& slot : slots)
+        total += unsigned(ClampMixAmount(slot.amount));
+    if (total == 0)
+        return std::nullopt;
+    unsigned red = 0, green = 0, blue = 0;
+    for (const MixSlot& slot : slots) {
+        const unsigned amount = unsigned(ClampMixAmount(slot.amount));
+        const RgbTriple rgb = ToRgb(slot.color);
+        red += amount * rgb.red / total;
+        green += amount * rgb.green / total;
+        blue += amount * rgb.blue / total;
+    }
+    return MakeColor(RgbTriple{std::uint8_t(red), std::uint8_t(green), std::uint8_t(blue)});
+}
+
+int ClampMixAmount(long long amount)
+{
+    return int(std::clamp<long long>(amount, 0, kMaxMixAmount));
+}
+
+int StoredMixAmount(std::string_view text)
+{
+    constexpr int kMissing = 50;
+    if (text.empty())
+        return kMissing;
+    const std::optional<std::int32_t> amount = TryReadInteger(text);
+    return amount ? ClampMixAmount(*amount) : kMissing;
+}
+
+} // namespace tessaro::tools
