@@ -5,6 +5,8 @@
 #include "colorlist/color_list_recovery.h"
 #include "colorlist/history_window.h"
 #include "colorlist/reopen_window.h"
+#include "layouts/drop_color.h"
+#include "layouts/test_color_window.h"
 #include "workspace/main_color.h"
 #include "workspace/main_window.h"
 #include "workspace/window_placement.h"
@@ -23,6 +25,7 @@ ProgramSession::ProgramSession(const platform::Platform& platform, const DataFol
 ProgramSession::~ProgramSession()
 {
     // The windows go before the colour they show.
+    testColor_.reset();
     history_.reset();
     reopen_.reset();
     main_.reset();
@@ -44,6 +47,7 @@ void ProgramSession::Start()
 
     createReopenWindow();
     createHistoryWindow();
+    createTestColorWindow();
     if (const std::optional<TColor> newest = history_->LoadHistoryFile(historyPath()))
         mainColor_->set(*newest);
     // A signal while the history's error box was open has ended the run.
@@ -170,6 +174,37 @@ void ProgramSession::createHistoryWindow()
     registry_.add(std::move(entry), settings_);
 }
 
+// Created hidden; F7 and the main window's entries show it.
+void ProgramSession::createTestColorWindow()
+{
+    testColor_ = std::make_unique<layouts::TestColorWindow>(platform_, folders_.appDir);
+    WindowEntry entry;
+    entry.name = QStringLiteral("testcolor");
+    entry.window = testColor_.get();
+    entry.show = [this] { testColor_->Toggle(); };
+    entry.showCommand = controls::Command::TestColor;
+    entry.keys = controls::SideWindowKeys();
+    entry.readSettings = [this](const SettingsStore& s) {
+        QPoint place = testColor_->pos();
+        if (!s.GetSetting(Setting::TestLeft).isEmpty())
+            place.setX(s.ReadInt(Setting::TestLeft, place.x()));
+        if (!s.GetSetting(Setting::TestTop).isEmpty())
+            place.setY(s.ReadInt(Setting::TestTop, place.y()));
+        const QSize screen = platform_.screen->size();
+        if (s.isFirstRun())
+            if (const auto firstRun = layouts::FirstRunWindowPlace(screen.width(), screen.height()))
+                place = QPoint(firstRun->left, firstRun->top);
+        testColor_->move(place);
+        testColor_->setShowTexts(s.GetSetting(Setting::ShowText) == QStringLiteral("1"));
+    };
+    entry.writeSettings = [this](LiveSettings& live) {
+        live.insert(Setting::TestLeft, QString::number(testColor_->x()));
+        live.insert(Setting::TestTop, QString::number(testColor_->y()));
+        live.insert(Setting::ShowText, testColor_->showTexts() ? QStringLiteral("1") : QStringLiteral("0"));
+    };
+    registry_.add(std::move(entry), settings_);
+}
+
 SettingsStore ProgramSession::CurrentExitSettings() const
 {
     return SettingsStore::ExitSettings(settings_, registry_.liveSettings());
@@ -196,7 +231,8 @@ void ProgramSession::Shutdown()
     if (!CurrentExitSettings().SaveSettings(settingsPath()))
         platform_.dialogs->error(main_.get(), QStringLiteral("KT Tessaro"),
                                  QStringLiteral("ERROR! Can not save settings file!"));
-    for (QWidget* window : {static_cast<QWidget*>(history_.get()), static_cast<QWidget*>(reopen_.get())})
+    for (QWidget* window : {static_cast<QWidget*>(history_.get()), static_cast<QWidget*>(reopen_.get()),
+                            static_cast<QWidget*>(testColor_.get())})
         if (window)
             window->hide();
     emit finished();
