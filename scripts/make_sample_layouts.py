@@ -103,7 +103,7 @@ def book_cover(title, p, rnd):
     L.shape(236, 60, 110, 110, acc, True)
     L.shape(24, 440, 140, 60, "#FFFFFF")
     L.shape(24, 150, 4, 200, acc)
-    L.text(40, 24, 200, 70, "A Season of Small Colours", light, "Georgia", 20, True)
+    L.text(40, 20, 190, 96, "A Season of Small Colours", light, "Georgia", 18, True)
     L.text(40, 150, 300, 190, LOREM + " " + LOREM2, light, "Georgia", 10)
     L.text(40, 350, 300, 40, "\u201cA quiet, luminous book.\u201d  The Daily Review", acc, "Georgia", 10, False, True)
     L.text(30, 448, 128, 44, "9 780000 123456", dark, "Courier New", 9)
@@ -139,7 +139,8 @@ def fonts(title, p, rnd, faces):
     for i, size in enumerate(sizes):
         face = faces[i % len(faces)]
         h = int(size * 1.9) + 4
-        L.text(16, y, 395, h, f"{face} {size}: The quick brown fox jumps", dark if i % 2 == 0 else sec,
+        sample = "Quick fox" if size >= 24 else "Quick brown fox" if size >= 18 else "The quick brown fox jumps"
+        L.text(16, y, 395, h, f"{face} {size}: {sample}", dark if i % 2 == 0 else sec,
                face, size, i == 1, i == 2)
         y += h + 4
     L.shape(16, y + 2, 393, 2, acc)
@@ -180,11 +181,11 @@ def logo(title, p, rnd, variant):
     L.text(303, 190, 200, 40, "Northwind", light, "Georgia", 22, True)
     L.text(40, 232, 200, 20, "TRADING COMPANY", sec, "Verdana", 9)
     L.text(303, 232, 200, 20, "TRADING COMPANY", acc, "Verdana", 9)
-    L.text(40, 320, 440, 20, "Minimum size 24 px. Keep clear space of one ring width.", dark, "Verdana", 8)
+    L.text(40, 310, 200, 40, "Minimum size 24 px. Keep clear space of one ring width.", dark, "Verdana", 8)
     if variant == 2:
-        L.image(200, 290, 64, 64, PICTURES[5], True)
+        L.image(440, 276, 64, 64, PICTURES[5], True)
     else:
-        L.image(200, 290, 48, 48, PICTURES[2], False, True)
+        L.image(452, 284, 48, 48, PICTURES[2], False, True)
     return L
 
 
@@ -290,8 +291,9 @@ def shapes_and_text(title, p, rnd, size):
         L.text(20 + i * cell, 40 + cell - 8, cell - 10, 18, ["Primary", "Second", "Accent", "Soft", "Ink"][i],
                dark, "Verdana", 8)
     L.text(20, 8, w - 40, 24, title.replace(".sts", ""), pri, "Verdana", 12, True)
-    L.text(20, h - 120, w - 40, 100, LOREM2, dark, "Verdana", 9)
-    L.image(w - 60, h - 160, 40, 40, rnd.choice(PICTURES[:5]), True)
+    below = 40 + 2 * cell + 40
+    L.text(20, below, w - 40, max(40, h - below - 10), LOREM2, dark, "Verdana", 9)
+    L.image(w - 44, 6, 28, 28, rnd.choice(PICTURES[:5]), True)
     return L
 
 

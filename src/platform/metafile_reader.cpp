@@ -85,7 +85,6 @@ QByteArray WmfToSvg(const QByteArray& bytes)
     if (wmf_scan(api, 0, &bbox) == wmf_E_None) {
         wmf_svg_t* device = WMF_SVG_GetData(api);
         device->out = wmf_stream_create(api, nullptr);
-        device->Description = const_cast<char*>("KT Tessaro");
         device->bbox = bbox;
         unsigned int width = 0, height = 0;
         wmf_display_size(api, &width, &height, 96, 96);
@@ -95,9 +94,10 @@ QByteArray WmfToSvg(const QByteArray& bytes)
         char* buffer = nullptr;
         unsigned long length = 0;
         wmf_stream_destroy(api, device->out, &buffer, &length);
+        // The buffer belongs to libwmf's allocator: copied here, released
+        // with the session.
         if (played && buffer)
             svg = QByteArray(buffer, qsizetype(length));
-        std::free(buffer);
     }
     wmf_mem_close(api);
     return svg;
