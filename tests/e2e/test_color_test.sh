@@ -46,11 +46,12 @@ xdotool mousemove $((tx + 439 + 50)) $((ty + 41 + 24)) click 1
 sleep 0.5
 e2e_screenshot test_color_layout_loaded
 
-# Shape 3 of that layout is the panel at (20, 90) of the document, which
-# starts at (8, 40) in the window; the first analogous harmony swatch of
-# the main window sits at (222, 108) in its client area.
+# Shape 2 of that layout is the button at (20, 240) of the document (its
+# text starts at x 34), which starts at (8, 40) in the window, below the
+# main window; the first analogous harmony swatch of the main window sits at
+# (222, 108) in its client area.
 harmony=$("$cli" derive 7FD46E | awk '$1 == "analogous" {print substr($2, 2)}')
-panel_x=$((tx + 8 + 26)) panel_y=$((ty + 40 + 96))
+panel_x=$((tx + 8 + 24)) panel_y=$((ty + 40 + 246))
 e2e_drag $((x + 222)) $((y + 108)) "$panel_x" "$panel_y"
 sleep 0.4
 shown=$("$TESSARO_SCREEN_PROBE" $((panel_x + 4)) $((panel_y + 2)))
@@ -72,8 +73,8 @@ fi
 bgr="\$00${harmony:4:2}${harmony:2:2}${harmony:0:2}"
 if [ -f "$prog/e2e scheme.shm" ]; then
     [ "$(grep -c $'\r$' "$prog/e2e scheme.shm")" = 21 ] || fail "the scheme file does not hold 21 CR LF lines"
-    line=$(tr -d '\r' <"$prog/e2e scheme.shm" | sed -n 3p)
-    [ "$line" = "sc3=$bgr" ] || fail "the scheme's third line is '$line', expected 'sc3=$bgr'"
+    line=$(tr -d '\r' <"$prog/e2e scheme.shm" | sed -n 2p)
+    [ "$line" = "sc2=$bgr" ] || fail "the scheme's second line is '$line', expected 'sc2=$bgr'"
 else
     fail "no scheme file was written"
 fi
