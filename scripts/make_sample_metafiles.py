@@ -46,7 +46,11 @@ def wmf_star():
         return struct.pack("<IHHhhI", 8, 0x02FA, 0, width, 0, c)
 
     records += [pen("#1D3557", 2), wmf_record(0x012D, 0), brush("#A8DADC"), wmf_record(0x012D, 1)]
-    records.append(wmf_record(0x0418, 92, 92, 4, 4))  # ELLIPSE bottom, right, top, left
+    # The ring as a 36-sided polygon: libwmf's bitmap device fills polygons
+    # but leaves ellipses open.
+    ring = [(round(48 + 44 * math.cos(k * math.pi / 18)), round(48 + 44 * math.sin(k * math.pi / 18)))
+            for k in range(36)]
+    records.append(wmf_record(0x0324, len(ring), *[v for p in ring for v in p]))  # POLYGON
     records += [wmf_record(0x01F0, 1), brush("#FFB703"), wmf_record(0x012D, 1)]
     points = star_points(48, 50, 40, 17)
     flat = [v for p in points for v in p]

@@ -6,11 +6,12 @@
 #include <QSvgRenderer>
 
 #include <libwmf/api.h>
-#include <libwmf/svg.h>
+#include <libwmf/gd.h>
 
 #include <emf2svg.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace tessaro::platform {
@@ -22,21 +23,28 @@ namespace {
     throw PictureError(std::string(kind) + " image is not valid");
 }
 
-// Draws the SVG at its own size, scaled down to fit kMaxMetafileSide.
+// The picture's size at 96 dots per inch, scaled down to fit the limit.
+QSize HeldSize(unsigned int width, unsigned int height)
+{
+    QSize size(int(std::min(width, 1u << 20)), int(std::min(height, 1u << 20)));
+    if (size.width() > kMaxMetafileSide || size.height() > kMaxMetafileSide)
+        size = size.scaled(kMaxMetafileSide, kMaxMetafileSide, Qt::KeepAspectRatio);
+    return size.expandedTo(QSize(1, 1));
+}
+
+// Draws the SVG at its own size, scaled down to fit the limit.
 QImage RenderMetafileSvg(const QByteArray& svg, const char* kind)
 {
     QSvgRenderer renderer;
     if (svg.isEmpty() || !renderer.load(svg))
         Fail(kind);
-    QSizeF size = renderer.defaultSize();
-    if (size.isEmpty())
-        size = renderer.viewBoxF().size();
-    if (size.isEmpty())
+    QSizeF own = renderer.defaultSize();
+    if (own.isEmpty())
+        own = renderer.viewBoxF().size();
+    if (own.isEmpty())
         Fail(kind);
-    size = size.boundedTo(QSizeF(kMaxMetafileSide, kMaxMetafileSide)).expandedTo(QSizeF(1, 1));
-    if (renderer.defaultSize().width() > kMaxMetafileSide || renderer.defaultSize().height() > kMaxMetafileSide)
-        size = QSizeF(renderer.defaultSize()).scaled(kMaxMetafileSide, kMaxMetafileSide, Qt::KeepAspectRatio);
-    QImage image(size.toSize().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    QImage image(HeldSize(unsigned(std::ceil(own.width())), unsigned(std::ceil(own.height()))),
+                 QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
         Fail(kind);
     image.fill(Qt::transparent);
@@ -45,13 +53,13 @@ QImage RenderMetafileSvg(const QByteArray& svg, const char* kind)
     return image;
 }
 
-// libwmf's objects, destroyed on every way out.
+// libwmf's objects with its bitmap device, destroyed on every way out.
 class WmfSession {
 public:
     WmfSession()
     {
         wmfAPI_Options options{};
-        options.function = wmf_svg_function;
+        options.function = wmf_gd_function;
         const unsigned long flags = WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
         if (wmf_api_create(&api_, flags, &options) != wmf_E_None)
             api_ = nullptr;
@@ -69,38 +77,52 @@ private:
     wmfAPI* api_ = nullptr;
 };
 
+// libwmf draws into a true-colour bitmap: one int a pixel, 0xAARRGGBB with
+// alpha from 0 (opaque) to 127 (transparent).
+QImage CopyGdPixels(const int* pixels, QSize size)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            const auto pixel = unsigned(pixels[std::size_t(y) * std::size_t(size.width()) + std::size_t(x)]);
+            const int alpha = 255 - int((pixel >> 24) & 0x7F) * 255 / 127;
+            line[x] = qRgba(int((pixel >> 16) & 0xFF), int((pixel >> 8) & 0xFF), int(pixel & 0xFF), alpha);
+        }
+    }
+    return image;
+}
+
 } // namespace
 
-QByteArray WmfToSvg(const QByteArray& bytes)
+QImage ReadWmf(const QByteArray& bytes)
 {
     WmfSession session;
     wmfAPI* api = session.api();
     if (!api || bytes.isEmpty())
-        return {};
+        Fail("Metafile");
     QByteArray input = bytes;
     if (wmf_mem_open(api, reinterpret_cast<unsigned char*>(input.data()), long(input.size())) != wmf_E_None)
-        return {};
-    QByteArray svg;
+        Fail("Metafile");
+    QImage image;
     wmfD_Rect bbox{};
     if (wmf_scan(api, 0, &bbox) == wmf_E_None) {
-        wmf_svg_t* device = WMF_SVG_GetData(api);
-        device->out = wmf_stream_create(api, nullptr);
+        wmf_gd_t* device = WMF_GD_GetData(api);
+        device->type = wmf_gd_image;
         device->bbox = bbox;
         unsigned int width = 0, height = 0;
         wmf_display_size(api, &width, &height, 96, 96);
-        device->width = std::clamp(width, 1u, unsigned(kMaxMetafileSide));
-        device->height = std::clamp(height, 1u, unsigned(kMaxMetafileSide));
-        const bool played = wmf_play(api, 0, &bbox) == wmf_E_None;
-        char* buffer = nullptr;
-        unsigned long length = 0;
-        wmf_stream_destroy(api, device->out, &buffer, &length);
-        // The buffer belongs to libwmf's allocator: copied here, released
-        // with the session.
-        if (played && buffer)
-            svg = QByteArray(buffer, qsizetype(length));
+        const QSize size = HeldSize(width, height);
+        device->width = unsigned(size.width());
+        device->height = unsigned(size.height());
+        if (wmf_play(api, 0, &bbox) == wmf_E_None && device->gd_image)
+            if (const int* pixels = wmf_gd_image_pixels(device->gd_image))
+                image = CopyGdPixels(pixels, size);
     }
     wmf_mem_close(api);
-    return svg;
+    if (image.isNull())
+        Fail("Metafile");
+    return image;
 }
 
 QByteArray EmfToSvg(const QByteArray& bytes)
@@ -121,11 +143,6 @@ QByteArray EmfToSvg(const QByteArray& bytes)
         svg = QByteArray(out, qsizetype(length));
     std::free(out);
     return svg;
-}
-
-QImage ReadWmf(const QByteArray& bytes)
-{
-    return RenderMetafileSvg(WmfToSvg(bytes), "Metafile");
 }
 
 QImage ReadEmf(const QByteArray& bytes)

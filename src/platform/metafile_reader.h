@@ -1,6 +1,7 @@
-// Windows metafiles as pictures: a WMF file through libwmf's SVG device, an
-// EMF file through libemf2svg, each SVG then drawn by Qt Svg. The pictures
-// are held to kMaxMetafileSide pixels a side, whatever size the file claims.
+// Windows metafiles as pictures: a WMF file drawn by libwmf's bitmap device,
+// an EMF file turned into SVG by libemf2svg and drawn by Qt Svg. The
+// pictures are held to kMaxMetafileSide pixels a side, whatever size the
+// file claims.
 #pragma once
 
 #include <QByteArray>
@@ -14,8 +15,7 @@ inline constexpr int kMaxMetafileSide = 2048;
 QImage ReadWmf(const QByteArray& bytes);
 QImage ReadEmf(const QByteArray& bytes);
 
-// The SVG text the readers draw (for tests); empty when the bytes cannot be read.
-QByteArray WmfToSvg(const QByteArray& bytes);
+// The SVG text ReadEmf draws; empty when the bytes cannot be read.
 QByteArray EmfToSvg(const QByteArray& bytes);
 
 } // namespace tessaro::platform
