@@ -38,11 +38,16 @@ void TestAreaView::paintEvent(QPaintEvent*)
 
 void TestAreaView::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || !dragsEnabled_)
-        return;
     const QPoint at = event->position().toPoint();
     const std::optional<HitTarget> hit = HitTest(area_, at.x(), at.y());
     if (!hit)
+        return;
+    if (editMode_) {
+        if (hit->what == HitTarget::What::Background)
+            emit backgroundPressed();
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
         return;
     if (const std::optional<PartColor> part = ColorOfPart(area_, *hit))
         controls::ExecColorDrag(this, part->color, part->source);
@@ -52,6 +57,15 @@ void TestAreaView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
     emit pointerOver(HitTest(area_, at.x(), at.y()));
+}
+
+void TestAreaView::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    if (!editMode_)
+        return;
+    if (const std::optional<HitTarget> hit = HitTest(area_, at.x(), at.y()))
+        emit released(*hit);
 }
 
 void TestAreaView::dragEnterEvent(QDragEnterEvent* event)

@@ -23,8 +23,10 @@ public:
     ColorVision vision() const { return vision_; }
     void setVision(ColorVision vision);
 
-    // While off (the layout editor's mode), a left press starts no drag.
-    void setDragsEnabled(bool enabled) { dragsEnabled_ = enabled; }
+    // In the layout editor's mode a press starts no colour drag and a
+    // release reports the part under the pointer.
+    bool editMode() const { return editMode_; }
+    void setEditMode(bool on) { editMode_ = on; }
 
 signals:
     // A colour drag was dropped on the part `hit` names.
@@ -33,11 +35,16 @@ signals:
     void pointerOver(std::optional<tessaro::layouts::HitTarget> hit);
     // A drag entered the area: the window comes to the front.
     void dragEntered();
+    // Edit mode: a button was released over a part; any button went down
+    // over the background.
+    void released(tessaro::layouts::HitTarget hit);
+    void backgroundPressed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -46,7 +53,7 @@ private:
     const TestArea& area_;
     const TestAreaPictures& pictures_;
     ColorVision vision_ = ColorVision::Normal;
-    bool dragsEnabled_ = true;
+    bool editMode_ = false;
 };
 
 } // namespace tessaro::layouts

@@ -2,14 +2,22 @@
 
 #include "controls/title_bar.h"
 #include "engine/conversion_error.h"
+#include "engine/named_color.h"
 #include "layouts/color_scheme.h"
+#include "layouts/document_properties_dialog.h"
 #include "layouts/drop_color.h"
+#include "layouts/layout_editor.h"
+#include "layouts/layout_writer.h"
+#include "layouts/selection_frame.h"
 #include "layouts/layout_names.h"
 #include "layouts/test_area_view.h"
 #include "layouts/text_contrast.h"
+#include "platform/replace_file.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -98,7 +106,39 @@ TestColorWindow::TestColorWindow(const platform::Platform& platform, const QStri
 
     buildLayoutsMenu();
     buildColumn();
+    readUserLayouts();
     ReadSchemeList();
+
+    frame_ = new SelectionFrame(area_, view_);
+    editor_ = new LayoutEditor(platform, area_, pictures_, *frame_, layoutsFolder(), pages_->widget(1),
+                               pages_->widget(2));
+    askProperties_ = [this](const DocumentFields& fields) { return DocumentPropertiesDialog::Ask(fields, this); };
+    connect(editor_, &LayoutEditor::showPage, pages_, &QStackedWidget::setCurrentIndex);
+    connect(editor_, &LayoutEditor::objectsChanged, this, &TestColorWindow::markChanged);
+    connect(editor_, &LayoutEditor::documentResized, this, [this] {
+        markChanged();
+        applyDocumentSize();
+    });
+    connect(editor_, &LayoutEditor::saveAsRequested, this, &TestColorWindow::SaveLayoutAs);
+    connect(editor_, &LayoutEditor::quitRequested, this, &TestColorWindow::QuitEditMode);
+    connect(frame_, &SelectionFrame::objectsChanged, this, [this] {
+        markChanged();
+        editor_->ShowCurrent();
+    });
+    connect(frame_, &SelectionFrame::hovered, editor_, &LayoutEditor::ShowCurrent);
+    connect(frame_, &SelectionFrame::deletePressed, this, [this] {
+        QComboBox* visible = editor_->choice(QStringLiteral("visibleChoice"));
+        visible->setCurrentIndex(1);
+        emit visible->activated(1);
+    });
+    connect(view_, &TestAreaView::released, this, &TestColorWindow::selectReleased);
+    connect(view_, &TestAreaView::backgroundPressed, this, [this] {
+        editor_->setObjectColorText(QString::fromStdString(ColorToNamedText(area_.background)));
+        frame_->LetGoAll();
+        frame_->setMultiSelect(false);
+    });
+    connect(this, &TestColorWindow::editLayoutRequested, this, &TestColorWindow::EnterEditMode);
+    connect(this, &TestColorWindow::newLayoutRequested, this, &TestColorWindow::NewLayout);
     applyDocumentSize();
 }
 
@@ -201,6 +241,10 @@ void TestColorWindow::applyDocumentSize()
 {
     const int w = area_.width;
     const int h = area_.height;
+    if (frame_) {
+        frame_->setGeometry(0, 0, w, h);
+        frame_->Refresh();
+    }
     const ClientSize client = WindowClientSize(w, h);
     setFixedWidth(client.width);
     titleBar()->setFixedWidth(client.width);
@@ -280,8 +324,10 @@ void TestColorWindow::Toggle()
 void TestColorWindow::showEvent(QShowEvent* event)
 {
     ToolWindow::showEvent(event);
-    // Every showing starts again from the first layout.
-    SelectLayout(0);
+    // Every showing by the program starts again from the first layout (a
+    // window coming back from the desktop's minimise is no new showing).
+    if (!event->spontaneous())
+        SelectLayout(0);
 }
 
 void TestColorWindow::SelectLayout(int row)
@@ -316,8 +362,158 @@ void TestColorWindow::LoadLayout()
         platform().dialogs->error(this, QStringLiteral("KT Tessaro"), QString::fromStdString(error.what()));
     }
     areaTitle_->setText(QStringLiteral(" ") + areaTitle());
+    // The editor's record of picture names follows the load.
+    editor_->imageNames().clear();
+    for (const LayoutObject& image : area_.images)
+        if (!image.fileValue.empty())
+            editor_->imageNames().insert(image.number, QString::fromStdString(image.fileValue));
+    frame_->LetGoAll();
+    editor_->ShowDocumentSize();
+    layoutChanged_ = false;
     applyDocumentSize();
     view_->update();
+}
+
+int TestColorWindow::currentPage() const
+{
+    return pages_->currentIndex();
+}
+
+void TestColorWindow::markChanged()
+{
+    layoutChanged_ = true;
+    view_->update();
+}
+
+void TestColorWindow::selectReleased(const HitTarget& hit)
+{
+    if (hit.what == HitTarget::What::Background)
+        return;
+    if (!frame_->multiSelect())
+        frame_->LetGoAll();
+    editor_->Select({hit.kind, hit.number});
+}
+
+void TestColorWindow::EnterEditMode()
+{
+    editMode_ = true;
+    view_->setEditMode(true);
+    pages_->setCurrentIndex(1);
+}
+
+void TestColorWindow::NewLayout()
+{
+    const TestArea initial = InitialTestArea();
+    for (std::size_t i = 0; i < area_.shapes.size(); ++i) {
+        const TColor fill = area_.shapes[i].fill, outline = area_.shapes[i].outline;
+        area_.shapes[i] = initial.shapes[i];
+        area_.shapes[i].fill = fill;
+        area_.shapes[i].outline = outline;
+        area_.shapes[i].visible = true;
+    }
+    for (std::size_t i = 0; i < area_.texts.size(); ++i) {
+        const TColor color = area_.texts[i].textColor;
+        area_.texts[i] = initial.texts[i];
+        area_.texts[i].textColor = color;
+        area_.texts[i].visible = true;
+    }
+    for (std::size_t i = 0; i < area_.images.size(); ++i) {
+        area_.images[i] = initial.images[i];
+        area_.images[i].visible = true;
+        pictures_[i] = QImage();
+    }
+    area_.width = initial.width;
+    area_.height = initial.height;
+    area_.title = "New Layout";
+    layout_ = TestLayout{};
+    layout_.fields.title = "New Layout";
+    editor_->imageNames().clear();
+    frame_->LetGoAll();
+    areaTitle_->setText(QStringLiteral(" ") + areaTitle());
+    editor_->ShowDocumentSize();
+    applyDocumentSize();
+    layoutChanged_ = true;
+    EnterEditMode();
+}
+
+bool TestColorWindow::QuitEditMode()
+{
+    if (layoutChanged_) {
+        const platform::Answer answer = platform().dialogs->askYesNoCancel(
+            this, QStringLiteral("Save?"), QStringLiteral("The layout has been changed. Do you want to save it?"));
+        if (answer == platform::Answer::Cancel)
+            return false;
+        if (answer == platform::Answer::Yes && !SaveLayoutAs())
+            return false;
+    }
+    editMode_ = false;
+    view_->setEditMode(false);
+    frame_->LetGoAll();
+    pages_->setCurrentIndex(0);
+    return true;
+}
+
+bool TestColorWindow::SaveLayoutAs()
+{
+    DocumentFields fields = layout_.fields;
+    fields.title = area_.title;
+    fields.width = std::to_string(area_.width);
+    fields.height = std::to_string(area_.height);
+    const std::optional<DocumentFields> chosen = askProperties_(fields);
+    if (!chosen)
+        return false;
+    const std::optional<QString> path = platform().dialogs->saveFile(
+        this, QStringLiteral("Save Test Layout As"),
+        {{QStringLiteral("KT Tessaro Test Layout (*.sts)"), QStringLiteral("*.sts")}}, QStringLiteral("sts"),
+        layoutsFolder());
+    if (!path)
+        return false;
+    // The properties' size, when it is a number, is the document's size.
+    for (auto [text, side] : {std::pair{chosen->width, &area_.width}, std::pair{chosen->height, &area_.height}})
+        if (const std::optional<std::int32_t> value = TryReadInteger(text))
+            *side = std::clamp(int(*value), 0, kMaxDocumentSide);
+    area_.title = chosen->title;
+    // Image names as the editor recorded them.
+    for (LayoutObject& image : area_.images)
+        image.fileValue = editor_->imageNames().value(image.number).toStdString();
+    const std::string text = TestLayoutText(*chosen, area_);
+    if (!ReplaceFileBytes(path->toStdString(), text)) {
+        platform().dialogs->error(this, QStringLiteral("KT Tessaro"),
+                                  QStringLiteral("Can not save the layout to %1").arg(*path));
+        return false;
+    }
+    layout_ = ParseTestLayout(text);
+    layoutChanged_ = false;
+    areaTitle_->setText(QStringLiteral(" ") + areaTitle());
+    applyDocumentSize();
+    // A file of the layouts folder joins the list under its name.
+    const QFileInfo saved(*path);
+    if (saved.absolutePath() + QLatin1Char('/') == QFileInfo(layoutsFolder()).absoluteFilePath() ||
+        QDir(saved.absolutePath()) == QDir(layoutsFolder())) {
+        const QList<QListWidgetItem*> found = layoutList_->findItems(saved.fileName(), Qt::MatchExactly);
+        if (found.isEmpty()) {
+            layoutList_->addItem(saved.fileName());
+            QFile list(userLayoutsFile());
+            if (list.open(QIODevice::Append))
+                list.write(saved.fileName().toUtf8() + "\r\n");
+            layoutList_->setCurrentRow(layoutList_->count() - 1);
+        } else {
+            layoutList_->setCurrentItem(found.first());
+        }
+    }
+    return true;
+}
+
+void TestColorWindow::readUserLayouts()
+{
+    QFile list(userLayoutsFile());
+    if (!list.open(QIODevice::ReadOnly) || list.size() > (1 << 20))
+        return;
+    for (const QByteArray& line : list.readAll().split('\n')) {
+        const QString name = QString::fromUtf8(line.trimmed());
+        if (!name.isEmpty() && !name.contains(QLatin1Char('/')) && layoutList_->findItems(name, Qt::MatchExactly).isEmpty())
+            layoutList_->addItem(name);
+    }
 }
 
 void TestColorWindow::DropColor(const HitTarget& hit, TColor color, colorlist::DragSource source)

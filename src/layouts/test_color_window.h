@@ -14,6 +14,8 @@
 
 #include <QString>
 
+#include <functional>
+
 #include <optional>
 
 class QCheckBox;
@@ -25,6 +27,8 @@ class QStackedWidget;
 
 namespace tessaro::layouts {
 
+class LayoutEditor;
+class SelectionFrame;
 class TestAreaView;
 
 class TestColorWindow : public controls::ToolWindow {
@@ -86,6 +90,30 @@ public:
     ColorVision vision() const;
     void ShowContrastReport();
 
+    // The layout editor.
+    bool editMode() const { return editMode_; }
+    LayoutEditor* editor() const { return editor_; }
+    SelectionFrame* selectionFrame() const { return frame_; }
+    int currentPage() const;
+    bool layoutChanged() const { return layoutChanged_; }
+    // "Edit Layout": editing the current layout.
+    void EnterEditMode();
+    // "New Layout": an empty 425 x 385 layout titled "New Layout" with the
+    // first objects visible, in editing mode.
+    void NewLayout();
+    // "Quit Editing Mode": asks to save a changed layout (Yes, No, Cancel);
+    // false when the user stays.
+    bool QuitEditMode();
+    // "Save As": the document properties, then a file in the layouts
+    // folder; a new name joins the layout list. False when nothing was saved.
+    bool SaveLayoutAs();
+    // Asks for the document fields; the Document Properties window unless
+    // replaced (tests).
+    using PropertiesAsker = std::function<std::optional<DocumentFields>(const DocumentFields&)>;
+    void setPropertiesAsker(PropertiesAsker asker) { askProperties_ = std::move(asker); }
+    // The names the user saved beyond the built-in list, one a line.
+    QString userLayoutsFile() const { return layoutsFolder() + QStringLiteral("user layouts.txt"); }
+
 signals:
     // "Edit Layout" and "New Layout" (button or menu).
     void editLayoutRequested();
@@ -104,6 +132,9 @@ private:
     void showPointerStatus(std::optional<HitTarget> hit);
     void loadPicture(const LayoutObject& image);
     void setStatus(const QString& text);
+    void markChanged();
+    void selectReleased(const HitTarget& hit);
+    void readUserLayouts();
 
     QString programFolder_;
     TestArea area_ = InitialTestArea();
@@ -126,6 +157,11 @@ private:
     QAction* showTextsAction_ = nullptr;
     QList<QAction*> visionActions_;
     QLabel* status_;
+    SelectionFrame* frame_ = nullptr;
+    LayoutEditor* editor_ = nullptr;
+    bool editMode_ = false;
+    bool layoutChanged_ = false;
+    PropertiesAsker askProperties_;
 };
 
 } // namespace tessaro::layouts

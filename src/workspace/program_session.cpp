@@ -6,12 +6,16 @@
 #include "colorlist/history_window.h"
 #include "colorlist/reopen_window.h"
 #include "layouts/drop_color.h"
+#include "layouts/layout_editor.h"
+#include "layouts/selection_frame.h"
 #include "layouts/test_color_window.h"
 #include "workspace/main_color.h"
 #include "workspace/main_window.h"
 #include "workspace/window_placement.h"
 
+#include <QCheckBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QFileInfo>
 
 namespace tessaro::workspace {
@@ -196,11 +200,21 @@ void ProgramSession::createTestColorWindow()
                 place = QPoint(firstRun->left, firstRun->top);
         testColor_->move(place);
         testColor_->setShowTexts(s.GetSetting(Setting::ShowText) == QStringLiteral("1"));
+        // The grid: the saved size into its box, then the check (which sets 8).
+        layouts::LayoutEditor* editor = testColor_->editor();
+        if (const QString size = s.GetSetting(Setting::SnapSize); !size.isEmpty()) {
+            editor->gridSize()->setText(size);
+            emit editor->gridSize()->textEdited(size);
+        }
+        editor->snapToGrid()->setChecked(s.GetSetting(Setting::SnapToGrid) == QStringLiteral("1"));
     };
     entry.writeSettings = [this](LiveSettings& live) {
         live.insert(Setting::TestLeft, QString::number(testColor_->x()));
         live.insert(Setting::TestTop, QString::number(testColor_->y()));
         live.insert(Setting::ShowText, testColor_->showTexts() ? QStringLiteral("1") : QStringLiteral("0"));
+        live.insert(Setting::SnapToGrid,
+                    testColor_->editor()->snapToGrid()->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+        live.insert(Setting::SnapSize, QString::number(testColor_->selectionFrame()->grid()));
     };
     registry_.add(std::move(entry), settings_);
 }
