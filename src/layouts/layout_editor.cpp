@@ -420,10 +420,20 @@ void LayoutEditor::applyNumber(QLineEdit* edit)
 
 void LayoutEditor::applyChoice(QComboBox* combo)
 {
-    LayoutObject* o = currentObject();
-    if (!o || filling_)
+    if (filling_)
         return;
     const QString name = combo->objectName();
+    if (name == QStringLiteral("documentSizeChoice")) {
+        const Preset& preset = kPresets[std::clamp(combo->currentIndex(), 0, 4)];
+        area_.width = preset.width;
+        area_.height = preset.height;
+        ShowDocumentSize();
+        emit documentResized();
+        return;
+    }
+    LayoutObject* o = currentObject();
+    if (!o)
+        return;
     const bool yes = combo->currentIndex() == 0;
     if (name == QStringLiteral("visibleChoice"))
         o->visible = yes;
@@ -446,14 +456,6 @@ void LayoutEditor::applyChoice(QComboBox* combo)
         o->stretch = yes;
     else if (name == QStringLiteral("centerChoice") && o->kind == ObjectKind::Image)
         o->center = yes;
-    else if (name == QStringLiteral("documentSizeChoice")) {
-        const Preset& preset = kPresets[std::clamp(combo->currentIndex(), 0, 4)];
-        area_.width = preset.width;
-        area_.height = preset.height;
-        ShowDocumentSize();
-        emit documentResized();
-        return;
-    }
     emit objectsChanged();
 }
 
