@@ -19,7 +19,9 @@ namespace tessaro::layouts {
 namespace {
 
 constexpr int kWidth = 177;
-constexpr int kRow = 19;
+constexpr int kRow = 18;
+// The options group's height: its title and at most six rows (texts).
+constexpr int kGroupHeight = 16 + 6 * kRow;
 constexpr int kCaptionWidth = 72;
 
 const char* const kTrueFalse[] = {"True", "False"};
@@ -94,7 +96,7 @@ LayoutEditor::LayoutEditor(const platform::Platform& platform, TestArea& area, T
             objects_->addItem(QStringLiteral("%1 %2").arg(QLatin1String(kind)).arg(n));
     for (int n = 1; n <= 5; ++n)
         objects_->addItem(QStringLiteral("Image %1").arg(n));
-    objects_->setGeometry(0, y, kWidth, 90);
+    objects_->setGeometry(0, y, kWidth, 64);
     objects_->setContextMenuPolicy(Qt::CustomContextMenu);
     auto* styleMenu = new QMenu(objects_);
     styleMenu->addAction(QStringLiteral("Copy Object Style"), this, &LayoutEditor::CopyObjectStyle);
@@ -106,7 +108,7 @@ LayoutEditor::LayoutEditor(const platform::Platform& platform, TestArea& area, T
             frame_.LetGoAll();
         Select(ObjectOfEntry(objects_->row(item)));
     });
-    y += 92;
+    y += 66;
 
     numberBox(editPage, QStringLiteral(" &Width"), QStringLiteral("widthBox"), y);
     numberBox(editPage, QStringLiteral(" &Height"), QStringLiteral("heightBox"), y);
@@ -201,7 +203,7 @@ LayoutEditor::LayoutEditor(const platform::Platform& platform, TestArea& area, T
     for (QWidget* group : {shapeGroup_, textGroup_, imageGroup_})
         group->hide();
 
-    const int buttonsTop = groupTop + 16 + 7 * kRow;
+    const int buttonsTop = groupTop + kGroupHeight + 2;
     const auto button = [&](const QString& text, const QString& name, int top) {
         auto* b = new QPushButton(text, editPage);
         b->setObjectName(name);
