@@ -12,6 +12,7 @@
 #include "layouts/layout_names.h"
 #include "layouts/test_area_view.h"
 #include "layouts/text_contrast.h"
+#include "layouts/text_edit_window.h"
 #include "platform/replace_file.h"
 
 #include <QActionGroup>
@@ -126,6 +127,8 @@ TestColorWindow::TestColorWindow(const platform::Platform& platform, const QStri
         editor_->ShowCurrent();
     });
     connect(frame_, &SelectionFrame::hovered, editor_, &LayoutEditor::ShowCurrent);
+    textEdit_ = new TextEditWindow(platform, this);
+    connect(frame_, &SelectionFrame::textEditRequested, this, &TestColorWindow::EditCurrentText);
     connect(frame_, &SelectionFrame::deletePressed, this, [this] {
         QComboBox* visible = editor_->choice(QStringLiteral("visibleChoice"));
         visible->setCurrentIndex(1);
@@ -392,6 +395,16 @@ void TestColorWindow::selectReleased(const HitTarget& hit)
     if (!frame_->multiSelect())
         frame_->LetGoAll();
     editor_->Select({hit.kind, hit.number});
+}
+
+void TestColorWindow::EditCurrentText()
+{
+    const std::optional<ObjectRef> current = editor_->current();
+    if (!current)
+        return;
+    textEdit_->Open(area_.Object(current->kind, current->number), [this] { markChanged(); });
+    if (textEdit_->exec() == QDialog::Accepted)
+        editor_->ShowCurrent();
 }
 
 void TestColorWindow::EnterEditMode()

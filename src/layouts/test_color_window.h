@@ -30,6 +30,7 @@ namespace tessaro::layouts {
 class LayoutEditor;
 class SelectionFrame;
 class TestAreaView;
+class TextEditWindow;
 
 class TestColorWindow : public controls::ToolWindow {
     Q_OBJECT
@@ -94,6 +95,10 @@ public:
     bool editMode() const { return editMode_; }
     LayoutEditor* editor() const { return editor_; }
     SelectionFrame* selectionFrame() const { return frame_; }
+    TextEditWindow* textEditWindow() const { return textEdit_; }
+    // The right button on the selected object: the Text Edit window for the
+    // editor's current object, modal.
+    void EditCurrentText();
     int currentPage() const;
     bool layoutChanged() const { return layoutChanged_; }
     // "Edit Layout": editing the current layout.
@@ -159,6 +164,7 @@ private:
     QLabel* status_;
     SelectionFrame* frame_ = nullptr;
     LayoutEditor* editor_ = nullptr;
+    TextEditWindow* textEdit_ = nullptr;
     bool editMode_ = false;
     bool layoutChanged_ = false;
     PropertiesAsker askProperties_;
