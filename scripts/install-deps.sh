@@ -7,6 +7,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
     libjpeg-dev
+    libwmf-dev libemf2svg-dev
     libgtest-dev libgmock-dev libbenchmark-dev valgrind
     libxcb1-dev
     xvfb xauth x11-utils xdotool openbox fonts-liberation locales-all

@@ -48,6 +48,23 @@ std::string OneLine(const std::string& value)
     return value.substr(0, value.find_first_of("\r\n"));
 }
 
+// A text of several lines (typed in the Text Edit window) keeps every word:
+// each line break becomes one blank, and the box wraps the words again.
+std::string JoinedLines(const std::string& value)
+{
+    std::string line;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == '\r' || value[i] == '\n') {
+            if (value[i] == '\r' && i + 1 < value.size() && value[i + 1] == '\n')
+                ++i;
+            line += ' ';
+        } else {
+            line += value[i];
+        }
+    }
+    return line;
+}
+
 } // namespace
 
 std::string TestLayoutText(const DocumentFields& fields, const TestArea& area)
@@ -73,7 +90,7 @@ std::string TestLayoutText(const DocumentFields& fields, const TestArea& area)
         out.Box(text);
         out.Property(text, "font", OneLine(text.font));
         out.Integer(text, "font.size", text.fontSize);
-        out.Property(text, "text", OneLine(text.text));
+        out.Property(text, "text", JoinedLines(text.text));
         out.Flag(text, "bold", text.bold);
         out.Flag(text, "italic", text.italic);
         out.Flag(text, "underline", text.underline);

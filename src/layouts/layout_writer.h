@@ -12,8 +12,10 @@
 
 namespace tessaro::layouts {
 
-// Lines followed by CR LF. `fields.width` and `fields.height` are replaced
-// by the area's size; an image keeps its "filename" value as it was read.
+// Lines followed by CR LF. A text's line breaks become blanks (a value is
+// one line); other values end at their first line break. `fields.width`
+// and `fields.height` are replaced by the area's size; an image keeps its
+// "filename" value as it was read.
 std::string TestLayoutText(const DocumentFields& fields, const TestArea& area);
 
 } // namespace tessaro::layouts

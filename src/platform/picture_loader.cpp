@@ -1,6 +1,7 @@
 #include "platform/picture_loader.h"
 
 #include "platform/jpeg_reader.h"
+#include "platform/metafile_reader.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -77,8 +78,8 @@ const QList<PictureKind>& PictureKinds()
         {QStringLiteral("ico"), QStringLiteral("Icons"), ReadIco},
         {QStringLiteral("png"), QStringLiteral("PNG Images"), ReadPng},
         {QStringLiteral("svg"), QStringLiteral("SVG Images"), RenderSvg},
-        {QStringLiteral("emf"), QStringLiteral("Enhanced Metafiles"), nullptr},
-        {QStringLiteral("wmf"), QStringLiteral("Metafiles"), nullptr},
+        {QStringLiteral("emf"), QStringLiteral("Enhanced Metafiles"), ReadEmf},
+        {QStringLiteral("wmf"), QStringLiteral("Metafiles"), ReadWmf},
     };
     return kinds;
 }
@@ -110,6 +111,11 @@ QImage PictureLoader::load(const QString& path) const
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             Fail(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+        // No picture a window shows is this large; a larger file is refused
+        // rather than read into memory.
+        constexpr qint64 kMaxPictureFileBytes = 64 << 20;
+        if (file.size() > kMaxPictureFileBytes)
+            Fail(QStringLiteral("Picture file \"%1\" is too large").arg(path));
         return kind.decode(file.readAll());
     }
     Fail(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));

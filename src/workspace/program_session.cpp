@@ -9,12 +9,18 @@
 #include "export/copy_sources.h"
 #include "tools/import_window.h"
 #include "tools/mixer_window.h"
+#include "layouts/drop_color.h"
+#include "layouts/layout_editor.h"
+#include "layouts/selection_frame.h"
+#include "layouts/test_color_window.h"
 #include "workspace/main_color.h"
 #include "workspace/main_window.h"
 #include "workspace/wheel_style_chooser.h"
 #include "workspace/window_placement.h"
 
+#include <QCheckBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -34,6 +40,7 @@ ProgramSession::~ProgramSession()
     copyCenter_.reset();
     mixer_.reset();
     import_.reset();
+    testColor_.reset();
     history_.reset();
     reopen_.reset();
     wheelStyles_.reset();
@@ -58,6 +65,7 @@ void ProgramSession::Start()
     createReopenWindow();
     createHistoryWindow();
     createCopyCenterWindow();
+    createTestColorWindow();
     if (const std::optional<TColor> newest = history_->LoadHistoryFile(historyPath()))
         mainColor_->set(*newest);
     // A signal while the history's error box was open has ended the run.
@@ -236,6 +244,47 @@ void ProgramSession::createCopyCenterWindow()
     registry_.add(std::move(entry), settings_);
 }
 
+// Created hidden; F7 and the main window's entries show it.
+void ProgramSession::createTestColorWindow()
+{
+    testColor_ = std::make_unique<layouts::TestColorWindow>(platform_, folders_.appDir);
+    WindowEntry entry;
+    entry.name = QStringLiteral("testcolor");
+    entry.window = testColor_.get();
+    entry.show = [this] { testColor_->Toggle(); };
+    entry.showCommand = controls::Command::TestColor;
+    entry.keys = controls::SideWindowKeys();
+    entry.readSettings = [this](const SettingsStore& s) {
+        QPoint place = testColor_->pos();
+        if (!s.GetSetting(Setting::TestLeft).isEmpty())
+            place.setX(s.ReadInt(Setting::TestLeft, place.x()));
+        if (!s.GetSetting(Setting::TestTop).isEmpty())
+            place.setY(s.ReadInt(Setting::TestTop, place.y()));
+        const QSize screen = platform_.screen->size();
+        if (s.isFirstRun())
+            if (const auto firstRun = layouts::FirstRunWindowPlace(screen.width(), screen.height()))
+                place = QPoint(firstRun->left, firstRun->top);
+        testColor_->move(place);
+        testColor_->setShowTexts(s.GetSetting(Setting::ShowText) == QStringLiteral("1"));
+        // The grid: the saved size into its box, then the check (which sets 8).
+        layouts::LayoutEditor* editor = testColor_->editor();
+        if (const QString size = s.GetSetting(Setting::SnapSize); !size.isEmpty()) {
+            editor->gridSize()->setText(size);
+            emit editor->gridSize()->textEdited(size);
+        }
+        editor->snapToGrid()->setChecked(s.GetSetting(Setting::SnapToGrid) == QStringLiteral("1"));
+    };
+    entry.writeSettings = [this](LiveSettings& live) {
+        live.insert(Setting::TestLeft, QString::number(testColor_->x()));
+        live.insert(Setting::TestTop, QString::number(testColor_->y()));
+        live.insert(Setting::ShowText, testColor_->showTexts() ? QStringLiteral("1") : QStringLiteral("0"));
+        live.insert(Setting::SnapToGrid,
+                    testColor_->editor()->snapToGrid()->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+        live.insert(Setting::SnapSize, QString::number(testColor_->selectionFrame()->grid()));
+    };
+    registry_.add(std::move(entry), settings_);
+}
+
 void ProgramSession::showCentredOnce(QWidget* window)
 {
     if (!shownOnce_.contains(window)) {
@@ -316,7 +365,8 @@ void ProgramSession::Shutdown()
                                  QStringLiteral("ERROR! Can not save settings file!"));
     for (QWidget* window : {static_cast<QWidget*>(history_.get()), static_cast<QWidget*>(reopen_.get()),
                             static_cast<QWidget*>(copyCenter_.get()), static_cast<QWidget*>(import_.get()),
-                            static_cast<QWidget*>(mixer_.get())})
+                            static_cast<QWidget*>(mixer_.get()),
+                            static_cast<QWidget*>(testColor_.get())})
         if (window)
             window->hide();
     emit finished();

@@ -28,6 +28,10 @@ class ImportWindow;
 class MixerWindow;
 }
 
+namespace tessaro::layouts {
+class TestColorWindow;
+}
+
 namespace tessaro::workspace {
 
 class MainColor;
@@ -61,6 +65,7 @@ public:
     exporting::CopyCenterWindow* copyCenterWindow() const { return copyCenter_.get(); }
     tools::ImportWindow* importWindow() const { return import_.get(); }
     tools::MixerWindow* mixerWindow() const { return mixer_.get(); }
+    layouts::TestColorWindow* testColorWindow() const { return testColor_.get(); }
     const WindowRegistry& windows() const { return registry_; }
     controls::CommandHandlers& commands() { return commands_; }
     const SettingsStore& settings() const { return settings_; }
@@ -91,6 +96,7 @@ private:
     void showCentredOnce(QWidget* window);
     void openCommandLineList();
     void offerListRecovery();
+    void createTestColorWindow();
 
     platform::Platform platform_;
     DataFolders folders_;
@@ -108,6 +114,7 @@ private:
     std::unique_ptr<tools::ImportWindow> import_;
     std::unique_ptr<tools::MixerWindow> mixer_;
     QList<QWidget*> shownOnce_;
+    std::unique_ptr<layouts::TestColorWindow> testColor_;
     bool shutDown_ = false;
 };
 

@@ -137,5 +137,14 @@ TEST(LayoutWriter, ReadsBackToTheSameDocument)
     EXPECT_EQ(read.background, area.background);
 }
 
+TEST(LayoutWriter, TextLinesJoinWithBlanks)
+{
+    TestArea area = InitialTestArea();
+    area.Object(ObjectKind::Text, 3).text = "Hello\r\nWorld\nt3.visible=1\rEnd";
+    const TestLayout layout = ParseTestLayout(TestLayoutText(DocumentFields{}, area));
+    EXPECT_EQ(layout.lines.Get("t3.text"), "Hello World t3.visible=1 End");
+    EXPECT_EQ(layout.lines.Get("t3.visible"), "0");
+}
+
 } // namespace
 } // namespace tessaro::layouts

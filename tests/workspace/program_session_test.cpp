@@ -2,6 +2,7 @@
 // with fake platform services.
 #include "colorlist/color_list_commands.h"
 #include "colorlist/history_window.h"
+#include "layouts/test_color_window.h"
 #include "support/fake_platform.h"
 #include "workspace/editing_commands.h"
 #include "workspace/main_color.h"
@@ -117,6 +118,46 @@ private slots:
         QVERIFY(!session.historyWindow()->autoClose());
         QVERIFY(fake_.shell.associations.isEmpty());
         QCOMPARE(session.CurrentExitSettings().GetSetting(QStringLiteral("hist.autofade")), QStringLiteral("0"));
+    }
+
+    void testColorWindowPlaceAndChecks_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QPoint>("place");
+        QTest::addColumn<bool>("showTexts");
+        QTest::addColumn<QByteArray>("written");
+        // The fake screen is 1024 x 768: a first run puts the window at (432, 290).
+        QTest::newRow("first run") << QByteArray() << QPoint(432, 290) << true
+                                   << QByteArray("shp.left=432\r\nshp.top=290\r\n");
+        QTest::newRow("saved place and check")
+            << QByteArray("program=tessaro\r\nfirstrun=0\r\nshp.left=20\r\nshp.top=30\r\nshowtext=0\r\n")
+            << QPoint(20, 30) << false << QByteArray("shp.left=20\r\nshp.top=30\r\n");
+        QTest::newRow("first run wins over a saved place")
+            << QByteArray("program=tessaro\r\nshp.left=20\r\nshp.top=30\r\nshowtext=1\r\n") << QPoint(432, 290)
+            << true << QByteArray("shp.left=432\r\nshp.top=290\r\n");
+    }
+    void testColorWindowPlaceAndChecks()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(QPoint, place);
+        QFETCH(bool, showTexts);
+        QFETCH(QByteArray, written);
+        if (!settings.isEmpty())
+            write("set.set", settings);
+        {
+            ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
+            session.Start();
+            layouts::TestColorWindow* window = session.testColorWindow();
+            QVERIFY(!window->isVisible());
+            QCOMPARE(window->pos(), place);
+            QCOMPARE(window->showTexts(), showTexts);
+            QVERIFY(session.commands().run(controls::Command::TestColor));
+            QVERIFY(window->isVisible());
+            session.Shutdown();
+        }
+        const QByteArray saved = read("set.set");
+        QVERIFY2(saved.contains(written), saved.constData());
+        QVERIFY(saved.contains(showTexts ? "showtext=1\r\n" : "showtext=0\r\n"));
     }
 
     // Each file that cannot be written is reported, the history first.

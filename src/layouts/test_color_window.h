@@ -1,0 +1,173 @@
+// The Test Color window: the test area with its title, the right-hand
+// column with the "Test Layouts" page (the layout list, its menu, the
+// buttons and the saved schemes), and the status line. Colours dropped on
+// the area's shapes, texts and background stay with them from one layout to
+// the next; each is in turn a colour source for the rest of the program.
+#pragma once
+
+#include "colorlist/drag_sources.h"
+#include "controls/tool_window.h"
+#include "engine/color_vision.h"
+#include "layouts/test_area.h"
+#include "layouts/test_area_painter.h"
+#include "layouts/test_layout.h"
+
+#include <QString>
+
+#include <functional>
+
+#include <optional>
+
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QStackedWidget;
+
+namespace tessaro::layouts {
+
+class LayoutEditor;
+class SelectionFrame;
+class TestAreaView;
+class TextEditWindow;
+
+class TestColorWindow : public controls::ToolWindow {
+    Q_OBJECT
+public:
+    static constexpr int kTitleHeight = 19;
+    static constexpr int kColumnWidth = 177;
+
+    inline static const QString kStartStatus =
+        QStringLiteral("Select a test layout from the list. Drag and drop colors over any of the shapes or texts.");
+    inline static const QString kWindowStatus = QStringLiteral(
+        "Select a test layout from the list. Drag and drop colors on the shapes. You can also change the background "
+        "color.");
+    inline static const QString kEditButtonStatus = QStringLiteral("Click to edit this layout.");
+    inline static const QString kSchemeListStatus = QStringLiteral(
+        "Select a scheme from the list. Please note that all schemes may not be suitable for all layouts.");
+    inline static const QString kSaveSchemeStatus = QStringLiteral("Click to save scheme.");
+
+    // `programFolder` (ending with "/") holds the saved schemes and the
+    // layouts folder "TLs/".
+    TestColorWindow(const platform::Platform& platform, const QString& programFolder, QWidget* parent = nullptr);
+
+    const TestArea& area() const { return area_; }
+    const TestAreaPictures& pictures() const { return pictures_; }
+    TestAreaView* view() const { return view_; }
+    QListWidget* layoutList() const { return layoutList_; }
+    QListWidget* schemeList() const { return schemeList_; }
+    QMenu* layoutsMenu() const { return layoutsMenu_; }
+    QLabel* statusLabel() const { return status_; }
+    QString statusText() const;
+    QString areaTitle() const;
+    QString layoutsFolder() const { return programFolder_ + QStringLiteral("TLs/"); }
+    const TestLayout& currentLayout() const { return layout_; }
+
+    bool showTexts() const { return showTexts_; }
+    // Sets the menu's check without loading.
+    void setShowTexts(bool on);
+    bool schemeChanged() const { return schemeChanged_; }
+
+    // F7: shown (selecting and loading the first layout), or hidden when it
+    // is the active window.
+    void Toggle();
+    // Selects the list entry `row` and loads it.
+    void SelectLayout(int row);
+    // Loads the selected layout into the test area.
+    void LoadLayout();
+    // A colour dropped on the part `hit` names.
+    void DropColor(const HitTarget& hit, TColor color, colorlist::DragSource source);
+    void RestoreDefaultColors();
+    void ToggleShowTexts();
+    void DeleteLayout();
+    void SaveScheme();
+    void DeleteScheme();
+    // Applies the scheme file of list entry `row`, asking first when the
+    // colours have changed since the last save.
+    void ApplyScheme(int row);
+    void ReadSchemeList();
+    void setVision(ColorVision vision);
+    ColorVision vision() const;
+    void ShowContrastReport();
+
+    // The layout editor.
+    bool editMode() const { return editMode_; }
+    LayoutEditor* editor() const { return editor_; }
+    SelectionFrame* selectionFrame() const { return frame_; }
+    TextEditWindow* textEditWindow() const { return textEdit_; }
+    // The right button on the selected object: the Text Edit window for the
+    // editor's current object, modal.
+    void EditCurrentText();
+    int currentPage() const;
+    bool layoutChanged() const { return layoutChanged_; }
+    // "Edit Layout": editing the current layout.
+    void EnterEditMode();
+    // "New Layout": an empty 425 x 385 layout titled "New Layout" with the
+    // first objects visible, in editing mode.
+    void NewLayout();
+    // "Quit Editing Mode": asks to save a changed layout (Yes, No, Cancel);
+    // false when the user stays.
+    bool QuitEditMode();
+    // "Save As": the document properties, then a file in the layouts
+    // folder; a new name joins the layout list. False when nothing was saved.
+    bool SaveLayoutAs();
+    // Asks for the document fields; the Document Properties window unless
+    // replaced (tests).
+    using PropertiesAsker = std::function<std::optional<DocumentFields>(const DocumentFields&)>;
+    void setPropertiesAsker(PropertiesAsker asker) { askProperties_ = std::move(asker); }
+    // The names the user saved beyond the built-in list, one a line.
+    QString userLayoutsFile() const { return layoutsFolder() + QStringLiteral("user layouts.txt"); }
+
+signals:
+    // "Edit Layout" and "New Layout" (button or menu).
+    void editLayoutRequested();
+    void newLayoutRequested();
+
+protected:
+    void paintBody(QPainter& painter) override;
+    void showEvent(QShowEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildColumn();
+    void buildLayoutsMenu();
+    void applyDocumentSize();
+    void showPointerStatus(std::optional<HitTarget> hit);
+    void loadPicture(const LayoutObject& image);
+    void setStatus(const QString& text);
+    void markChanged();
+    void selectReleased(const HitTarget& hit);
+    void readUserLayouts();
+
+    QString programFolder_;
+    TestArea area_ = InitialTestArea();
+    TestAreaPictures pictures_;
+    TestLayout layout_;
+    bool showTexts_ = true;
+    bool schemeChanged_ = false;
+
+    QLabel* areaTitle_;
+    TestAreaView* view_;
+    QStackedWidget* pages_ = nullptr;
+    QListWidget* layoutList_ = nullptr;
+    QPushButton* editLayoutButton_ = nullptr;
+    QPushButton* newLayoutButton_ = nullptr;
+    QLabel* schemeHeader_ = nullptr;
+    QListWidget* schemeList_ = nullptr;
+    QPushButton* saveSchemeButton_ = nullptr;
+    QCheckBox* useDefaultScheme_ = nullptr;
+    QMenu* layoutsMenu_ = nullptr;
+    QAction* showTextsAction_ = nullptr;
+    QList<QAction*> visionActions_;
+    QLabel* status_;
+    SelectionFrame* frame_ = nullptr;
+    LayoutEditor* editor_ = nullptr;
+    TextEditWindow* textEdit_ = nullptr;
+    bool editMode_ = false;
+    bool layoutChanged_ = false;
+    PropertiesAsker askProperties_;
+};
+
+} // namespace tessaro::layouts

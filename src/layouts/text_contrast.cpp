@@ -1,0 +1,56 @@
+#include "layouts/text_contrast.h"
+
+namespace tessaro::layouts {
+
+namespace {
+
+std::string ShortText(const std::string& text)
+{
+    std::string line;
+    for (char c : text) {
+        if (c == '\r' || c == '\n')
+            c = ' ';
+        line += c;
+    }
+    constexpr std::size_t kLimit = 24;
+    if (line.size() <= kLimit)
+        return line;
+    // Cut on a character boundary of the UTF-8 text.
+    std::size_t cut = kLimit;
+    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80)
+        --cut;
+    return line.substr(0, cut) + "...";
+}
+
+} // namespace
+
+TColor BackdropColorAt(const TestArea& area, int x, int y)
+{
+    for (const LayoutObject& shape : area.shapes)
+        if (shape.visible && x >= shape.left && x - shape.left < shape.width && y >= shape.top &&
+            y - shape.top < shape.height)
+            return shape.fill;
+    return area.background;
+}
+
+ContrastVerdict TextContrast(const TestArea& area, int textNumber)
+{
+    const LayoutObject& text = area.Object(ObjectKind::Text, textNumber);
+    const TColor backdrop = BackdropColorAt(area, text.left + text.width / 2, text.top + text.height / 2);
+    const int points = text.fontSize < 0 ? -text.fontSize : text.fontSize;
+    return JudgeContrast(text.textColor, backdrop, IsLargeText(points, text.bold));
+}
+
+std::vector<std::string> ContrastReport(const TestArea& area)
+{
+    std::vector<std::string> lines;
+    for (const LayoutObject& text : area.texts)
+        if (text.visible)
+            lines.push_back("Text " + std::to_string(text.number) + " \"" + ShortText(text.text) +
+                            "\": " + ContrastVerdictText(TextContrast(area, text.number)));
+    if (lines.empty())
+        lines.emplace_back("No text is visible.");
+    return lines;
+}
+
+} // namespace tessaro::layouts
