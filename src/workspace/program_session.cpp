@@ -5,6 +5,7 @@
 #include "colorlist/color_list_recovery.h"
 #include "colorlist/history_window.h"
 #include "colorlist/reopen_window.h"
+#include "webpreview/web_preview_window.h"
 #include "workspace/main_color.h"
 #include "workspace/main_window.h"
 #include "workspace/window_placement.h"
@@ -23,6 +24,7 @@ ProgramSession::ProgramSession(const platform::Platform& platform, const DataFol
 ProgramSession::~ProgramSession()
 {
     // The windows go before the colour they show.
+    webPreview_.reset();
     history_.reset();
     reopen_.reset();
     main_.reset();
@@ -44,6 +46,7 @@ void ProgramSession::Start()
 
     createReopenWindow();
     createHistoryWindow();
+    createWebPreviewWindow();
     if (const std::optional<TColor> newest = history_->LoadHistoryFile(historyPath()))
         mainColor_->set(*newest);
     // A signal while the history's error box was open has ended the run.
@@ -166,6 +169,36 @@ void ProgramSession::createHistoryWindow()
     };
     entry.writeSettings = [this](LiveSettings& live) {
         live.insert(Setting::HistoryAutoFade, history_->autoClose() ? QStringLiteral("1") : QStringLiteral("0"));
+    };
+    registry_.add(std::move(entry), settings_);
+}
+
+// The Web Preview window: the last layout (or the sample beside the
+// program), its place, and on a first run the place for the screen's size.
+void ProgramSession::createWebPreviewWindow()
+{
+    webPreview_ = std::make_unique<webpreview::WebPreviewWindow>(platform_, main_->colorList(), [this] {
+        main_->raise();
+        main_->activateWindow();
+    });
+    WindowEntry entry;
+    entry.name = QStringLiteral("webpreview");
+    entry.window = webPreview_.get();
+    entry.show = [this] { webPreview_->Open(); };
+    entry.showCommand = controls::Command::WebPreview;
+    entry.keys = controls::MainWindowKeys();
+    entry.readSettings = [this](const SettingsStore& s) {
+        webPreview_->LoadAtStart(s.GetSetting(Setting::LastWebLayout), folders_.appDir + QStringLiteral("Sample 1.cls"));
+        QPoint place(s.ReadInt(Setting::WebLeft, webPreview_->x()), s.ReadInt(Setting::WebTop, webPreview_->y()));
+        if (s.isFirstRun())
+            place = WebPreviewFirstRunPosition(platform_.screen->size()).value_or(place);
+        webPreview_->move(KeepTitleBarOnScreen(place, webPreview_->size(), webpreview::WebPreviewWindow::kTitleHeight,
+                                               platform_.screen->windowAreas()));
+    };
+    entry.writeSettings = [this](LiveSettings& live) {
+        live.insert(Setting::LastWebLayout, webPreview_->lastLayout());
+        live.insert(Setting::WebLeft, QString::number(webPreview_->x()));
+        live.insert(Setting::WebTop, QString::number(webPreview_->y()));
     };
     registry_.add(std::move(entry), settings_);
 }

@@ -18,6 +18,10 @@ class HistoryWindow;
 class ReopenWindow;
 }
 
+namespace tessaro::webpreview {
+class WebPreviewWindow;
+}
+
 namespace tessaro::workspace {
 
 class MainColor;
@@ -46,6 +50,7 @@ public:
     MainWindow* mainWindow() const { return main_.get(); }
     colorlist::HistoryWindow* historyWindow() const { return history_.get(); }
     colorlist::ReopenWindow* reopenWindow() const { return reopen_.get(); }
+    webpreview::WebPreviewWindow* webPreviewWindow() const { return webPreview_.get(); }
     const WindowRegistry& windows() const { return registry_; }
     controls::CommandHandlers& commands() { return commands_; }
     const SettingsStore& settings() const { return settings_; }
@@ -69,6 +74,7 @@ private:
     void createReopenWindow();
     void openCommandLineList();
     void offerListRecovery();
+    void createWebPreviewWindow();
 
     platform::Platform platform_;
     DataFolders folders_;
@@ -81,6 +87,7 @@ private:
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<colorlist::ReopenWindow> reopen_;
     std::unique_ptr<colorlist::HistoryWindow> history_;
+    std::unique_ptr<webpreview::WebPreviewWindow> webPreview_;
     bool shutDown_ = false;
 };
 
