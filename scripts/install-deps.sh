@@ -11,6 +11,7 @@ packages=(
     libxcb1-dev
     xvfb xauth x11-utils xdotool openbox fonts-liberation locales-all
     time
+    fonts-dejavu-core
 )
 
 missing=()

@@ -40,6 +40,8 @@ constexpr int kMargin = 7;
 constexpr int kPageTop = 23;
 constexpr int kControlsTop = kPageTop + WebPageView::kHeight + 4;
 constexpr int kRowHeight = 21;
+// Far beyond any layout file: nine strings and a few numbers.
+constexpr qint64 kLargestLayoutFile = 16 * 1024 * 1024;
 
 } // namespace
 
@@ -111,7 +113,7 @@ void WebPreviewWindow::buildControls()
 
     chooserSwatch_ = new controls::Swatch(controls::Swatch::Shape::Square, this);
     chooserSwatch_->setObjectName(QStringLiteral("renkSHP"));
-    chooserSwatch_->setGeometry(kMargin, kControlsTop + 16 + kRowHeight + 3, 170, 20);
+    chooserSwatch_->setGeometry(kMargin, kControlsTop + 16 + kRowHeight + 3, 24, 24);
     chooserSwatch_->setDropTarget(colorlist::DropTarget::WebArea);
     connect(chooserSwatch_, &controls::Swatch::colorDropped, this,
             [this](TColor color, colorlist::DragSource) { dropOnChooserSwatch(color); });
@@ -184,9 +186,19 @@ void WebPreviewWindow::askForFont(WebText text)
 
 bool WebPreviewWindow::LoadLayoutFile(const QString& path)
 {
+    // Only regular files are read (not folders, devices or pipes), and no
+    // more of them than a layout could ever need.
+    const QFileInfo info(path);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        platform().dialogs->error(this, kCaption, QStringLiteral("Can not open %1:\n%2").arg(path, file.errorString()));
+    QString problem;
+    if (info.exists() && !info.isFile())
+        problem = QStringLiteral("Not a file");
+    else if (info.size() > kLargestLayoutFile)
+        problem = QStringLiteral("The file is too large for a layout");
+    else if (!file.open(QIODevice::ReadOnly))
+        problem = file.errorString();
+    if (!problem.isEmpty()) {
+        platform().dialogs->error(this, kCaption, QStringLiteral("Can not open %1:\n%2").arg(path, problem));
         return false;
     }
     const QByteArray bytes = file.readAll();

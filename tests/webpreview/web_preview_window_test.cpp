@@ -5,6 +5,7 @@
 #include "controls/swatch.h"
 #include "controls/title_bar.h"
 #include "support/fake_platform.h"
+#include "webpreview/web_fonts.h"
 #include "webpreview/web_layout_file.h"
 #include "webpreview/web_page_html.h"
 #include "webpreview/web_page_view.h"
@@ -101,6 +102,17 @@ private slots:
         QCOMPARE(page()->spotAt(title.center()), TextSpot(WebText::Title));
         // The paragraph wraps inside its column.
         QVERIFY(page()->textRect(WebText::Contents).right() < 117 + 270 - 19 + 2);
+    }
+
+    // The faces keep their names in the model and are drawn with their twins.
+    void fontsOnScreen()
+    {
+        QCOMPARE(QFontInfo(ScreenFont(window_->layout().Text(WebText::Header).font)).family(),
+                 QStringLiteral("Liberation Sans"));
+        QCOMPARE(QFontInfo(ScreenFont(window_->layout().Text(WebText::Footer).font)).family(),
+                 QStringLiteral("DejaVu Sans"));
+        QCOMPARE(ScreenFont(window_->layout().Text(WebText::Header).font).pixelSize(), 32);
+        QCOMPARE(window_->layout().Text(WebText::Footer).font.family, std::string("MS Sans Serif"));
     }
 
     void dividersDraggedWithTheMouse_data()
@@ -253,8 +265,10 @@ private slots:
         QCOMPARE(window_->layout().NavigationWidth(), 0);
         QCOMPARE(fake_.dialogs.calls.last().what, QStringLiteral("notify"));
 
-        QVERIFY(!window_->LoadLayoutFile(path("missing.cls")));
-        QCOMPARE(fake_.dialogs.calls.last().what, QStringLiteral("error"));
+        for (const QString& unreadable : {path("missing.cls"), dir_->path(), QStringLiteral("/dev/zero")}) {
+            QVERIFY(!window_->LoadLayoutFile(unreadable));
+            QCOMPARE(fake_.dialogs.calls.last().what, QStringLiteral("error"));
+        }
 
         // A name taken by a folder cannot be written: reported, the folder stays.
         QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("folder.htm")));
