@@ -2,14 +2,10 @@
 
 namespace tessaro::webpreview {
 
-TextContrast MeasureContrast(const WebPageLayout& layout, WebText text)
+ContrastVerdict TextContrast(const WebPageLayout& layout, WebText text)
 {
     const WebPageText& t = layout.Text(text);
-    TextContrast contrast;
-    contrast.ratio = ContrastRatio(t.color, layout.AreaColor(AreaOf(text)));
-    contrast.largeText = IsLargeText(t.font.pointSize, t.font.bold);
-    contrast.verdict = JudgeContrast(contrast.ratio, contrast.largeText);
-    return contrast;
+    return JudgeContrast(t.color, layout.AreaColor(AreaOf(text)), IsLargeText(t.font.pointSize, t.font.bold));
 }
 
 std::string TextName(WebText text)
@@ -23,18 +19,12 @@ std::string TextName(WebText text)
     }
 }
 
-std::string ContrastText(const TextContrast& contrast)
+std::vector<std::string> ContrastReport(const WebPageLayout& layout)
 {
-    return ContrastRatioText(contrast.ratio) + " " + ContrastVerdictText(contrast.verdict) +
-           (contrast.largeText ? " (large text)" : "");
-}
-
-std::string ContrastReport(const WebPageLayout& layout)
-{
-    std::string report;
+    std::vector<std::string> lines;
     for (WebText text : kWebTexts)
-        report += TextName(text) + ": " + ContrastText(MeasureContrast(layout, text)) + "\n";
-    return report;
+        lines.push_back(TextName(text) + ": " + ContrastVerdictText(TextContrast(layout, text)));
+    return lines;
 }
 
 } // namespace tessaro::webpreview

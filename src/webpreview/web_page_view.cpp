@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QFontMetrics>
-#include <QHash>
 #include <QHelpEvent>
 #include <QImage>
 #include <QMouseEvent>
@@ -28,19 +27,12 @@ bool IsHorizontal(WebDivider divider)
     return divider != WebDivider::Navigation;
 }
 
-// Every pixel as seen with `vision`; a page has few colours, so each is
-// simulated once.
+// Every pixel as seen with `vision`.
 void SimulateImage(QImage& image, ColorVision vision)
 {
-    QHash<QRgb, QRgb> seen;
     for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            auto it = seen.constFind(line[x]);
-            if (it == seen.constEnd())
-                it = seen.insert(line[x], ToQRgb(SimulateVision(FromQRgb(line[x]), vision)));
-            line[x] = *it;
-        }
+        auto* line = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
+        SimulateColorVisionPixels(std::span<std::uint32_t>(line, std::size_t(image.width())), vision);
     }
 }
 
@@ -129,7 +121,7 @@ std::optional<WebDropSpot> WebPageView::spotAt(QPoint point) const
 
 QString WebPageView::contrastHint(WebText text) const
 {
-    return QStringLiteral("Contrast %1").arg(QString::fromStdString(ContrastText(MeasureContrast(layout_, text))));
+    return QString::fromStdString(ContrastVerdictText(TextContrast(layout_, text)));
 }
 
 void WebPageView::paintPage(QPainter& painter) const

@@ -296,8 +296,10 @@ void WebPreviewWindow::OpenInBrowser()
 
 void WebPreviewWindow::ContrastReport()
 {
-    platform().dialogs->notify(this, QStringLiteral("Contrast Report"),
-                               QString::fromStdString(webpreview::ContrastReport(layout_)).trimmed());
+    QStringList lines;
+    for (const std::string& line : webpreview::ContrastReport(layout_))
+        lines << QString::fromStdString(line);
+    platform().dialogs->notify(this, QStringLiteral("Contrast Report"), lines.join('\n'));
 }
 
 void WebPreviewWindow::Open()
