@@ -144,9 +144,17 @@ void WebPreviewWindow::layoutChanged()
 
 void WebPreviewWindow::LoadAtStart(const QString& lastLayout, const QString& sampleLayout)
 {
-    const QString path = lastLayout.isEmpty() ? sampleLayout : lastLayout;
-    if (!path.isEmpty() && QFileInfo(path).isFile())
-        LoadLayoutFile(path);
+    if (!lastLayout.isEmpty()) {
+        // Kept as the last layout even while its file is gone.
+        lastLayout_ = lastLayout;
+        if (QFileInfo(lastLayout).isFile())
+            LoadLayoutFile(lastLayout);
+    } else if (!sampleLayout.isEmpty() && QFileInfo(sampleLayout).isFile()) {
+        // The sample is shown, not remembered: only the commands set the
+        // last layout.
+        LoadLayoutFile(sampleLayout);
+        lastLayout_.clear();
+    }
     chooser_->setCurrentText(QStringLiteral("Border Color"));
     chooseEntry(QStringLiteral("Border Color"));
 }

@@ -50,7 +50,8 @@ public:
     const QString& lastLayout() const { return lastLayout_; }
 
     // Start-up: the last layout when `lastLayout` is set (nothing when the
-    // file is gone), else the sample beside the program; then the chooser
+    // file is gone; it stays the last layout), else the sample beside the
+    // program (which does not become the last layout); then the chooser
     // shows the border colour.
     void LoadAtStart(const QString& lastLayout, const QString& sampleLayout);
 

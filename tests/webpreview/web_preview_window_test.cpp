@@ -284,13 +284,14 @@ private slots:
         WebPreviewWindow fresh(fake_.platform(), *list_, {});
         fresh.LoadAtStart(QString(), path("Sample 1.cls"));
         QCOMPARE(fresh.layout().Text(WebText::Header).string, std::string("Sample"));
+        QCOMPARE(fresh.lastLayout(), QString());
         WebPreviewWindow last(fake_.platform(), *list_, {});
         last.LoadAtStart(path("last.cls"), path("Sample 1.cls"));
         QCOMPARE(last.layout().Text(WebText::Header).string, std::string("Last"));
         WebPreviewWindow gone(fake_.platform(), *list_, {});
         gone.LoadAtStart(path("gone.cls"), path("Sample 1.cls"));
         QCOMPARE(gone.layout().Text(WebText::Header).string, std::string("Header"));
-        QCOMPARE(gone.lastLayout(), QString());
+        QCOMPARE(gone.lastLayout(), path("gone.cls"));
     }
 
     void addAllColorsToTheList()
