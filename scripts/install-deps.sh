@@ -13,6 +13,7 @@ packages=(
     xvfb xauth x11-utils xdotool openbox fonts-liberation locales-all
     libuemf-dev xclip
     time
+    fonts-dejavu-core
 )
 
 missing=()

@@ -13,6 +13,7 @@
 #include "layouts/layout_editor.h"
 #include "layouts/selection_frame.h"
 #include "layouts/test_color_window.h"
+#include "webpreview/web_preview_window.h"
 #include "workspace/main_color.h"
 #include "workspace/main_window.h"
 #include "workspace/wheel_style_chooser.h"
@@ -41,6 +42,7 @@ ProgramSession::~ProgramSession()
     mixer_.reset();
     import_.reset();
     testColor_.reset();
+    webPreview_.reset();
     history_.reset();
     reopen_.reset();
     wheelStyles_.reset();
@@ -66,6 +68,7 @@ void ProgramSession::Start()
     createHistoryWindow();
     createCopyCenterWindow();
     createTestColorWindow();
+    createWebPreviewWindow();
     if (const std::optional<TColor> newest = history_->LoadHistoryFile(historyPath()))
         mainColor_->set(*newest);
     // A signal while the history's error box was open has ended the run.
@@ -315,6 +318,36 @@ void ProgramSession::createImportWindow()
     };
     entry.writeSettings = [this](LiveSettings& live) {
         live.insert(Setting::ImportAllowDuplicates, import_->allowDuplicates() ? QStringLiteral("1") : QStringLiteral("0"));
+    };
+    registry_.add(std::move(entry), settings_);
+}
+
+// The Web Preview window: the last layout (or the sample beside the
+// program), its place, and on a first run the place for the screen's size.
+void ProgramSession::createWebPreviewWindow()
+{
+    webPreview_ = std::make_unique<webpreview::WebPreviewWindow>(platform_, main_->colorList(), [this] {
+        main_->raise();
+        main_->activateWindow();
+    });
+    WindowEntry entry;
+    entry.name = QStringLiteral("webpreview");
+    entry.window = webPreview_.get();
+    entry.show = [this] { webPreview_->Open(); };
+    entry.showCommand = controls::Command::WebPreview;
+    entry.keys = controls::MainWindowKeys();
+    entry.readSettings = [this](const SettingsStore& s) {
+        webPreview_->LoadAtStart(s.GetSetting(Setting::LastWebLayout), folders_.appDir + QStringLiteral("Sample 1.cls"));
+        QPoint place(s.ReadInt(Setting::WebLeft, webPreview_->x()), s.ReadInt(Setting::WebTop, webPreview_->y()));
+        if (s.isFirstRun())
+            place = WebPreviewFirstRunPosition(platform_.screen->size()).value_or(place);
+        webPreview_->move(KeepTitleBarOnScreen(place, webPreview_->size(), webpreview::WebPreviewWindow::kTitleHeight,
+                                               platform_.screen->windowAreas()));
+    };
+    entry.writeSettings = [this](LiveSettings& live) {
+        live.insert(Setting::LastWebLayout, webPreview_->lastLayout());
+        live.insert(Setting::WebLeft, QString::number(webPreview_->x()));
+        live.insert(Setting::WebTop, QString::number(webPreview_->y()));
     };
     registry_.add(std::move(entry), settings_);
 }

@@ -32,6 +32,10 @@ namespace tessaro::layouts {
 class TestColorWindow;
 }
 
+namespace tessaro::webpreview {
+class WebPreviewWindow;
+}
+
 namespace tessaro::workspace {
 
 class MainColor;
@@ -66,6 +70,7 @@ public:
     tools::ImportWindow* importWindow() const { return import_.get(); }
     tools::MixerWindow* mixerWindow() const { return mixer_.get(); }
     layouts::TestColorWindow* testColorWindow() const { return testColor_.get(); }
+    webpreview::WebPreviewWindow* webPreviewWindow() const { return webPreview_.get(); }
     const WindowRegistry& windows() const { return registry_; }
     controls::CommandHandlers& commands() { return commands_; }
     const SettingsStore& settings() const { return settings_; }
@@ -97,6 +102,7 @@ private:
     void openCommandLineList();
     void offerListRecovery();
     void createTestColorWindow();
+    void createWebPreviewWindow();
 
     platform::Platform platform_;
     DataFolders folders_;
@@ -115,6 +121,7 @@ private:
     std::unique_ptr<tools::MixerWindow> mixer_;
     QList<QWidget*> shownOnce_;
     std::unique_ptr<layouts::TestColorWindow> testColor_;
+    std::unique_ptr<webpreview::WebPreviewWindow> webPreview_;
     bool shutDown_ = false;
 };
 

@@ -67,4 +67,15 @@ QPoint KeepTitleBarOnScreen(QPoint position, QSize size, int titleBarHeight, con
             PullInto(titleBar.top(), titleBar.height(), nearest->top(), nearest->height())};
 }
 
+std::optional<QPoint> WebPreviewFirstRunPosition(QSize screen)
+{
+    if (screen == QSize(800, 600))
+        return QPoint(5, 236);
+    if (screen == QSize(1024, 768))
+        return QPoint(5, 404);
+    if (screen == QSize(1152, 864))
+        return QPoint(39, 433);
+    return std::nullopt;
+}
+
 } // namespace tessaro::workspace

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <optional>
+
 namespace tessaro::workspace {
 
 class SettingsStore;
@@ -25,5 +27,9 @@ constexpr int kTitleBarGrabWidth = 100;
 // shortest way until the whole title bar is on the nearest screen (a window
 // wider than that screen keeps its left edge on it).
 QPoint KeepTitleBarOnScreen(QPoint position, QSize size, int titleBarHeight, const QList<QRect>& screens);
+
+// The Web Preview window's place on a first run, for the classic screen
+// sizes only.
+std::optional<QPoint> WebPreviewFirstRunPosition(QSize screen);
 
 } // namespace tessaro::workspace

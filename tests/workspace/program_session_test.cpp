@@ -4,6 +4,7 @@
 #include "colorlist/history_window.h"
 #include "layouts/test_color_window.h"
 #include "support/fake_platform.h"
+#include "webpreview/web_preview_window.h"
 #include "workspace/editing_commands.h"
 #include "workspace/main_color.h"
 #include "workspace/main_window.h"
@@ -158,6 +159,41 @@ private slots:
         const QByteArray saved = read("set.set");
         QVERIFY2(saved.contains(written), saved.constData());
         QVERIFY(saved.contains(showTexts ? "showtext=1\r\n" : "showtext=0\r\n"));
+    }
+
+    // The web preview: the sample beside the program and the first-run place,
+    // then the last layout and the saved place; F8 shows it.
+    void webPreviewLayoutAndPlace()
+    {
+        QFile sample(dir_->filePath(QStringLiteral("Sample 1.cls")));
+        QVERIFY(sample.open(QIODevice::WriteOnly));
+        sample.write("header.text=Sample\r\n");
+        sample.close();
+        {
+            ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
+            session.Start();
+            webpreview::WebPreviewWindow* web = session.webPreviewWindow();
+            QCOMPARE(web->pos(), QPoint(5, 404));  // the fake screen is 1024 x 768
+            QCOMPARE(web->layout().Text(webpreview::WebText::Header).string, std::string("Sample"));
+            QVERIFY(!web->isVisible());
+            QVERIFY(session.commands().run(controls::Command::WebPreview));
+            QVERIFY(web->isVisible());
+            const SettingsStore exit = session.CurrentExitSettings();
+            QCOMPARE(exit.GetSetting(QStringLiteral("lastweb")), QString());
+            QCOMPARE(exit.GetSetting(QStringLiteral("web.left")), QStringLiteral("5"));
+            QVERIFY(web->SaveLayoutFile(dataFile("mine.cls")));
+            session.Shutdown();
+        }
+        QVERIFY(read("set.set").contains("\r\nlastweb=" + dataFile("mine.cls").toUtf8() + "\r\n"));
+
+        write("set.set", "program=tessaro\r\nfirstrun=0\r\nweb.left=30\r\nweb.top=40\r\nlastweb=" +
+                             dataFile("mine.cls").toUtf8() + "\r\n");
+        write("mine.cls", "header.text=Mine\r\n");
+        ProgramSession again(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
+        again.Start();
+        QCOMPARE(again.webPreviewWindow()->pos(), QPoint(30, 40));
+        QCOMPARE(again.webPreviewWindow()->layout().Text(webpreview::WebText::Header).string, std::string("Mine"));
+        QCOMPARE(again.CurrentExitSettings().GetSetting(QStringLiteral("lastweb")), dataFile("mine.cls"));
     }
 
     // Each file that cannot be written is reported, the history first.
