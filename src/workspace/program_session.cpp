@@ -5,6 +5,8 @@
 #include "colorlist/color_list_recovery.h"
 #include "colorlist/history_window.h"
 #include "colorlist/reopen_window.h"
+#include "tools/eye_dropper_settings.h"
+#include "tools/eye_dropper_window.h"
 #include "workspace/main_color.h"
 #include "workspace/main_window.h"
 #include "workspace/window_placement.h"
@@ -23,6 +25,7 @@ ProgramSession::ProgramSession(const platform::Platform& platform, const DataFol
 ProgramSession::~ProgramSession()
 {
     // The windows go before the colour they show.
+    eyeDropper_.reset();
     history_.reset();
     reopen_.reset();
     main_.reset();
@@ -42,6 +45,7 @@ void ProgramSession::Start()
     offerListRecovery();
     mainColor_->SetReady();
 
+    createEyeDropperWindow();
     createReopenWindow();
     createHistoryWindow();
     if (const std::optional<TColor> newest = history_->LoadHistoryFile(historyPath()))
@@ -170,6 +174,35 @@ void ProgramSession::createHistoryWindow()
     registry_.add(std::move(entry), settings_);
 }
 
+void ProgramSession::createEyeDropperWindow()
+{
+    eyeDropper_ = std::make_unique<tools::EyeDropperWindow>(platform_);
+    connect(eyeDropper_.get(), &tools::EyeDropperWindow::picked, this, &ProgramSession::TakePickedColor);
+    // The main window comes back fully opaque and as topmost as it was.
+    connect(eyeDropper_.get(), &tools::EyeDropperWindow::closed, this, [this] {
+        platform_.windows->setOpacity(main_.get(), 255);
+        platform_.windows->setTopmost(main_.get(), main_->isStayOnTop());
+    });
+    WindowEntry entry;
+    entry.name = QStringLiteral("eyedropper");
+    entry.window = eyeDropper_.get();
+    entry.show = [this] { eyeDropper_->Open(); };
+    entry.showCommand = controls::Command::EyeDropper;
+    entry.readSettings = [this](const SettingsStore& s) {
+        tools::ReadEyeDropperSettings(*eyeDropper_, s, platform_.screen->size());
+    };
+    entry.writeSettings = [this](LiveSettings& live) { tools::WriteEyeDropperSettings(*eyeDropper_, live); };
+    registry_.add(std::move(entry), settings_);
+}
+
+void ProgramSession::TakePickedColor(TColor color)
+{
+    mainColor_->set(color);
+    const TColor colors[] = {color};
+    main_->colorList().AddColors(colors, colorlist::Placement::AtEnd, false);
+    mainColor_->RecordHistoryStep();
+}
+
 SettingsStore ProgramSession::CurrentExitSettings() const
 {
     return SettingsStore::ExitSettings(settings_, registry_.liveSettings());
@@ -196,6 +229,8 @@ void ProgramSession::Shutdown()
     if (!CurrentExitSettings().SaveSettings(settingsPath()))
         platform_.dialogs->error(main_.get(), QStringLiteral("KT Tessaro"),
                                  QStringLiteral("ERROR! Can not save settings file!"));
+    if (eyeDropper_)
+        eyeDropper_->Close();
     for (QWidget* window : {static_cast<QWidget*>(history_.get()), static_cast<QWidget*>(reopen_.get())})
         if (window)
             window->hide();

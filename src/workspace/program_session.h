@@ -18,6 +18,10 @@ class HistoryWindow;
 class ReopenWindow;
 }
 
+namespace tessaro::tools {
+class EyeDropperWindow;
+}
+
 namespace tessaro::workspace {
 
 class MainColor;
@@ -46,6 +50,7 @@ public:
     MainWindow* mainWindow() const { return main_.get(); }
     colorlist::HistoryWindow* historyWindow() const { return history_.get(); }
     colorlist::ReopenWindow* reopenWindow() const { return reopen_.get(); }
+    tools::EyeDropperWindow* eyeDropper() const { return eyeDropper_.get(); }
     const WindowRegistry& windows() const { return registry_; }
     controls::CommandHandlers& commands() { return commands_; }
     const SettingsStore& settings() const { return settings_; }
@@ -69,6 +74,10 @@ private:
     void createReopenWindow();
     void openCommandLineList();
     void offerListRecovery();
+    void createEyeDropperWindow();
+    // PickColor: the picked colour becomes the main colour, joins the end
+    // of the colour list and is recorded in the history.
+    void TakePickedColor(TColor color);
 
     platform::Platform platform_;
     DataFolders folders_;
@@ -82,6 +91,7 @@ private:
     std::unique_ptr<colorlist::ReopenWindow> reopen_;
     std::unique_ptr<colorlist::HistoryWindow> history_;
     bool shutDown_ = false;
+    std::unique_ptr<tools::EyeDropperWindow> eyeDropper_;
 };
 
 } // namespace tessaro::workspace
