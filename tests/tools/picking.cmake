@@ -1,0 +1,4 @@
+# Tests of the picking tools. Included from tests/CMakeLists.txt.
+tessaro_add_gtest(picking_math_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/picking_math_test.cpp
+    LIBRARIES tessaro_picking_model)
