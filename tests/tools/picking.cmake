@@ -2,3 +2,6 @@
 tessaro_add_gtest(picking_math_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/picking_math_test.cpp
     LIBRARIES tessaro_picking_model)
+tessaro_add_qtest(eye_dropper_window_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/eye_dropper_window_test.cpp
+    LIBRARIES tessaro_picking_ui tessaro_test_support)
