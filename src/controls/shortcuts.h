@@ -34,6 +34,9 @@ enum class Command {
     Redo,
     Paste,
     ImportColors,
+    Variations,
+    QuickPalette,
+    LoadWheelStyle,
     Count
 };
 

@@ -20,6 +20,12 @@ add_library(tessaro_picking_ui STATIC
     ${_picking}/eye_dropper_settings.h
     ${_picking}/pick_mode.cpp
     ${_picking}/pick_mode.h
+    ${_picking}/color_picture.cpp
+    ${_picking}/color_picture.h
+    ${_picking}/variations_window.cpp
+    ${_picking}/variations_window.h
+    ${_picking}/quick_palette_window.cpp
+    ${_picking}/quick_palette_window.h
 )
 target_link_libraries(tessaro_picking_ui PUBLIC tessaro_picking_model tessaro_workspace_model tessaro_controls
     tessaro_platform Qt6::Widgets PRIVATE tessaro_options)

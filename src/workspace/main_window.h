@@ -97,6 +97,9 @@ private:
     // variations to the colour list.
     void buildSectionMenus();
     void buildHintLine();
+    // The ways into the tool windows from the sections: "More..." under the
+    // quick variations and the section menus' entries.
+    void buildToolEntries(controls::CommandHandlers& commands);
     void attachHints();
     // The mouse is over the bare window or toolbar: icons lose their
     // highlight and the hint line empties.

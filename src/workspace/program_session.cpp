@@ -7,6 +7,8 @@
 #include "colorlist/reopen_window.h"
 #include "tools/eye_dropper_settings.h"
 #include "tools/eye_dropper_window.h"
+#include "tools/quick_palette_window.h"
+#include "tools/variations_window.h"
 #include "workspace/main_color.h"
 #include "workspace/main_window.h"
 #include "workspace/window_placement.h"
@@ -25,6 +27,8 @@ ProgramSession::ProgramSession(const platform::Platform& platform, const DataFol
 ProgramSession::~ProgramSession()
 {
     // The windows go before the colour they show.
+    variations_.reset();
+    quickPalette_.reset();
     eyeDropper_.reset();
     history_.reset();
     reopen_.reset();
@@ -46,8 +50,10 @@ void ProgramSession::Start()
     mainColor_->SetReady();
 
     createEyeDropperWindow();
+    createQuickPaletteWindow();
     createReopenWindow();
     createHistoryWindow();
+    createVariationsWindow();
     if (const std::optional<TColor> newest = history_->LoadHistoryFile(historyPath()))
         mainColor_->set(*newest);
     // A signal while the history's error box was open has ended the run.
@@ -203,6 +209,42 @@ void ProgramSession::TakePickedColor(TColor color)
     mainColor_->RecordHistoryStep();
 }
 
+void ProgramSession::createQuickPaletteWindow()
+{
+    quickPalette_ = std::make_unique<tools::QuickPaletteWindow>(platform_);
+    WindowEntry entry;
+    entry.name = QStringLiteral("quickpalette");
+    entry.window = quickPalette_.get();
+    entry.show = [this] { quickPalette_->ShowCentredOn(main_.get()); };
+    entry.showCommand = controls::Command::QuickPalette;
+    entry.keys = controls::MainWindowKeys();
+    registry_.add(std::move(entry), settings_);
+}
+
+void ProgramSession::createVariationsWindow()
+{
+    variations_ = std::make_unique<tools::VariationsWindow>(platform_, *mainColor_);
+    WindowEntry entry;
+    entry.name = QStringLiteral("variations");
+    entry.window = variations_.get();
+    entry.show = [this] { platform_.windows->showToolWindow(variations_.get()); };
+    entry.showCommand = controls::Command::Variations;
+    entry.keys = controls::MainWindowKeys();
+    // Empty or missing keys leave the design place; a place without a
+    // reachable title bar is pulled back onto the screen.
+    entry.readSettings = [this](const SettingsStore& s) {
+        const QPoint design = tools::VariationsWindow::kDesignPosition;
+        const QPoint stored(s.ReadInt(Setting::VariationsLeft, design.x()), s.ReadInt(Setting::VariationsTop, design.y()));
+        variations_->move(KeepTitleBarOnScreen(stored, variations_->size(), tools::VariationsWindow::kTitleHeight,
+                                               platform_.screen->windowAreas()));
+    };
+    entry.writeSettings = [this](LiveSettings& live) {
+        live.insert(Setting::VariationsLeft, QString::number(variations_->x()));
+        live.insert(Setting::VariationsTop, QString::number(variations_->y()));
+    };
+    registry_.add(std::move(entry), settings_);
+}
+
 SettingsStore ProgramSession::CurrentExitSettings() const
 {
     return SettingsStore::ExitSettings(settings_, registry_.liveSettings());
@@ -231,6 +273,9 @@ void ProgramSession::Shutdown()
                                  QStringLiteral("ERROR! Can not save settings file!"));
     if (eyeDropper_)
         eyeDropper_->Close();
+    for (QWidget* window : {static_cast<QWidget*>(variations_.get()), static_cast<QWidget*>(quickPalette_.get())})
+        if (window)
+            window->hide();
     for (QWidget* window : {static_cast<QWidget*>(history_.get()), static_cast<QWidget*>(reopen_.get())})
         if (window)
             window->hide();

@@ -20,6 +20,8 @@ class ReopenWindow;
 
 namespace tessaro::tools {
 class EyeDropperWindow;
+class QuickPaletteWindow;
+class VariationsWindow;
 }
 
 namespace tessaro::workspace {
@@ -51,6 +53,8 @@ public:
     colorlist::HistoryWindow* historyWindow() const { return history_.get(); }
     colorlist::ReopenWindow* reopenWindow() const { return reopen_.get(); }
     tools::EyeDropperWindow* eyeDropper() const { return eyeDropper_.get(); }
+    tools::QuickPaletteWindow* quickPalette() const { return quickPalette_.get(); }
+    tools::VariationsWindow* variations() const { return variations_.get(); }
     const WindowRegistry& windows() const { return registry_; }
     controls::CommandHandlers& commands() { return commands_; }
     const SettingsStore& settings() const { return settings_; }
@@ -78,6 +82,8 @@ private:
     // PickColor: the picked colour becomes the main colour, joins the end
     // of the colour list and is recorded in the history.
     void TakePickedColor(TColor color);
+    void createQuickPaletteWindow();
+    void createVariationsWindow();
 
     platform::Platform platform_;
     DataFolders folders_;
@@ -92,6 +98,8 @@ private:
     std::unique_ptr<colorlist::HistoryWindow> history_;
     bool shutDown_ = false;
     std::unique_ptr<tools::EyeDropperWindow> eyeDropper_;
+    std::unique_ptr<tools::QuickPaletteWindow> quickPalette_;
+    std::unique_ptr<tools::VariationsWindow> variations_;
 };
 
 } // namespace tessaro::workspace
