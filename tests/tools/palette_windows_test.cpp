@@ -104,7 +104,7 @@ private slots:
         window.setDragStarter([&dragged](TColor color) { dragged << color; });
         window.show();
         QCOMPARE(window.spectrum()->picture().size(), QSize(172, 63));
-        QTest::mouseMove(window.spectrum(), QPoint(0, 31));
+        QTest::mouseMove(window.spectrum(), QPoint(1, 31));
         QCOMPARE(window.valueLine()->text(), QStringLiteral("RGB(255,0,0) | #FF0000 "));
         QCOMPARE(window.swatch()->color(), MakeColor(255, 0, 0));
         QTest::mousePress(window.spectrum(), Qt::LeftButton, {}, QPoint(171, 0));
