@@ -103,8 +103,11 @@ private slots:
         QList<TColor> dragged;
         window.setDragStarter([&dragged](TColor color) { dragged << color; });
         window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.spectrum()->picture().size(), QSize(172, 63));
-        QTest::mouseMove(window.spectrum(), QPoint(1, 31));
+        QMouseEvent move(QEvent::MouseMove, QPointF(1, 31), window.spectrum()->mapToGlobal(QPointF(1, 31)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.spectrum(), &move);
         QCOMPARE(window.valueLine()->text(), QStringLiteral("RGB(255,0,0) | #FF0000 "));
         QCOMPARE(window.swatch()->color(), MakeColor(255, 0, 0));
         QTest::mousePress(window.spectrum(), Qt::LeftButton, {}, QPoint(171, 0));
