@@ -38,6 +38,7 @@ bench: build
 	@scripts/bench_repaint.sh $(BUILD_DIR)
 	@scripts/bench_startup.sh $(BUILD_DIR)
 	@scripts/bench_list_memory.sh $(BUILD_DIR)
+	@scripts/bench_eye_dropper.sh $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)
