@@ -70,7 +70,6 @@ public:
     bool isEnding() const { return ending_; }
     controls::Swatch* mainSwatch() const;
     QMenu* mainMenu() const { return mainMenu_; }
-    WheelSection* wheelSection() const { return wheel_; }
 
 signals:
     // The window is closing: the program's shutdown runs now.

@@ -11,12 +11,6 @@
 #include "tools/variations_window.h"
 #include "workspace/main_color.h"
 #include "workspace/main_window.h"
-#include "workspace/editing_commands.h"
-#include "workspace/wheel_section.h"
-#include "workspace/wheel_style.h"
-#include "workspace/wheel_style_chooser.h"
-#include "engine/conversion_error.h"
-#include "platform/text_files.h"
 #include "workspace/window_placement.h"
 
 #include <QFile>
@@ -33,7 +27,6 @@ ProgramSession::ProgramSession(const platform::Platform& platform, const DataFol
 ProgramSession::~ProgramSession()
 {
     // The windows go before the colour they show.
-    wheelStyles_.reset();
     variations_.reset();
     quickPalette_.reset();
     eyeDropper_.reset();
@@ -57,7 +50,6 @@ void ProgramSession::Start()
     mainColor_->SetReady();
 
     createEyeDropperWindow();
-    createWheelStyleChooser();
     createQuickPaletteWindow();
     createReopenWindow();
     createHistoryWindow();
@@ -251,37 +243,6 @@ void ProgramSession::createVariationsWindow()
         live.insert(Setting::VariationsTop, QString::number(variations_->y()));
     };
     registry_.add(std::move(entry), settings_);
-}
-
-void ProgramSession::createWheelStyleChooser()
-{
-    wheelStyles_ = std::make_unique<WheelStyleChooser>(platform_, folders_.appDir + QStringLiteral("CWSs/"),
-                                                        [this](const QString& path) { return ApplyWheelStyle(path); });
-    WindowEntry entry;
-    entry.name = QStringLiteral("wheelstyles");
-    entry.window = wheelStyles_.get();
-    entry.show = [this] { wheelStyles_->ShowOver(main_.get()); };
-    entry.showCommand = controls::Command::LoadWheelStyle;
-    entry.readSettings = [this](const SettingsStore& s) { wheelStyles_->Restore(s.GetSetting(Setting::LastWheelStyle)); };
-    // Omitted from the file while no style was chosen.
-    entry.writeSettings = [this](LiveSettings& live) {
-        live.insert(Setting::LastWheelStyle, wheelStyles_->lastWheelStyle());
-    };
-    registry_.add(std::move(entry), settings_);
-}
-
-bool ProgramSession::ApplyWheelStyle(const QString& path)
-{
-    const std::optional<QString> text = platform::ReadTextFile(path);
-    if (!text)
-        return false;
-    const WheelStyle style = ReadWheelStyle(KeyValueText::Parse(text->toStdString()));
-    main_->wheelSection()->ApplyStyle(style);
-    if (style.badValue) {
-        main_->commands().ShowConversionError(QString::fromStdString(ConversionError(*style.badValue).what()));
-        return false;
-    }
-    return true;
 }
 
 SettingsStore ProgramSession::CurrentExitSettings() const

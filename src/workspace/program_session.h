@@ -28,7 +28,6 @@ namespace tessaro::workspace {
 
 class MainColor;
 class MainWindow;
-class WheelStyleChooser;
 
 class ProgramSession : public QObject {
     Q_OBJECT
@@ -56,11 +55,6 @@ public:
     tools::EyeDropperWindow* eyeDropper() const { return eyeDropper_.get(); }
     tools::QuickPaletteWindow* quickPalette() const { return quickPalette_.get(); }
     tools::VariationsWindow* variations() const { return variations_.get(); }
-    WheelStyleChooser* wheelStyleChooser() const { return wheelStyles_.get(); }
-    // Moves and reshapes the main window's swatches by a wheel style file;
-    // false when the file is unreadable or a value is no integer (shown
-    // as a conversion error; what came before it stays applied).
-    bool ApplyWheelStyle(const QString& path);
     const WindowRegistry& windows() const { return registry_; }
     controls::CommandHandlers& commands() { return commands_; }
     const SettingsStore& settings() const { return settings_; }
@@ -90,7 +84,6 @@ private:
     void TakePickedColor(TColor color);
     void createQuickPaletteWindow();
     void createVariationsWindow();
-    void createWheelStyleChooser();
 
     platform::Platform platform_;
     DataFolders folders_;
@@ -107,7 +100,6 @@ private:
     std::unique_ptr<tools::EyeDropperWindow> eyeDropper_;
     std::unique_ptr<tools::QuickPaletteWindow> quickPalette_;
     std::unique_ptr<tools::VariationsWindow> variations_;
-    std::unique_ptr<WheelStyleChooser> wheelStyles_;
 };
 
 } // namespace tessaro::workspace

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "workspace/section_frame.h"
-#include "workspace/wheel_style.h"
 
 #include <array>
 
@@ -20,12 +19,6 @@ public:
 
     controls::Swatch* mainSwatch() const { return mainSwatch_; }
     const std::array<controls::Swatch*, 12>& wheel() const { return wheel_; }
-
-    // Moves and reshapes the main swatch and the wheel swatches by a wheel
-    // style, in the main window's client pixels: type 1 a square, 2 a
-    // circle. The swatches then stand on the main window itself, each kept
-    // whole inside its client area so it can always be reached.
-    void ApplyStyle(const WheelStyle& style);
 
 private:
     void showColors();
