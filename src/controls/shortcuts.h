@@ -36,7 +36,6 @@ enum class Command {
     ImportColors,
     Variations,
     QuickPalette,
-    LoadWheelStyle,
     Count
 };
 

@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace tessaro::tools {
 
 namespace {
@@ -261,8 +263,26 @@ void EyeDropperWindow::closeEvent(QCloseEvent* event)
     emit closed();
 }
 
+void EyeDropperWindow::snapshotPanel(const QRect& reads)
+{
+    panelShot_ = QImage();
+    if (!isVisible())
+        return;
+    const double ratio = picture_.ratio();
+    const QRect panel = panel_->geometry();
+    panelPixels_ = QRect(QPoint(int(panel.x() * ratio), int(panel.y() * ratio)),
+                         QSize(int(panel.width() * ratio), int(panel.height() * ratio)));
+    if (!panelPixels_.intersects(reads))
+        return;
+    panelShot_ = panel_->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (panelShot_.size() != panelPixels_.size())
+        panelShot_ = panelShot_.scaled(panelPixels_.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
 TColor EyeDropperWindow::pixelAt(long long x, long long y) const
 {
+    if (!panelShot_.isNull() && panelPixels_.contains(int(x), int(y)))
+        return FromQRgb(panelShot_.pixel(int(x) - panelPixels_.x(), int(y) - panelPixels_.y()));
     const QImage& image = picture_.image;
     if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
         return 0xFFFFFF;
@@ -276,6 +296,16 @@ QPoint EyeDropperWindow::cursorPixel() const
 
 void EyeDropperWindow::paintMagnifier(const PixelRect& source)
 {
+    if (!panelShot_.isNull()) {
+        for (int y = 0; y < kMagnifierSide; ++y) {
+            auto* out = reinterpret_cast<QRgb*>(magnifier_.scanLine(y));
+            const long long sy = source.top + StretchSourceIndex(y, source.height(), kMagnifierSide);
+            for (int x = 0; x < kMagnifierSide; ++x)
+                out[x] = ToQRgb(pixelAt(source.left + StretchSourceIndex(x, source.width(), kMagnifierSide), sy)) |
+                         0xFF000000;
+        }
+        return;
+    }
     const QImage& image = picture_.image;
     const int side = kMagnifierSide;
     for (int y = 0; y < side; ++y) {
@@ -295,7 +325,14 @@ void EyeDropperWindow::Tick()
     zoom_ = EffectiveZoom(zoom_);
     const QSize screen = picture_.image.size();
     QPoint cursor = cursorPixel();
-    paintMagnifier(MagnifierSource(cursor.x(), cursor.y(), zoom_, kMagnifierSide, screen.width(), screen.height()));
+    const PixelRect source = MagnifierSource(cursor.x(), cursor.y(), zoom_, kMagnifierSide, screen.width(), screen.height());
+    // The reads of this tick: the source and the sample square round the cursor.
+    const QRect sample(cursor - QPoint(2, 2), QSize(5, 5));
+    const auto clampInt = [](long long v) { return int(std::clamp<long long>(v, -(1LL << 30), 1LL << 30)); };
+    snapshotPanel(QRect(QPoint(clampInt(source.left), clampInt(source.top)),
+                        QPoint(clampInt(source.right), clampInt(source.bottom)))
+                      .united(sample));
+    paintMagnifier(source);
     for (long long v : GridLines(kMagnifierSide, zoom_, showGrid_)) {
         if (v >= kMagnifierSide)
             continue;

@@ -1,8 +1,8 @@
 // The eye dropper: a frozen screenshot of the whole desktop filling a
 // borderless window, and over it a floating panel with a magnifier of the
 // area round the pointer, the sampled colour's swatch and its RGB, HSL and
-// hex texts. Every read of "the screen" reads the frozen screenshot, in its
-// device pixels.
+// hex texts. Every read of "the screen" reads what the window shows: the
+// frozen screenshot, in its device pixels, with the floating panel over it.
 #pragma once
 
 #include "platform/platform.h"
@@ -87,6 +87,9 @@ private:
     void buildMenus();
     void syncMenus();
     TColor pixelAt(long long x, long long y) const;
+    // A picture of the panel where it covers the screenshot, taken when the
+    // pixels read this tick (`reads`) meet it; otherwise none.
+    void snapshotPanel(const QRect& reads);
     QPoint cursorPixel() const;
     void paintMagnifier(const PixelRect& source);
     void showSampleTexts();
@@ -101,6 +104,8 @@ private:
     bool rolledUp_ = false;
     bool opening_ = false;
     QImage magnifier_;
+    QImage panelShot_;
+    QRect panelPixels_;
 
     QWidget* panel_ = nullptr;
     controls::TitleBar* title_ = nullptr;

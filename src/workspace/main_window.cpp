@@ -257,8 +257,6 @@ void MainWindow::buildToolEntries(controls::CommandHandlers& commands)
     };
     add("VariationsPM", QStringLiteral("&More Variations..."), "moreVariationsAction", controls::Command::Variations);
     add("ValuesPM", QStringLiteral("&Quick Color Palette..."), "quickPaletteAction", controls::Command::QuickPalette);
-    add("WheelPM", QStringLiteral("&Load Color Wheel Style..."), "loadWheelStyleAction",
-        controls::Command::LoadWheelStyle);
 
     auto* more = new QToolButton(this);
     more->setObjectName(QStringLiteral("moreVariationsButton"));

@@ -71,6 +71,7 @@ private slots:
         window.setShowGrid(false);
         window.setSampling(5);  // no marker, no sample
         window.setZoom(zoom);
+        window.setPanelPosition({700, 500});  // away from the sources: only the screenshot is read
         fake_.screen.cursor = cursor;
         window.Open();
         const QImage& magnifier = window.magnifier();
@@ -127,6 +128,21 @@ private slots:
         fake_.screen.fill(0);
         window.Tick();
         QCOMPARE(window.sampledColor(), MakeColor(255, 128, 0));
+    }
+
+    void readsShowThePanelOverTheScreenshot()
+    {
+        EyeDropperWindow window(fake_.platform());
+        fake_.screen.fill(0);
+        window.setSampling(0);
+        // Right of the magnifier frame the panel is white.
+        const QPoint onPanel = EyeDropperWindow::kDesignPanelPosition + QPoint(165, 100);
+        fake_.screen.cursor = onPanel;
+        window.Open();
+        QCOMPARE(window.sampledColor(), TColor(0xFFFFFF));
+        fake_.screen.cursor = onPanel + QPoint(40, 0);
+        window.Tick();
+        QCOMPARE(window.sampledColor(), TColor(0));
     }
 
     void menusTickTogether()
