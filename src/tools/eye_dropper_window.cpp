@@ -5,6 +5,7 @@
 #include "platform/qt_color.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -240,7 +241,12 @@ void EyeDropperWindow::ShowPicture(const platform::DesktopPicture& picture)
     picture_ = picture;
     picture_.image.setDevicePixelRatio(picture_.ratio());
     setGeometry(picture_.geometry);
-    show();
+    // A Wayland compositor places windows itself: full screen is the way
+    // to cover the screen there.
+    if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland")))
+        showFullScreen();
+    else
+        show();
     raise();
     activateWindow();
     setFocus();

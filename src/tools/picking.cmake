@@ -29,3 +29,6 @@ add_library(tessaro_picking_ui STATIC
 )
 target_link_libraries(tessaro_picking_ui PUBLIC tessaro_picking_model tessaro_workspace_model tessaro_controls
     tessaro_platform Qt6::Widgets PRIVATE tessaro_options)
+
+# The program's windows include these.
+target_link_libraries(tessaro_ui PUBLIC tessaro_picking_ui)
