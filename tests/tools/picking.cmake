@@ -18,3 +18,6 @@ add_test(NAME e2e_eye_dropper
     COMMAND ${CMAKE_CURRENT_LIST_DIR}/../e2e/eye_dropper_test.sh $<TARGET_FILE:kt-tessaro> $<TARGET_FILE:screen_pattern>)
 set_tests_properties(e2e_eye_dropper PROPERTIES TIMEOUT 120 RESOURCE_LOCK x11
     ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0;TESSARO_SCREEN_PROBE=$<TARGET_FILE:screen_probe>")
+tessaro_add_qtest(eye_dropper_session_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/eye_dropper_session_test.cpp
+    LIBRARIES tessaro_ui tessaro_test_support)
