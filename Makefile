@@ -39,6 +39,7 @@ bench: build
 	@scripts/bench_startup.sh $(BUILD_DIR)
 	@scripts/bench_list_memory.sh $(BUILD_DIR)
 	@$(BUILD_DIR)/bin/bench_test_color
+	@scripts/bench_eye_dropper.sh $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

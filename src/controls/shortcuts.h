@@ -35,6 +35,8 @@ enum class Command {
     Paste,
     ImportColors,
     LoadWheelStyle,
+    Variations,
+    QuickPalette,
     Count
 };
 

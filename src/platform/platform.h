@@ -37,6 +37,25 @@ public:
     virtual void setVectorPicture(const QByteArray& svg, const QByteArray& emf, const QByteArray& wmf) = 0;
 };
 
+// The whole desktop as one picture: every screen, in device pixels, so a
+// scaled screen gives its real pixels.
+struct DesktopPicture {
+    QImage image;       // null when the screen could not be read
+    QRect geometry;     // the desktop in the windows' (logical) coordinates
+    QString failure;    // why there is no picture, for the user
+
+    bool isValid() const { return !image.isNull() && !geometry.isEmpty(); }
+    // Device pixels per logical pixel.
+    double ratio() const { return geometry.isEmpty() ? 1.0 : double(image.width()) / geometry.width(); }
+    // A point in the windows' coordinates as a pixel of the picture.
+    QPoint toPixel(QPoint global) const
+    {
+        const QPoint p = global - geometry.topLeft();
+        const double r = ratio();
+        return {int(p.x() * r), int(p.y() * r)};
+    }
+};
+
 class Screen {
 public:
     virtual ~Screen() = default;
@@ -50,6 +69,11 @@ public:
     // The areas of the desktop where windows may stand, one per screen, in
     // the windows' coordinates; the whole screen by default.
     virtual QList<QRect> windowAreas() const { return {QRect(QPoint(0, 0), size())}; }
+
+    // A frozen picture of the whole desktop, taken once (the eye dropper's
+    // screenshot). `done` may run later, from the event loop, when the
+    // desktop asks the user first. By default a grab of size().
+    virtual void captureDesktop(std::function<void(DesktopPicture)> done) const;
 };
 
 // Window services for the program's own borderless windows.

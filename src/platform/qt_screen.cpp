@@ -1,5 +1,6 @@
 #include "platform/qt_screen.h"
 
+#include "platform/portal_screenshot.h"
 #include "platform/qt_color.h"
 
 #include <QCursor>
@@ -58,6 +59,31 @@ QList<QRect> QtScreen::windowAreas() const
     for (const QScreen* screen : QGuiApplication::screens())
         areas << screen->availableGeometry();
     return areas;
+}
+
+void QtScreen::captureDesktop(std::function<void(DesktopPicture)> done) const
+{
+    QScreen* primary = QGuiApplication::primaryScreen();
+    if (!primary) {
+        done({QImage(), QRect(), QStringLiteral("There is no screen to read.")});
+        return;
+    }
+    const QRect desktop = primary->virtualGeometry();
+    if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
+        PortalScreenshot::Request(desktop, std::move(done));
+        return;
+    }
+    DesktopPicture picture;
+    picture.geometry = desktop;
+    // Window 0 is the root window, which spans every screen; the grab comes
+    // in device pixels.
+    picture.image = primary->grabWindow(0, desktop.x(), desktop.y(), desktop.width(), desktop.height())
+                        .toImage()
+                        .convertToFormat(QImage::Format_RGB32);
+    picture.image.setDevicePixelRatio(1);
+    if (!picture.isValid())
+        picture.failure = QStringLiteral("The screen cannot be read on this desktop.");
+    done(std::move(picture));
 }
 
 } // namespace tessaro::platform

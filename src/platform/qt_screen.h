@@ -17,6 +17,9 @@ public:
     QSize size() const override;
     // Each screen's available geometry (without panels), in logical pixels.
     QList<QRect> windowAreas() const override;
+    // The whole virtual desktop in device pixels: grabbed through Qt on X11,
+    // asked of the desktop portal on Wayland.
+    void captureDesktop(std::function<void(DesktopPicture)> done) const override;
 };
 
 } // namespace tessaro::platform

@@ -1,5 +1,6 @@
 // The program's entry point.
 #include "platform/qt_platform.h"
+#include "tools/pick_mode.h"
 #include "workspace/data_folders.h"
 #include "workspace/program_session.h"
 #include "workspace/shutdown_signals.h"
@@ -42,6 +43,8 @@ int main(int argc, char** argv)
         exeDir, tessaro::workspace::InstalledDataDir(exeDir), tessaro::workspace::UserDataDir());
 
     tessaro::platform::QtPlatform qtPlatform;
+    if (tessaro::tools::IsPickMode(QApplication::arguments()))
+        return tessaro::tools::RunPickMode(qtPlatform.platform(), folders.dataFolder + QStringLiteral("set.set"));
     tessaro::workspace::ProgramSession session(qtPlatform.platform(), folders, QApplication::applicationFilePath());
     QObject::connect(&session, &tessaro::workspace::ProgramSession::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);

@@ -63,6 +63,18 @@ void MainColor::setAndRecord(TColor color)
     RecordHistoryStep();
 }
 
+void MainColor::setVariationsOpen(bool open)
+{
+    if (state_.variationsOpen == open)
+        return;
+    state_.variationsOpen = open;
+    if (!open)
+        return;
+    state_.palette.variationGrid =
+        DerivePalette(state_.rgb(), state_.mainColor, {.withVariationGrid = true}).variationGrid;
+    emit changed();
+}
+
 bool MainColor::LoadColorNames(const QString& path)
 {
     const std::optional<QString> text = platform::ReadTextFile(path);

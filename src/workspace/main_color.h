@@ -39,6 +39,10 @@ public:
     colorlist::HistoryListModel& history() { return *history_; }
     const colorlist::HistoryListModel& history() const { return *history_; }
 
+    // The Variations window opened or closed: while open the derivation
+    // includes the variation grid, and opening derives it at once.
+    void setVariationsOpen(bool open);
+
     // Reads the colour name list once; false when the file is missing or
     // unreadable (colours then have no names).
     bool LoadColorNames(const QString& path);

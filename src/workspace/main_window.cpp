@@ -73,6 +73,7 @@ MainWindow::MainWindow(const platform::Platform& platform, MainColor& mainColor,
     buildWheelStyleEntry(commands);
     buildHintLine();
     attachHints();
+    buildToolEntries(commands);
 
     setAcceptDrops(true);
     commands_->setPastedColorSink([this](TColor color) {
@@ -348,6 +349,27 @@ void MainWindow::attachHints()
     for (const auto& [name, hint] : toolbarHints)
         if (auto* button = toolbar_->findChild<QWidget*>(QString::fromLatin1(name)))
             hints_->attach(button, QString::fromLatin1(hint));
+}
+
+void MainWindow::buildToolEntries(controls::CommandHandlers& commands)
+{
+    const auto add = [this, &commands](const char* menuName, const QString& caption, const char* name,
+                                       controls::Command command) {
+        if (auto* menu = findChild<QMenu*>(QString::fromLatin1(menuName)))
+            menu->addAction(caption, this, [&commands, command] { commands.run(command); })
+                ->setObjectName(QString::fromLatin1(name));
+    };
+    add("VariationsPM", QStringLiteral("&More Variations..."), "moreVariationsAction", controls::Command::Variations);
+    add("ValuesPM", QStringLiteral("&Quick Color Palette..."), "quickPaletteAction", controls::Command::QuickPalette);
+
+    auto* more = new QToolButton(this);
+    more->setObjectName(QStringLiteral("moreVariationsButton"));
+    more->setText(QStringLiteral("More..."));
+    more->setAutoRaise(true);
+    const QRect section = QuickVariationsSection::kGeometry;
+    more->setGeometry(section.right() - 56, section.bottom() + 3, 56, 18);
+    connect(more, &QToolButton::clicked, this, [&commands] { commands.run(controls::Command::Variations); });
+    hints_->attach(more, QStringLiteral("Click to see more variations."));
 }
 
 controls::Swatch* MainWindow::mainSwatch() const

@@ -121,6 +121,9 @@ private:
     void buildCopyExport(controls::CommandHandlers& commands);
     // The toolbar's Copy and Export icons.
     void buildCopyExportButtons(controls::CommandHandlers& commands);
+    // The ways into the tool windows from the sections: "More..." under the
+    // quick variations and the section menus' entries.
+    void buildToolEntries(controls::CommandHandlers& commands);
     void attachHints();
     // The mouse is over the bare window or toolbar: icons lose their
     // highlight and the hint line empties.

@@ -14,6 +14,10 @@
 #include "layouts/selection_frame.h"
 #include "layouts/test_color_window.h"
 #include "webpreview/web_preview_window.h"
+#include "tools/eye_dropper_settings.h"
+#include "tools/eye_dropper_window.h"
+#include "tools/quick_palette_window.h"
+#include "tools/variations_window.h"
 #include "workspace/main_color.h"
 #include "workspace/main_window.h"
 #include "workspace/wheel_style_chooser.h"
@@ -43,6 +47,9 @@ ProgramSession::~ProgramSession()
     import_.reset();
     testColor_.reset();
     webPreview_.reset();
+    variations_.reset();
+    quickPalette_.reset();
+    eyeDropper_.reset();
     history_.reset();
     reopen_.reset();
     wheelStyles_.reset();
@@ -63,12 +70,15 @@ void ProgramSession::Start()
     offerListRecovery();
     mainColor_->SetReady();
 
+    createEyeDropperWindow();
+    createTestColorWindow();
     createWheelStyleChooser();
+    createWebPreviewWindow();
+    createQuickPaletteWindow();
     createReopenWindow();
     createHistoryWindow();
+    createVariationsWindow();
     createCopyCenterWindow();
-    createTestColorWindow();
-    createWebPreviewWindow();
     if (const std::optional<TColor> newest = history_->LoadHistoryFile(historyPath()))
         mainColor_->set(*newest);
     // A signal while the history's error box was open has ended the run.
@@ -352,6 +362,71 @@ void ProgramSession::createWebPreviewWindow()
     registry_.add(std::move(entry), settings_);
 }
 
+void ProgramSession::createEyeDropperWindow()
+{
+    eyeDropper_ = std::make_unique<tools::EyeDropperWindow>(platform_);
+    connect(eyeDropper_.get(), &tools::EyeDropperWindow::picked, this, &ProgramSession::TakePickedColor);
+    // The main window comes back fully opaque and as topmost as it was.
+    connect(eyeDropper_.get(), &tools::EyeDropperWindow::closed, this, [this] {
+        platform_.windows->setOpacity(main_.get(), 255);
+        platform_.windows->setTopmost(main_.get(), main_->isStayOnTop());
+    });
+    WindowEntry entry;
+    entry.name = QStringLiteral("eyedropper");
+    entry.window = eyeDropper_.get();
+    entry.show = [this] { eyeDropper_->Open(); };
+    entry.showCommand = controls::Command::EyeDropper;
+    entry.readSettings = [this](const SettingsStore& s) {
+        tools::ReadEyeDropperSettings(*eyeDropper_, s, platform_.screen->size());
+    };
+    entry.writeSettings = [this](LiveSettings& live) { tools::WriteEyeDropperSettings(*eyeDropper_, live); };
+    registry_.add(std::move(entry), settings_);
+}
+
+void ProgramSession::TakePickedColor(TColor color)
+{
+    mainColor_->set(color);
+    const TColor colors[] = {color};
+    main_->colorList().AddColors(colors, colorlist::Placement::AtEnd, false);
+    mainColor_->RecordHistoryStep();
+}
+
+void ProgramSession::createQuickPaletteWindow()
+{
+    quickPalette_ = std::make_unique<tools::QuickPaletteWindow>(platform_);
+    WindowEntry entry;
+    entry.name = QStringLiteral("quickpalette");
+    entry.window = quickPalette_.get();
+    entry.show = [this] { quickPalette_->ShowCentredOn(main_.get()); };
+    entry.showCommand = controls::Command::QuickPalette;
+    entry.keys = controls::MainWindowKeys();
+    registry_.add(std::move(entry), settings_);
+}
+
+void ProgramSession::createVariationsWindow()
+{
+    variations_ = std::make_unique<tools::VariationsWindow>(platform_, *mainColor_);
+    WindowEntry entry;
+    entry.name = QStringLiteral("variations");
+    entry.window = variations_.get();
+    entry.show = [this] { platform_.windows->showToolWindow(variations_.get()); };
+    entry.showCommand = controls::Command::Variations;
+    entry.keys = controls::MainWindowKeys();
+    // Empty or missing keys leave the design place; a place without a
+    // reachable title bar is pulled back onto the screen.
+    entry.readSettings = [this](const SettingsStore& s) {
+        const QPoint design = tools::VariationsWindow::kDesignPosition;
+        const QPoint stored(s.ReadInt(Setting::VariationsLeft, design.x()), s.ReadInt(Setting::VariationsTop, design.y()));
+        variations_->move(KeepTitleBarOnScreen(stored, variations_->size(), tools::VariationsWindow::kTitleHeight,
+                                               platform_.screen->windowAreas()));
+    };
+    entry.writeSettings = [this](LiveSettings& live) {
+        live.insert(Setting::VariationsLeft, QString::number(variations_->x()));
+        live.insert(Setting::VariationsTop, QString::number(variations_->y()));
+    };
+    registry_.add(std::move(entry), settings_);
+}
+
 void ProgramSession::createMixerWindow()
 {
     mixer_ = std::make_unique<tools::MixerWindow>(platform_);
@@ -396,10 +471,13 @@ void ProgramSession::Shutdown()
     if (!CurrentExitSettings().SaveSettings(settingsPath()))
         platform_.dialogs->error(main_.get(), QStringLiteral("KT Tessaro"),
                                  QStringLiteral("ERROR! Can not save settings file!"));
+    if (eyeDropper_)
+        eyeDropper_->Close();
     for (QWidget* window : {static_cast<QWidget*>(history_.get()), static_cast<QWidget*>(reopen_.get()),
                             static_cast<QWidget*>(copyCenter_.get()), static_cast<QWidget*>(import_.get()),
-                            static_cast<QWidget*>(mixer_.get()),
-                            static_cast<QWidget*>(testColor_.get())})
+                            static_cast<QWidget*>(mixer_.get()), static_cast<QWidget*>(testColor_.get()),
+                            static_cast<QWidget*>(webPreview_.get()), static_cast<QWidget*>(variations_.get()),
+                            static_cast<QWidget*>(quickPalette_.get())})
         if (window)
             window->hide();
     emit finished();

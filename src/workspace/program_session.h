@@ -36,6 +36,12 @@ namespace tessaro::webpreview {
 class WebPreviewWindow;
 }
 
+namespace tessaro::tools {
+class EyeDropperWindow;
+class QuickPaletteWindow;
+class VariationsWindow;
+}
+
 namespace tessaro::workspace {
 
 class MainColor;
@@ -71,6 +77,9 @@ public:
     tools::MixerWindow* mixerWindow() const { return mixer_.get(); }
     layouts::TestColorWindow* testColorWindow() const { return testColor_.get(); }
     webpreview::WebPreviewWindow* webPreviewWindow() const { return webPreview_.get(); }
+    tools::EyeDropperWindow* eyeDropper() const { return eyeDropper_.get(); }
+    tools::QuickPaletteWindow* quickPalette() const { return quickPalette_.get(); }
+    tools::VariationsWindow* variations() const { return variations_.get(); }
     const WindowRegistry& windows() const { return registry_; }
     controls::CommandHandlers& commands() { return commands_; }
     const SettingsStore& settings() const { return settings_; }
@@ -103,6 +112,12 @@ private:
     void offerListRecovery();
     void createTestColorWindow();
     void createWebPreviewWindow();
+    void createEyeDropperWindow();
+    // PickColor: the picked colour becomes the main colour, joins the end
+    // of the colour list and is recorded in the history.
+    void TakePickedColor(TColor color);
+    void createQuickPaletteWindow();
+    void createVariationsWindow();
 
     platform::Platform platform_;
     DataFolders folders_;
@@ -123,6 +138,9 @@ private:
     std::unique_ptr<layouts::TestColorWindow> testColor_;
     std::unique_ptr<webpreview::WebPreviewWindow> webPreview_;
     bool shutDown_ = false;
+    std::unique_ptr<tools::EyeDropperWindow> eyeDropper_;
+    std::unique_ptr<tools::QuickPaletteWindow> quickPalette_;
+    std::unique_ptr<tools::VariationsWindow> variations_;
 };
 
 } // namespace tessaro::workspace
