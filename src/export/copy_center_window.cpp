@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -358,6 +359,16 @@ void CopyCenterWindow::setPreviewShown(bool shown)
     if (previewButton_->isChecked() != shown)
         previewButton_->setChecked(shown);
     setRestoredHeight(shown ? kHeightWithPreview : kHeightWithoutPreview);
+}
+
+void CopyCenterWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Esc that a list or a box let through closes the window too.
+    if (event->key() == Qt::Key_Escape && !event->isAutoRepeat()) {
+        hide();
+        return;
+    }
+    ToolWindow::keyPressEvent(event);
 }
 
 void CopyCenterWindow::titleDoubleClicked()

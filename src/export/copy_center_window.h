@@ -72,6 +72,7 @@ public:
 
 protected:
     void titleDoubleClicked() override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildLists();
