@@ -449,7 +449,9 @@ void CopyCenterWindow::Open()
 {
     collect();
     render();
-    if (!placed_ && parentWidget() == nullptr && sources_.mainColor) {
+    // Without a place of its own the first opening stands over the window
+    // that asked for it.
+    if (!placed_) {
         placed_ = true;
         if (QWidget* active = QApplication::activeWindow())
             move(active->geometry().center() - QPoint(kWidth / 2, kHeightWithPreview / 2));
