@@ -2,11 +2,12 @@
 // with fake platform services.
 #include "colorlist/color_list_commands.h"
 #include "colorlist/history_window.h"
-#include "export/copy_center_window.h"
 #include "support/fake_platform.h"
 #include "workspace/editing_commands.h"
 #include "workspace/main_color.h"
 #include "workspace/main_window.h"
+// The Copy/Export Center of the session.
+#include "export/copy_center_window.h"
 #include "workspace/program_session.h"
 
 #include <QDir>
@@ -118,33 +119,6 @@ private slots:
         QVERIFY(!session.historyWindow()->autoClose());
         QVERIFY(fake_.shell.associations.isEmpty());
         QCOMPARE(session.CurrentExitSettings().GetSetting(QStringLiteral("hist.autofade")), QStringLiteral("0"));
-    }
-
-    // The Copy/Export Center: its place and preview from the settings, F5
-    // opens it, and its keys go back at shutdown.
-    void copyCenterSettingsAndF5()
-    {
-        write("set.set", "program=tessaro\r\nfirstrun=0\r\ncopy.prew=1\r\ncopy.left=30\r\ncopy.top=40\r\n");
-        ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
-        session.Start();
-        exporting::CopyCenterWindow* center = session.copyCenterWindow();
-        QVERIFY(center->isPreviewShown());
-        QCOMPARE(center->height(), exporting::CopyCenterWindow::kHeightWithPreview);
-        QCOMPARE(center->pos(), QPoint(30, 40));
-        QVERIFY(session.commands().run(controls::Command::CopyCenter));
-        QTRY_VERIFY(center->isVisible());
-        center->setPreviewShown(false);
-        const SettingsStore exit = session.CurrentExitSettings();
-        QCOMPARE(exit.GetSetting(QStringLiteral("copy.prew")), QStringLiteral("0"));
-        QCOMPARE(exit.GetSetting(QStringLiteral("copy.left")), QStringLiteral("30"));
-    }
-
-    void copyCenterStartsWithoutPreview()
-    {
-        ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
-        session.Start();
-        QCOMPARE(session.copyCenterWindow()->height(), exporting::CopyCenterWindow::kHeightWithoutPreview);
-        QCOMPARE(session.CurrentExitSettings().GetSetting(QStringLiteral("copy.prew")), QStringLiteral("0"));
     }
 
     // Each file that cannot be written is reported, the history first.
@@ -311,6 +285,33 @@ private slots:
         QVERIFY(!QFile::exists(dataFile("colorlist.recover")));
         fake_.dialogs.answers = {platform::Answer::No};
         again.mainWindow()->close();
+    }
+
+    // The Copy/Export Center: its place and preview from the settings, F5
+    // opens it, and its keys go back at shutdown.
+    void copyCenterSettingsAndF5()
+    {
+        write("set.set", "program=tessaro\r\nfirstrun=0\r\ncopy.prew=1\r\ncopy.left=30\r\ncopy.top=40\r\n");
+        ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
+        session.Start();
+        exporting::CopyCenterWindow* center = session.copyCenterWindow();
+        QVERIFY(center->isPreviewShown());
+        QCOMPARE(center->height(), exporting::CopyCenterWindow::kHeightWithPreview);
+        QCOMPARE(center->pos(), QPoint(30, 40));
+        QVERIFY(session.commands().run(controls::Command::CopyCenter));
+        QTRY_VERIFY(center->isVisible());
+        center->setPreviewShown(false);
+        const SettingsStore exit = session.CurrentExitSettings();
+        QCOMPARE(exit.GetSetting(QStringLiteral("copy.prew")), QStringLiteral("0"));
+        QCOMPARE(exit.GetSetting(QStringLiteral("copy.left")), QStringLiteral("30"));
+    }
+
+    void copyCenterStartsWithoutPreview()
+    {
+        ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
+        session.Start();
+        QCOMPARE(session.copyCenterWindow()->height(), exporting::CopyCenterWindow::kHeightWithoutPreview);
+        QCOMPARE(session.CurrentExitSettings().GetSetting(QStringLiteral("copy.prew")), QStringLiteral("0"));
     }
 };
 
