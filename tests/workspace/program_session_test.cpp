@@ -6,7 +6,6 @@
 #include "workspace/editing_commands.h"
 #include "workspace/main_color.h"
 #include "workspace/main_window.h"
-// The Copy/Export Center of the session.
 #include "export/copy_center_window.h"
 #include "workspace/program_session.h"
 
