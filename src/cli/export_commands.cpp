@@ -349,8 +349,12 @@ std::string PictureBytes(const exporting::Drawing& drawing, const std::string& p
 // The colours of a list file (either form, every line) or a palette file.
 std::vector<TColor> ConvertInput(const std::string& path)
 {
+    const bool isList = Extension(path) == "cll";
+    const std::optional<exporting::PaletteKind> kind = exporting::PaletteKindOfPath(path);
+    if (!isList && (!kind || *kind == exporting::PaletteKind::Pal || !exporting::IsReadablePalette(*kind)))
+        throw ExportUsageError{"convert reads .cll, .gpl, .aco and .ase files, not '" + path + "'"};
     const InputBytes input = InputBytes::ReadFile(path);
-    if (Extension(path) == "cll") {
+    if (isList) {
         colorlist::ColorList list;
         list.allowDuplicates = true;
         list.insertPoint = 0;
@@ -364,9 +368,6 @@ std::vector<TColor> ConvertInput(const std::string& path)
             entries.push_back(entry.toStdString());
         return exporting::ListEntryColors(entries);
     }
-    const std::optional<exporting::PaletteKind> kind = exporting::PaletteKindOfPath(path);
-    if (!kind || *kind == exporting::PaletteKind::Pal || !exporting::IsReadablePalette(*kind))
-        throw ExportUsageError{"convert reads .cll, .gpl, .aco and .ase files, not '" + path + "'"};
     try {
         return exporting::ColorsOf(exporting::ReadPalette(*kind, input.Bytes()));
     } catch (const exporting::PaletteFormatError& e) {

@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -42,13 +43,14 @@ int PageOf(CenterFormat format)
     return std::min(int(format), kPrefixPage);
 }
 
-// The number at the start of a typed text, or `fallback` when there is none
-// or it is below 1.
-int TypedNumber(const QString& text, int fallback)
+// The number typed in a box ("20x20" or "20"), when it is one of the box's
+// values; `fallback` otherwise (a typed 0 or 100000 columns is refused).
+template <std::size_t N>
+int TypedNumber(const QString& text, const std::array<int, N>& allowed, int fallback)
 {
     bool ok = false;
     const int value = text.trimmed().section(QLatin1Char('x'), 0, 0).toInt(&ok);
-    return ok && value >= 1 ? value : fallback;
+    return ok && std::find(allowed.begin(), allowed.end(), value) != allowed.end() ? value : fallback;
 }
 
 struct SaveKind {
@@ -226,8 +228,8 @@ QWidget* CopyCenterWindow::buildSwatchesPage()
             combo->addItem(text);
         }
         combo->setCurrentText(*suffix ? QStringLiteral("%1x%1").arg(current) : QString::number(current));
-        connect(combo, &QComboBox::currentTextChanged, this, [this, target](const QString& text) {
-            *target = TypedNumber(text, *target);
+        connect(combo, &QComboBox::currentTextChanged, this, [this, target, &values](const QString& text) {
+            *target = TypedNumber(text, values, *target);
             render();
         });
     };
@@ -360,6 +362,16 @@ void CopyCenterWindow::setPreviewShown(bool shown)
     setRestoredHeight(shown ? kHeightWithPreview : kHeightWithoutPreview);
 }
 
+void CopyCenterWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Esc that a list or a box let through closes the window too.
+    if (event->key() == Qt::Key_Escape && !event->isAutoRepeat()) {
+        hide();
+        return;
+    }
+    ToolWindow::keyPressEvent(event);
+}
+
 void CopyCenterWindow::titleDoubleClicked()
 {
     // Rolled up to the title, and back down to the height with the preview.
@@ -437,7 +449,9 @@ void CopyCenterWindow::Open()
 {
     collect();
     render();
-    if (!placed_ && parentWidget() == nullptr && sources_.mainColor) {
+    // Without a place of its own the first opening stands over the window
+    // that asked for it.
+    if (!placed_) {
         placed_ = true;
         if (QWidget* active = QApplication::activeWindow())
             move(active->geometry().center() - QPoint(kWidth / 2, kHeightWithPreview / 2));

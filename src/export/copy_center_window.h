@@ -69,9 +69,11 @@ public:
     const QImage& picture() const { return picture_; }
     // Whether the window has been placed (from the settings or by hand).
     void setPlaced(bool placed) { placed_ = placed; }
+    bool isPlaced() const { return placed_; }
 
 protected:
     void titleDoubleClicked() override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildLists();

@@ -86,8 +86,10 @@ void QtClipboard::setVectorPicture(const QByteArray& svg, const QByteArray& emf,
             AddImage(data, image);
         }
     }
-    if (!emf.isEmpty())
+    if (!emf.isEmpty()) {
+        data->setData(QStringLiteral("image/emf"), emf);
         data->setData(QStringLiteral("image/x-emf"), emf);
+    }
     if (!wmf.isEmpty())
         data->setData(QStringLiteral("image/x-wmf"), wmf);
     QGuiApplication::clipboard()->setMimeData(data);

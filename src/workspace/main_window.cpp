@@ -296,6 +296,8 @@ void MainWindow::buildCopyExportButtons(controls::CommandHandlers& commands)
     connect(exportButton, &controls::ToolbarButton::pressed, this,
             [&commands] { commands.run(controls::Command::ExportMenu); });
     hints_->attach(copy, QStringLiteral("Copy color value. Right click to see more formats to copy."));
+    mainMenu_->addAction(QStringLiteral("&Copy Center..."), this, [&commands] { commands.run(controls::Command::CopyCenter); })
+        ->setObjectName(QStringLiteral("copyCenterAction"));
     hints_->attach(exportButton, QStringLiteral("Click to export color list as HTML or ACO."));
 }
 

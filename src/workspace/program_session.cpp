@@ -251,8 +251,11 @@ void ProgramSession::createCopyCenterWindow()
     };
     entry.writeSettings = [this](LiveSettings& live) {
         live.insert(Setting::CopyPreview, copyCenter_->isPreviewShown() ? QStringLiteral("1") : QStringLiteral("0"));
-        live.insert(Setting::CopyLeft, QString::number(copyCenter_->x()));
-        live.insert(Setting::CopyTop, QString::number(copyCenter_->y()));
+        // A Center never shown has no place of its own yet.
+        if (copyCenter_->isPlaced()) {
+            live.insert(Setting::CopyLeft, QString::number(copyCenter_->x()));
+            live.insert(Setting::CopyTop, QString::number(copyCenter_->y()));
+        }
     };
     registry_.add(std::move(entry), settings_);
 }

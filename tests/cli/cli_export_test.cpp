@@ -95,7 +95,24 @@ INSTANTIATE_TEST_SUITE_P(
         ExportCase{"NonHexListEntry", {"export", "css", "--list", DataPath("cli/import_sample.css")}, 1, ""},
         ExportCase{"MissingList", {"export-aco", "--list", "/no/such.cll"}, 4, ""},
         ExportCase{"PaletteOfWrongKind", {"read-palette", DataPath("export/orange_black.cll")}, 2, ""},
-        ExportCase{"UnsoundPalette", {"read-palette", DataPath("export/truncated.aco")}, 4, ""}),
+        ExportCase{"UnsoundPalette", {"read-palette", DataPath("export/truncated.aco")}, 4, ""},
+        ExportCase{"CssVariablesPrefix", {"export", "css-vars", "--prefix", "brand", "FF8000"}, 0,
+                   ":root {\r\n  --brand-1: #FF8000;\r\n}\r\n"},
+        ExportCase{"ScssDefaultPrefix", {"export", "scss", "FF8000", "000000"}, 0,
+                   "$color-1: #FF8000;\r\n$color-2: #000000;\r\n"},
+        ExportCase{"TailwindFromList", {"export", "tailwind", "--list", kMixed}, 0,
+                   "colors: {\r\n  'color-1': '#FF8000',\r\n  'color-2': '#336699',\r\n},\r\n"},
+        ExportCase{"BadPrefix", {"export", "json", "--prefix", "1a", "FF8000"}, 2, ""},
+        ExportCase{"PrefixOnCss", {"export", "css", "--prefix", "a", "FF8000"}, 2, ""},
+        ExportCase{"SizeOutsideList", {"export", "swatches", "--size", "11", "-o", "x.png", "FF8000"}, 2, ""},
+        ExportCase{"ColumnsOutsideList", {"export", "swatches", "--columns", "11", "-o", "x.png", "FF8000"}, 2, ""},
+        ExportCase{"SpaceAbove15", {"export", "swatches", "--space", "16", "-o", "x.png", "FF8000"}, 2, ""},
+        ExportCase{"PictureWithoutFile", {"export", "swatches", "FF8000"}, 2, ""},
+        ExportCase{"PictureOfUnknownKind", {"export", "list", "-o", "x.gif", "FF8000"}, 2, ""},
+        ExportCase{"OutlineOnList", {"export", "list", "--outline", "-o", "x.png", "FF8000"}, 2, ""},
+        ExportCase{"ConvertGplToAco", {"convert", DataPath("export/orange_black.gpl"), "/dev/stdout"}, 2, ""},
+        ExportCase{"ConvertFromHtml", {"convert", "a.html", "b.gpl"}, 2, ""},
+        ExportCase{"ConvertUnsound", {"convert", DataPath("export/cmyk.ase"), "out.gpl"}, 4, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class CliExportFile : public testing::Test {
@@ -122,6 +139,47 @@ TEST_F(CliExportFile, HtmlPageToFile)
     const std::string path = (folder_ / "list.html").string();
     ASSERT_EQ(RunExport({"export-html", "-o", path, "FF8000"}).code, kExitOk);
     EXPECT_NE(ReadFile(path).find("HEX: #FF8000<br>RGB: 255, 128, 0<br>HSL: 30, 100, 50"), std::string::npos);
+}
+
+// convert: each input kind to each output kind, read back.
+TEST_F(CliExportFile, ConvertsBetweenListAndPaletteFiles)
+{
+    const std::string gpl = (folder_ / "a.GPL").string();
+    ASSERT_EQ(RunExport({"convert", kList, gpl}).code, kExitOk);
+    EXPECT_EQ(ReadFile(gpl), ReadFile(DataPath("export/orange_black.gpl")));
+    for (const char* ext : {"aco", "ase", "pal"}) {
+        const std::string out = (folder_ / ("b." + std::string(ext))).string();
+        ASSERT_EQ(RunExport({"convert", gpl, out}).code, kExitOk) << ext;
+        EXPECT_EQ(ReadFile(out), ReadFile(DataPath("export/orange_black." + std::string(ext)))) << ext;
+    }
+    const std::string cll = (folder_ / "c.cll").string();
+    ASSERT_EQ(RunExport({"convert", (folder_ / "b.ase").string(), cll}).code, kExitOk);
+    EXPECT_EQ(ReadFile(cll), "#FF8000\r\n#000000\r\n");
+    const std::string html = (folder_ / "d.html").string();
+    ASSERT_EQ(RunExport({"convert", (folder_ / "b.aco").string(), html}).code, kExitOk);
+    EXPECT_NE(ReadFile(html).find("#FF8000"), std::string::npos);
+}
+
+// Pictures by the output's extension: PNG and BMP bitmaps, SVG, EMF.
+TEST_F(CliExportFile, PicturesByExtension)
+{
+    const std::string svg = (folder_ / "s.svg").string();
+    ASSERT_EQ(RunExport({"export", "swatches", "--no-outline", "--size", "10", "--columns", "2", "--space", "0", "-o",
+                         svg, "FF8000", "000000", "336699"})
+                  .code,
+              kExitOk);
+    const std::string text = ReadFile(svg);
+    EXPECT_NE(text.find("width=\"20\" height=\"20\""), std::string::npos);
+    EXPECT_NE(text.find("<rect x=\"0\" y=\"10\" width=\"10\" height=\"10\" fill=\"#336699\"/>"), std::string::npos);
+    const std::string emf = (folder_ / "l.EMF").string();
+    ASSERT_EQ(RunExport({"export", "list", "-o", emf, "FF8000"}).code, kExitOk);
+    EXPECT_EQ(ReadFile(emf).substr(40, 4), " EMF");
+    const std::string bmp = (folder_ / "s.bmp").string();
+    ASSERT_EQ(RunExport({"export", "swatches", "-o", bmp, "FF8000"}).code, kExitOk);
+    EXPECT_EQ(ReadFile(bmp).substr(0, 2), "BM");
+    const std::string png = (folder_ / "s.png").string();
+    ASSERT_EQ(RunExport({"export", "list", "-o", png, "FF8000"}).code, kExitOk);
+    EXPECT_EQ(ReadFile(png).substr(1, 3), "PNG");
 }
 
 TEST_F(CliExportFile, UnwritableOutputLeavesOldFile)

@@ -60,6 +60,28 @@ expected=$(for w in $wheel; do printf '%s\r\n\r\n' "$w"; done)
 actual=$(clipboard)
 [ "$actual" = "$expected" ] || fail "the Center copied '$(printf '%s' "$actual" | od -c | head -4)'"
 
+# ---- F5 again: the Center kept its choices; Swatches as "WMF" puts an
+# enhanced metafile and SVG on the clipboard
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+xdotool key F5
+wait_for_named "Copy/Export Center" || fail "F5 did not open the Center again"
+sleep 0.3
+xdotool mousemove $((cx + 40)) $((cy + 121)) click 1
+sleep 0.3
+xdotool mousemove $((cx + 212)) $((cy + 47)) click 1
+sleep 0.3
+e2e_screenshot copy_center_metafile
+xdotool key Return
+sleep 0.5
+targets=$(xclip -o -selection clipboard -t TARGETS 2>/dev/null || true)
+for type in image/emf image/x-emf image/svg+xml image/png; do
+    grep -qx "$type" <<<"$targets" || fail "the metafile copy offers no $type (offers: $(tr '\n' ' ' <<<"$targets"))"
+done
+[ "$(xclip -o -selection clipboard -t image/x-emf 2>/dev/null | head -c 44 | tail -c 4)" = " EMF" ] ||
+    fail "the clipboard's EMF has no EMF signature"
+xclip -o -selection clipboard -t image/svg+xml 2>/dev/null | grep -q "<title>Color Swatches</title>" ||
+    fail "the clipboard's SVG has no title"
+
 # ---- the Copy icon's right-click menu: "V&B Hex"
 xdotool mousemove $((mx + 64)) $((my + 39)) click 3
 sleep 0.5

@@ -4,6 +4,8 @@
 // this also shows that no read leaves the bytes; TESSARO_MUTATION_ROUNDS
 // raises the number of rounds for longer runs.
 #include "export/aco_file.h"
+#include "export/ase_file.h"
+#include "export/gpl_file.h"
 #include "export/pal_file.h"
 
 #include "export_test_support.h"
@@ -60,6 +62,16 @@ TEST(PaletteMutation, Aco)
 TEST(PaletteMutation, Pal)
 {
     Mutate(&ReadPal, test::ExportData("orange_black.pal"));
+}
+
+TEST(PaletteMutation, Ase)
+{
+    Mutate(&ReadAse, test::ExportData("grouped.ase"));
+}
+
+TEST(PaletteMutation, Gpl)
+{
+    Mutate(&ReadGpl, test::ExportData("orange_black.gpl"));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "workspace/editing_commands.h"
 #include "workspace/main_color.h"
 #include "workspace/main_window.h"
+#include "export/copy_center_window.h"
 #include "workspace/program_session.h"
 
 #include <QDir>
@@ -361,6 +362,33 @@ private slots:
         QVERIFY(!QFile::exists(dataFile("colorlist.recover")));
         fake_.dialogs.answers = {platform::Answer::No};
         again.mainWindow()->close();
+    }
+
+    // The Copy/Export Center: its place and preview from the settings, F5
+    // opens it, and its keys go back at shutdown.
+    void copyCenterSettingsAndF5()
+    {
+        write("set.set", "program=tessaro\r\nfirstrun=0\r\ncopy.prew=1\r\ncopy.left=30\r\ncopy.top=40\r\n");
+        ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
+        session.Start();
+        exporting::CopyCenterWindow* center = session.copyCenterWindow();
+        QVERIFY(center->isPreviewShown());
+        QCOMPARE(center->height(), exporting::CopyCenterWindow::kHeightWithPreview);
+        QCOMPARE(center->pos(), QPoint(30, 40));
+        QVERIFY(session.commands().run(controls::Command::CopyCenter));
+        QTRY_VERIFY(center->isVisible());
+        center->setPreviewShown(false);
+        const SettingsStore exit = session.CurrentExitSettings();
+        QCOMPARE(exit.GetSetting(QStringLiteral("copy.prew")), QStringLiteral("0"));
+        QCOMPARE(exit.GetSetting(QStringLiteral("copy.left")), QStringLiteral("30"));
+    }
+
+    void copyCenterStartsWithoutPreview()
+    {
+        ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
+        session.Start();
+        QCOMPARE(session.copyCenterWindow()->height(), exporting::CopyCenterWindow::kHeightWithoutPreview);
+        QCOMPARE(session.CurrentExitSettings().GetSetting(QStringLiteral("copy.prew")), QStringLiteral("0"));
     }
 };
 

@@ -1,0 +1,293 @@
+// The copy and export windows with fake platform services: quick copy texts
+// and bitmaps on the clipboard, the Copy/Export Center's choices, copy and
+// save, the list exports' dialogs and files, palettes opened as lists.
+#include "colorlist/color_list_commands.h"
+#include "controls/shortcuts.h"
+#include "export/copy_center_window.h"
+#include "export/list_export_commands.h"
+#include "export/quick_copy_commands.h"
+#include "support/fake_platform.h"
+#include "workspace/main_color.h"
+
+#include <QFile>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tessaro;
+using namespace tessaro::exporting;
+
+class CopyWindowsTest : public QObject {
+    Q_OBJECT
+
+private:
+    platform::FakePlatform fake_;
+    std::unique_ptr<workspace::MainColor> mainColor_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    controls::CommandHandlers commands_;
+    MainColorFields fields_;
+    std::vector<std::string> entries_;
+    std::vector<std::string> selected_;
+
+    CopySources sources()
+    {
+        CopySources s;
+        s.mainColor = mainColor_.get();
+        s.mainFields = [this] { return fields_; };
+        s.listEntries = [this] { return entries_; };
+        s.selectedEntries = [this] { return selected_; };
+        return s;
+    }
+    QString path(const char* name) const { return dir_->filePath(QString::fromLatin1(name)); }
+    static QByteArray read(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+    }
+
+private slots:
+    void init()
+    {
+        fake_.clipboard = {};
+        fake_.dialogs.calls.clear();
+        fake_.dialogs.paths.clear();
+        mainColor_ = std::make_unique<workspace::MainColor>();
+        mainColor_->set(MakeColor(255, 128, 0));
+        fields_ = {"255", "128", "0", "30", "100", "50", "FF8000", MakeColor(255, 128, 0)};
+        entries_ = {"#FF8000", "#000000", "hello"};
+        selected_.clear();
+        dir_ = std::make_unique<QTemporaryDir>();
+    }
+
+    void quickCopyText_data()
+    {
+        QTest::addColumn<int>("notation");
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<QString>("copied");
+        const QStringList none;
+        const QStringList one{"#000000"};
+        const QStringList two{"#FF8000", "#000000"};
+        QTest::newRow("RGB of the fields") << int(CopyNotation::Rgb) << none << "RGB(255,128,0)";
+        QTest::newRow("HSL of the fields") << int(CopyNotation::Hsl) << none << "HSL(30,100,50)";
+        QTest::newRow("one selected entry copies the main colour") << int(CopyNotation::HtmlHex) << one << "FF8000";
+        QTest::newRow("hex with #") << int(CopyNotation::HtmlHashHex) << none << "#FF8000";
+        QTest::newRow("ActionScript") << int(CopyNotation::ActionScriptHex) << none << "0xFF8000";
+        QTest::newRow("VB of two entries") << int(CopyNotation::VbHex) << two << "&H0080FF\r\n&H000000";
+        QTest::newRow("Delphi of two entries") << int(CopyNotation::DelphiHex) << two << "$000080FF\r\n$00000000";
+        QTest::newRow("VC++ of two entries") << int(CopyNotation::CppHex) << two << "0X000080FF\r\n0X00000000";
+        QTest::newRow("entry without # skipped") << int(CopyNotation::HtmlHex) << QStringList{"#FF0000", "hello"}
+                                                 << "FF0000";
+    }
+    void quickCopyText()
+    {
+        QFETCH(int, notation);
+        QFETCH(QStringList, selected);
+        QFETCH(QString, copied);
+        for (const QString& s : selected)
+            selected_.push_back(s.toStdString());
+        QuickCopyCommands quick(fake_.platform(), sources(), nullptr);
+        quick.CopyText(CopyNotation(notation));
+        QCOMPARE(fake_.clipboard.content, copied);
+    }
+
+    void quickCopyConversionErrorLeavesClipboard()
+    {
+        selected_ = {"#FF0000", "hello"};
+        fake_.clipboard.content = QStringLiteral("before");
+        QuickCopyCommands quick(fake_.platform(), sources(), nullptr);
+        quick.CopyText(CopyNotation::Rgb);
+        QCOMPARE(fake_.clipboard.content, QStringLiteral("before"));
+        QCOMPARE(fake_.dialogs.calls.size(), 1);
+        QCOMPARE(fake_.dialogs.calls.at(0).text, QStringLiteral("'ello' is not a valid integer value"));
+    }
+
+    void quickCopyBitmaps()
+    {
+        QuickCopyCommands quick(fake_.platform(), sources(), nullptr);
+        mainColor_->set(MakeColor(200, 200, 200));
+        quick.CopyWheelBitmap();
+        const QImage wheel = fake_.clipboard.image;
+        QCOMPARE(wheel.size(), QSize(235, 15));
+        QCOMPARE(wheel.pixelColor(0, 0), QColor(200, 200, 200));
+        QCOMPARE(wheel.pixelColor(14, 14), QColor(200, 200, 200));
+        QCOMPARE(wheel.pixelColor(15, 7), QColor(Qt::white));
+        QCOMPARE(wheel.pixelColor(20, 0), QColor(199, 199, 199));
+        QCOMPARE(wheel.pixelColor(234, 14), QColor(199, 199, 199));
+        quick.CopyVariationsBitmap();
+        QCOMPARE(fake_.clipboard.image.size(), QSize(195, 15));
+        quick.CopyMainColorBitmap();
+        QCOMPARE(fake_.clipboard.image.size(), QSize(60, 60));
+        QCOMPARE(fake_.clipboard.image.pixelColor(59, 59), QColor(200, 200, 200));
+        quick.CopyHarmoniesBitmap();
+        const QImage harmonies = fake_.clipboard.image;
+        QCOMPARE(harmonies.size(), QSize(90, 180));
+        const auto& p = mainColor_->state().palette;
+        QCOMPARE(harmonies.pixel(65, 179), QColor(RedOf(p.square[3]), GreenOf(p.square[3]), BlueOf(p.square[3])).rgb());
+        QCOMPARE(harmonies.pixelColor(89, 179), QColor(Qt::white));
+    }
+
+    void quickCopyMenuOrder()
+    {
+        QuickCopyCommands quick(fake_.platform(), sources(), nullptr);
+        QMenu menu;
+        bool more = false;
+        quick.BuildMenu(&menu, [&more] { more = true; });
+        QStringList captions;
+        for (QAction* a : menu.actions())
+            captions << a->text();
+        QCOMPARE(captions, (QStringList{"&RGB", "H&SL", "&HTML Style Hex", "H&TML Style  Hex (with #)", "&Delphi Hex",
+                                        "V&B Hex", "V&C++ Hex", "&ActionScript Hex", "&Main Color as Bitmap",
+                                        "Color &Wheel as Bitmap", "&Quick Variations as Bitmap",
+                                        "Harm&onies as Bitmap", "", "M&ore..."}));
+        menu.actions().last()->trigger();
+        QVERIFY(more);
+    }
+
+    void centerStartsWithMainColourSwatches()
+    {
+        CopyCenterWindow center(fake_.platform(), sources(), commands_);
+        QCOMPARE(center.windowTitle().isEmpty() ? QStringLiteral("Copy/Export Center") : center.windowTitle(),
+                 QStringLiteral("Copy/Export Center"));
+        center.Open();
+        QCOMPARE(center.source(), CenterSource::MainColor);
+        QCOMPARE(center.format(), CenterFormat::Swatches);
+        QCOMPARE(center.picture().size(), QSize(276, 20));
+        QCOMPARE(center.picture().pixelColor(0, 0), QColor(Qt::black));
+        QCOMPARE(center.picture().pixelColor(5, 5), QColor(255, 128, 0));
+        QCOMPARE(center.height(), CopyCenterWindow::kHeightWithoutPreview);
+        center.findChild<QPushButton*>(QStringLiteral("previewButton"))->click();
+        QCOMPARE(center.height(), CopyCenterWindow::kHeightWithPreview);
+        QVERIFY(center.isPreviewShown());
+    }
+
+    void centerCopiesTextAndClosesOnEnter()
+    {
+        CopyCenterWindow center(fake_.platform(), sources(), commands_);
+        center.Open();
+        center.setSource(CenterSource::ColorList);
+        center.setFormat(CenterFormat::Css);
+        center.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&center));
+        QTest::keyClick(center.findChild<QListWidget*>(QStringLiteral("formatList")), Qt::Key_Return);
+        QCOMPARE(fake_.clipboard.content, QStringLiteral(".color1 { color: #FF8000; }\r\n.color2 { color: #000000; }\r\n"));
+        QVERIFY(!center.isVisible());
+        // Later openings keep the choices and collect again.
+        entries_ = {"#336699"};
+        center.Open();
+        QCOMPARE(center.format(), CenterFormat::Css);
+        QCOMPARE(center.output().text, std::string(".color1 { color: #336699; }\r\n"));
+        center.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&center));
+        QTest::keyClick(center.findChild<QListWidget*>(QStringLiteral("sourceList")), Qt::Key_Escape);
+        QVERIFY(!center.isVisible());
+    }
+
+    void centerMetafileGoesAsEmfAndSvg()
+    {
+        CopyCenterWindow center(fake_.platform(), sources(), commands_);
+        center.Open();
+        center.findChild<QWidget*>(QStringLiteral("swatchesWMF"))->setProperty("checked", true);
+        center.CopyNow();
+        QVERIFY(fake_.clipboard.emf.startsWith(QByteArray("\x01\x00\x00\x00", 4)));
+        QVERIFY(fake_.clipboard.svg.contains("<title>Color Swatches</title>"));
+    }
+
+    void centerSavesByExtensionAndKeepsFileOnFailure()
+    {
+        CopyCenterWindow center(fake_.platform(), sources(), commands_);
+        center.Open();
+        QVERIFY(center.SaveTo(path("s.png")));
+        QCOMPARE(QImage(path("s.png")).size(), QSize(276, 20));
+        QVERIFY(center.SaveTo(path("s.emf")));
+        QVERIFY(read(path("s.emf")).mid(40, 4) == QByteArray(" EMF"));
+        center.setFormat(CenterFormat::Json);
+        QVERIFY(center.SaveTo(path("s.json")));
+        QVERIFY(read(path("s.json")).startsWith("[\r\n  { \"name\": \"color-1\", \"hex\": \"#FF8000\""));
+        QVERIFY(!center.SaveTo(path("no/such/folder.json")));
+        QCOMPARE(fake_.dialogs.calls.last().what, QStringLiteral("error"));
+        QVERIFY(fake_.dialogs.calls.last().text.contains(QStringLiteral("no/such/folder.json")));
+    }
+
+    void centerConversionErrorCopiesNothing()
+    {
+        fields_.hex = "12GG56";
+        fake_.clipboard.content = QStringLiteral("before");
+        CopyCenterWindow center(fake_.platform(), sources(), commands_);
+        center.Open();
+        center.setFormat(CenterFormat::Value);
+        center.CopyNow();
+        QCOMPARE(fake_.clipboard.content, QStringLiteral("before"));
+        QVERIFY(fake_.dialogs.calls.last().text.endsWith(QStringLiteral("is not a valid integer value")));
+    }
+
+    void listExportWritesAfterItsDialog_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("HTML") << int(PaletteKind::Html) << "HTML (*.html)" << "html" << QByteArray("<!DOCTYPE html>");
+        QTest::newRow("ACO") << int(PaletteKind::Aco) << "Photoshop ACO File (*.aco)" << "aco"
+                             << QByteArray("\x00\x01\x00\x02", 4);
+        QTest::newRow("PAL") << int(PaletteKind::Pal) << "MS PAL File (*.pal)" << "pal" << QByteArray("RIFF");
+        QTest::newRow("GPL") << int(PaletteKind::Gpl) << "GIMP Palette (*.gpl)" << "gpl" << QByteArray("GIMP Palette\n");
+        QTest::newRow("ASE") << int(PaletteKind::Ase) << "Adobe Swatch Exchange (*.ase)" << "ase" << QByteArray("ASEF");
+    }
+    void listExportWritesAfterItsDialog()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, filter);
+        QFETCH(QString, extension);
+        QFETCH(QByteArray, start);
+        entries_ = {"#FF8000", "#000000"};
+        ListExportCommands exports(fake_.platform(), [this] { return entries_; }, nullptr);
+        fake_.dialogs.paths.push_back(std::nullopt);
+        QVERIFY(!exports.Export(PaletteKind(kind)));
+        fake_.dialogs.paths.push_back(path("out"));
+        QVERIFY(exports.Export(PaletteKind(kind)));
+        const auto& call = fake_.dialogs.calls.last();
+        QCOMPARE(call.filters.at(0).description, filter);
+        QCOMPARE(call.defaultExtension, extension);
+        QVERIFY2(read(path("out")).startsWith(start), read(path("out")).left(20).constData());
+    }
+
+    void listMenuEntriesAreEnabled()
+    {
+        ListExportCommands exports(fake_.platform(), [this] { return entries_; }, nullptr);
+        QMenu menu;
+        menu.addAction(QStringLiteral("as HTML"))->setEnabled(false);
+        exports.BuildListMenu(&menu);
+        QStringList captions;
+        for (QAction* a : menu.actions()) {
+            captions << a->text();
+            QVERIFY(a->isEnabled());
+        }
+        QCOMPARE(captions, (QStringList{"as HTML", "as ACO", "as PAL", "as GPL", "as ASE"}));
+    }
+
+    void palettesOpenAsTheList()
+    {
+        colorlist::ColorListCommands list(fake_.platform(), *mainColor_, QString(), nullptr);
+        QFile file(path("p.gpl"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("GIMP Palette\n255 128 0 orange\n0 0 0\n");
+        file.close();
+        list.OpenListFile(path("p.gpl"));
+        QCOMPARE(list.model().list().entries(), (QStringList{"#FF8000", "#000000"}));
+        QVERIFY(list.model().listChanged());
+        QVERIFY(list.model().currentListPath().isEmpty());
+        QFile bad(path("bad.ase"));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("ASEF\x00\x01");
+        bad.close();
+        list.OpenListFile(path("bad.ase"));
+        QCOMPARE(fake_.dialogs.calls.last().what, QStringLiteral("error"));
+        QVERIFY(fake_.dialogs.calls.last().text.contains(QStringLiteral("bad.ase")));
+        QCOMPARE(list.model().list().entries().size(), 2);
+    }
+};
+
+QTEST_MAIN(CopyWindowsTest)
+#include "copy_windows_test.moc"
