@@ -4,6 +4,7 @@
 #include "cli/command_errors.h"
 #include "cli/export_commands.h"
 #include "cli/input_bytes.h"
+#include "cli/extract_command.h"
 #include "cli/line_writer.h"
 #include "cli/mix_command.h"
 #include "cli/webpage_commands.h"
@@ -57,7 +58,7 @@ constexpr const char* kUsageNotes =
 
 std::string Usage()
 {
-    return std::string(kUsageCommands) + kExportUsage + kMixUsage + kUsageNotes;
+    return std::string(kUsageCommands) + kExportUsage + kMixUsage + kExtractUsage + kUsageNotes;
 }
 
 std::string Hash(TColor color)
@@ -277,6 +278,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         if (IsExportCommand(command)) return RunExportCommand(args, in, out, err);
         if (command == "list") return List(args, out, err);
         if (command == "mix") return MixCommand(args, out, err);
+        if (command == "extract") return ExtractCommand(args, out);
         throw UsageError{"unknown command '" + command + "'"};
     } catch (const UsageError& e) {
         err << "tessaro-cli: " << e.message << "\n\n" << Usage();
