@@ -185,15 +185,9 @@ bool ImportWindow::IsImportFile(const QString& path)
 
 void ImportWindow::OpenDroppedFiles(const QStringList& paths)
 {
-    bool any = false;
-    for (const QString& path : paths) {
-        if (!IsImportFile(path))
-            continue;
-        if (!any)
-            platform().windows->showToolWindow(this);
-        any = true;
-        LoadFile(path);
-    }
+    for (const QString& path : paths)
+        if (IsImportFile(path))
+            LoadFile(path);
 }
 
 void ImportWindow::FromFile()

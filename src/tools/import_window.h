@@ -55,7 +55,7 @@ public:
     bool isScanning() const { return scan_.isRunning(); }
 
     // The files ending in ".css", ".htm", ".html" or ".txt" (letter case
-    // ignored) are loaded and scanned in turn, the window shown.
+    // ignored) are loaded and scanned in turn; the caller shows the window.
     static bool IsImportFile(const QString& path);
     void OpenDroppedFiles(const QStringList& paths);
 
