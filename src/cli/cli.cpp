@@ -5,6 +5,7 @@
 #include "cli/export_commands.h"
 #include "cli/input_bytes.h"
 #include "cli/layout_commands.h"
+#include "cli/extract_command.h"
 #include "cli/line_writer.h"
 #include "cli/mix_command.h"
 #include "cli/webpage_commands.h"
@@ -58,7 +59,7 @@ constexpr const char* kUsageNotes =
 
 std::string Usage()
 {
-    return std::string(kUsageCommands) + kExportUsage + kMixUsage + kLayoutUsage + kUsageNotes;
+    return std::string(kUsageCommands) + kExportUsage + kMixUsage + kLayoutUsage + kExtractUsage + kUsageNotes;
 }
 
 std::string Hash(TColor color)
@@ -280,6 +281,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         if (command == "mix") return MixCommand(args, out, err);
         if (command == "render") return RenderCommand(args);
         if (command == "contrast") return ContrastCommand(args, out);
+        if (command == "extract") return ExtractCommand(args, out);
         throw UsageError{"unknown command '" + command + "'"};
     } catch (const UsageError& e) {
         err << "tessaro-cli: " << e.message << "\n\n" << Usage();

@@ -5,6 +5,9 @@
 #include "engine/color_scan.h"
 #include "tools/found_color_delegate.h"
 #include "tools/found_list_view.h"
+#include "tools/picture_colors.h"
+#include "tools/picture_samples.h"
+#include "engine/color_text.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -16,9 +19,11 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QToolButton>
 
 #include <algorithm>
+#include <cctype>
 #include <climits>
 
 namespace tessaro::tools {
@@ -82,7 +87,16 @@ void ImportWindow::buildSource()
     sourceName_ = new QPlainTextEdit(kNoSource, this);
     sourceName_->setObjectName(QStringLiteral("sourcenameMEM"));
     sourceName_->setReadOnly(true);
-    sourceName_->setGeometry(8, kTitleHeight + 24, 160, 170);
+    sourceName_->setGeometry(8, kTitleHeight + 24, 160, 145);
+    fromImage_ = TextButton(QStringLiteral("From Image..."), QStringLiteral("fromImageButton"),
+                            QRect(8, 192, 112, 24), this);
+    pictureColors_ = new QSpinBox(this);
+    pictureColors_->setObjectName(QStringLiteral("pictureColorsSPN"));
+    pictureColors_->setRange(kMinPictureColors, kMaxPictureColors);
+    pictureColors_->setValue(kDefaultPictureColors);
+    pictureColors_->setToolTip(QStringLiteral("How many colors From Image finds"));
+    pictureColors_->setGeometry(124, 192, 44, 24);
+    connect(fromImage_, &QPushButton::clicked, this, &ImportWindow::FromImage);
     fromFile_ = TextButton(QStringLiteral("From File..."), QStringLiteral("fromFileButton"),
                            QRect(8, 222, 160, 24), this);
     fromClipboard_ = TextButton(QStringLiteral("From Clipboard"), QStringLiteral("fromClipboardButton"),
@@ -171,15 +185,9 @@ bool ImportWindow::IsImportFile(const QString& path)
 
 void ImportWindow::OpenDroppedFiles(const QStringList& paths)
 {
-    bool any = false;
-    for (const QString& path : paths) {
-        if (!IsImportFile(path))
-            continue;
-        if (!any)
-            platform().windows->showToolWindow(this);
-        any = true;
-        LoadFile(path);
-    }
+    for (const QString& path : paths)
+        if (IsImportFile(path))
+            LoadFile(path);
 }
 
 void ImportWindow::FromFile()
@@ -201,6 +209,58 @@ void ImportWindow::LoadFile(const QString& path)
     source.path = path;
     pending_.push_back(std::move(source));
     startNext();
+}
+
+void ImportWindow::FromImage()
+{
+    const QList<platform::FileFilter> filters{
+        {QStringLiteral("Pictures"),
+         QStringLiteral("*.png; *.jpg; *.jpeg; *.bmp; *.gif; *.webp; *.wmf; *.emf; *.svg; *.ico")},
+        {QStringLiteral("All Files"), QStringLiteral("*")},
+    };
+    if (const std::optional<QString> path =
+            platform().dialogs->openFile(this, QStringLiteral("Open Picture"), filters, {}))
+        AddPictureColors(*path, pictureColors_->value());
+}
+
+void ImportWindow::AddPictureColors(const QString& path, int count)
+{
+    if (isScanning())
+        return;
+    // Metafiles and drawings go through the program's own picture loading;
+    // other kinds through the image readers, which refuse oversized ones.
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    std::optional<QImage> picture;
+    QString error;
+    if (suffix == QStringLiteral("wmf") || suffix == QStringLiteral("emf") || suffix == QStringLiteral("svg")) {
+        try {
+            picture = platform().pictures->load(path);
+        } catch (const platform::PictureError& e) {
+            error = QString::fromStdString(e.what());
+        }
+    } else {
+        picture = ReadPictureFile(path, error);
+    }
+    if (!picture || picture->isNull()) {
+        platform().dialogs->error(this, QStringLiteral("Import Colors"),
+                                  error.isEmpty() ? QStringLiteral("Cannot read the picture \"%1\".").arg(path) : error);
+        return;
+    }
+    std::vector<std::string> entries;
+    std::vector<std::string> known = found_.entries();
+    for (TColor color : RepresentativeColors(PictureSamples(*picture), count)) {
+        const std::string entry = HashHexText(color);
+        const bool listed = std::any_of(known.cbegin(), known.cend(), [&entry](const std::string& k) {
+            return std::equal(k.cbegin(), k.cend(), entry.cbegin(), entry.cend(),
+                              [](char a, char b) { return std::tolower(a) == std::tolower(b); });
+        });
+        if (listed && !allowDuplicates_)
+            continue;
+        known.push_back(entry);
+        entries.push_back(entry);
+    }
+    sourceName_->setPlainText(path);
+    found_.append(std::move(entries));
 }
 
 void ImportWindow::FromClipboard()
@@ -250,6 +310,7 @@ void ImportWindow::setScanningLook(bool scanning)
     progress_->setVisible(scanning);
     cancel_->setVisible(scanning);
     for (QWidget* control : {static_cast<QWidget*>(fromFile_), static_cast<QWidget*>(fromClipboard_),
+                             static_cast<QWidget*>(fromImage_),
                              static_cast<QWidget*>(addAll_), static_cast<QWidget*>(clear_)})
         control->setEnabled(!scanning);
     menu_->setEnabled(!scanning);

@@ -20,6 +20,7 @@ class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
+class QSpinBox;
 
 namespace tessaro::colorlist {
 class ColorListCommands;
@@ -54,7 +55,7 @@ public:
     bool isScanning() const { return scan_.isRunning(); }
 
     // The files ending in ".css", ".htm", ".html" or ".txt" (letter case
-    // ignored) are loaded and scanned in turn, the window shown.
+    // ignored) are loaded and scanned in turn; the caller shows the window.
     static bool IsImportFile(const QString& path);
     void OpenDroppedFiles(const QStringList& paths);
 
@@ -64,6 +65,10 @@ public:
     void LoadFile(const QString& path);
     // "From Clipboard": scans the clipboard's text.
     void FromClipboard();
+    // "From Image...": the picture's most representative colours (as many
+    // as the count box says) join the found list.
+    void FromImage();
+    void AddPictureColors(const QString& path, int count);
     // Scans `text`; the source name stays.
     void ScanText(const QString& text);
     void CancelScan();
@@ -106,6 +111,8 @@ private:
     QPlainTextEdit* sourceName_ = nullptr;
     QPushButton* fromFile_ = nullptr;
     QPushButton* fromClipboard_ = nullptr;
+    QPushButton* fromImage_ = nullptr;
+    QSpinBox* pictureColors_ = nullptr;
     FoundListView* listView_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QPushButton* cancel_ = nullptr;

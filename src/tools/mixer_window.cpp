@@ -10,6 +10,7 @@
 #include <QDragEnterEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 
 namespace tessaro::tools {
@@ -41,6 +42,20 @@ QLabel* Label(const QString& text, const QString& name, QRect geometry, QWidget*
     return label;
 }
 
+// The mixer's swatches are filled rectangles with a black frame.
+class MixerSwatch : public controls::Swatch {
+public:
+    explicit MixerSwatch(QWidget* parent) : controls::Swatch(controls::Swatch::Shape::Square, parent) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::black);
+        painter.fillRect(rect().adjusted(1, 1, -1, -1), ToQColor(color()));
+    }
+};
+
 } // namespace
 
 MixerWindow::MixerWindow(const platform::Platform& platform, QWidget* parent)
@@ -57,7 +72,7 @@ MixerWindow::MixerWindow(const platform::Platform& platform, QWidget* parent)
 
     const int mixedLeft = (kWidth - kMixedWidth) / 2;
     Label(QStringLiteral("Mixed Color"), QStringLiteral("mixedTitleLBL"), QRect(mixedLeft, 141, kMixedWidth, 16), this);
-    mixedSwatch_ = new controls::Swatch(controls::Swatch::Shape::Square, this);
+    mixedSwatch_ = new MixerSwatch(this);
     mixedSwatch_->setObjectName(QStringLiteral("Shape5"));
     mixedSwatch_->setGeometry(mixedLeft, 158, kMixedWidth, kSlotHeight);
     mixedSwatch_->setMouseTracking(true);
@@ -80,7 +95,7 @@ void MixerWindow::buildSlot(int slot)
     Label(QStringLiteral("Color %1").arg(number), QStringLiteral("color%1LBL").arg(number),
           QRect(left, kTitleHeight + 7, kSlotWidth, 16), this);
 
-    s.swatch = new controls::Swatch(controls::Swatch::Shape::Square, this);
+    s.swatch = new MixerSwatch(this);
     s.swatch->setObjectName(QStringLiteral("Shape%1").arg(number));
     s.swatch->setGeometry(left, kSlotTop, kSlotWidth, kSlotHeight);
     s.swatch->setDropTarget(colorlist::DropTarget::MixerSlot);

@@ -72,13 +72,16 @@ xdotool key --window "$main" ctrl+i
 wait_for_named "Import Colors" || fail "Ctrl+I showed no Import Colors window"
 xdotool windowactivate --sync "$main" 2>/dev/null || true
 xdotool mousemove $((x + 502)) $((y + 9)) click 1
-# "No" clicked with the pointer: the Import Colors window keeps the
-# keyboard focus under openbox while the question is up.
+# The No button of the question, clicked with the pointer (the box does not
+# always take the keyboard at once).
 if wait_for_named 'Save\?'; then
     sleep 0.3
-    xdotool mousemove --window "$window" 163 62 click 1
+    read -r bx by < <(origin_of "$window")
+    xdotool mousemove $((bx + 164)) $((by + 62)) click 1
+else
+    fail "no question about the changed list"
 fi
-wait_for_exit || fail "the program did not end"
+wait_for_exit || { e2e_screenshot import_window_not_ended; fail "the program did not end"; }
 [ "$(cat "$prog/TD/lastimported.txt" 2>/dev/null)" = "$(printf '#FF8000\r\n#0080ff\r')" ] ||
     fail "lastimported.txt holds '$(od -c "$prog/TD/lastimported.txt" 2>/dev/null | head -3)'"
 grep -q $'^importallowdup=0\r$' "$prog/TD/set.set" || fail "set.set has no importallowdup=0"

@@ -203,6 +203,26 @@ private slots:
         QCOMPARE(file.readAll(), QByteArray("#0000ff\r\n#00ff00\r\n#ABCDEF\r\n"));
     }
 
+    void picturesGiveTheirColours()
+    {
+        QImage picture(20, 10, QImage::Format_RGB32);
+        picture.fill(qRgb(0xFF, 0xCC, 0x00));
+        for (int x = 0; x < 5; ++x)
+            for (int y = 0; y < 10; ++y)
+                picture.setPixel(x, y, qRgb(0, 0, 0x80));
+        const QString path = dir_->filePath(QStringLiteral("two.png"));
+        QVERIFY(picture.save(path));
+        scan(QStringLiteral("#ffcc00"));
+        fake_.dialogs.paths = {path, write("broken.png", "not a picture")};
+        window_->FromImage();
+        // The listed #ffcc00 is not added again.
+        QCOMPARE(window_->found().entries(), (Entries{"#ffcc00", "#000080"}));
+        QCOMPARE(window_->sourceName(), path);
+        window_->FromImage();
+        QCOMPARE(dialogTexts(QStringLiteral("error")).size(), 1);
+        QCOMPARE(window_->found().rowCount(), 2);
+    }
+
     void aLargeFileCanBeCancelled()
     {
         // Over a million entries unless the scan stops.
