@@ -16,6 +16,7 @@
 #include "platform/replace_file.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
@@ -81,6 +82,16 @@ const char* VisionCaption(ColorVision vision)
 
 } // namespace
 
+// Hands the window's editing keys to it before any shortcut or control.
+class TestColorWindow::EditKeyFilter : public QObject {
+public:
+    explicit EditKeyFilter(TestColorWindow* window) : QObject(window), window_(window) {}
+    bool eventFilter(QObject* watched, QEvent* event) override { return window_->takeEditKey(watched, event); }
+
+private:
+    TestColorWindow* window_;
+};
+
 TestColorWindow::TestColorWindow(const platform::Platform& platform, const QString& programFolder, QWidget* parent)
     : controls::ToolWindow(platform, QStringLiteral("Test Color"), QSize(619, 451), kTitleHeight, Qt::Tool, parent),
       programFolder_(programFolder),
@@ -141,6 +152,8 @@ TestColorWindow::TestColorWindow(const platform::Platform& platform, const QStri
         frame_->setMultiSelect(false);
     });
     connect(this, &TestColorWindow::editLayoutRequested, this, &TestColorWindow::EnterEditMode);
+    // Sees Ctrl+Z and Ctrl+Y of every control of this window first.
+    qApp->installEventFilter(new EditKeyFilter(this));
     connect(this, &TestColorWindow::newLayoutRequested, this, &TestColorWindow::NewLayout);
     applyDocumentSize();
 }
@@ -385,7 +398,61 @@ int TestColorWindow::currentPage() const
 void TestColorWindow::markChanged()
 {
     layoutChanged_ = true;
+    if (editMode_ && !restoring_)
+        editHistory_.Record(area_);
     view_->update();
+}
+
+void TestColorWindow::UndoEdit()
+{
+    restoring_ = true;
+    if (editHistory_.Undo(area_)) {
+        applyDocumentSize();
+        frame_->Refresh();
+        editor_->ShowCurrent();
+        editor_->ShowDocumentSize();
+        layoutChanged_ = true;
+    }
+    restoring_ = false;
+    view_->update();
+}
+
+void TestColorWindow::RedoEdit()
+{
+    restoring_ = true;
+    if (editHistory_.Redo(area_)) {
+        applyDocumentSize();
+        frame_->Refresh();
+        editor_->ShowCurrent();
+        editor_->ShowDocumentSize();
+        layoutChanged_ = true;
+    }
+    restoring_ = false;
+    view_->update();
+}
+
+bool TestColorWindow::takeEditKey(QObject* watched, QEvent* event)
+{
+    if (!editMode_ || (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool undo = key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Z);
+    const bool redo = key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+    if (!undo && !redo)
+        return false;
+    // Claimed before the program's own Ctrl+Z and Ctrl+Y (the main colour's
+    // history) and before a box's own undo.
+    event->accept();
+    if (event->type() == QEvent::KeyPress) {
+        if (undo)
+            UndoEdit();
+        else
+            RedoEdit();
+    }
+    return true;
 }
 
 void TestColorWindow::selectReleased(const HitTarget& hit)
@@ -409,6 +476,7 @@ void TestColorWindow::EditCurrentText()
 
 void TestColorWindow::EnterEditMode()
 {
+    editHistory_.Reset(area_);
     editMode_ = true;
     view_->setEditMode(true);
     pages_->setCurrentIndex(1);

@@ -8,6 +8,7 @@
 #include "colorlist/drag_sources.h"
 #include "controls/tool_window.h"
 #include "engine/color_vision.h"
+#include "layouts/edit_history.h"
 #include "layouts/test_area.h"
 #include "layouts/test_area_painter.h"
 #include "layouts/test_layout.h"
@@ -99,6 +100,10 @@ public:
     // The right button on the selected object: the Text Edit window for the
     // editor's current object, modal.
     void EditCurrentText();
+    // Ctrl+Z and Ctrl+Y while editing: the edits of the objects, apart
+    // from the main colour's history.
+    void UndoEdit();
+    void RedoEdit();
     int currentPage() const;
     bool layoutChanged() const { return layoutChanged_; }
     // "Edit Layout": editing the current layout.
@@ -131,6 +136,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    class EditKeyFilter;
+    // Ctrl+Z and Ctrl+Y inside this window while editing.
+    bool takeEditKey(QObject* watched, QEvent* event);
     void buildColumn();
     void buildLayoutsMenu();
     void applyDocumentSize();
@@ -165,6 +173,8 @@ private:
     SelectionFrame* frame_ = nullptr;
     LayoutEditor* editor_ = nullptr;
     TextEditWindow* textEdit_ = nullptr;
+    EditHistory editHistory_;
+    bool restoring_ = false;
     bool editMode_ = false;
     bool layoutChanged_ = false;
     PropertiesAsker askProperties_;

@@ -216,6 +216,24 @@ private slots:
         QVERIFY(window_->selectionFrame()->held().empty());
     }
 
+    void ctrlZAndCtrlYUndoAndRedoEditsButNoColours()
+    {
+        select(ObjectKind::Shape, 1);
+        window_->selectionFrame()->MoveBy(5, 0);
+        window_->selectionFrame()->MoveBy(0, 7);
+        window_->DropColor({HitTarget::What::Object, ObjectKind::Shape, 1}, MakeColor(1, 2, 3),
+                           colorlist::DragSource::MainSwatch);
+        QTest::keyClick(window_->selectionFrame(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(object(ObjectKind::Shape, 1).top, 24);
+        QCOMPARE(object(ObjectKind::Shape, 1).left, 21);
+        QTest::keyClick(editor().box(QStringLiteral("leftBox")), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(object(ObjectKind::Shape, 1).left, 16);
+        QCOMPARE(editor().box(QStringLiteral("leftBox"))->text(), QStringLiteral("16"));
+        QCOMPARE(object(ObjectKind::Shape, 1).fill, MakeColor(1, 2, 3));
+        QTest::keyClick(window_->selectionFrame(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(object(ObjectKind::Shape, 1).left, 21);
+    }
+
     void newLayoutIsEmptyAndEditable()
     {
         window_->QuitEditMode();

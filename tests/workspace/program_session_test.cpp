@@ -2,6 +2,8 @@
 // with fake platform services.
 #include "colorlist/color_list_commands.h"
 #include "colorlist/history_window.h"
+#include "layouts/layout_editor.h"
+#include "layouts/selection_frame.h"
 #include "layouts/test_color_window.h"
 #include "support/fake_platform.h"
 #include "webpreview/web_preview_window.h"
@@ -11,7 +13,9 @@
 #include "export/copy_center_window.h"
 #include "workspace/program_session.h"
 
+#include <QCheckBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
@@ -196,6 +200,24 @@ private slots:
         QCOMPARE(again.webPreviewWindow()->pos(), QPoint(30, 40));
         QCOMPARE(again.webPreviewWindow()->layout().Text(webpreview::WebText::Header).string, std::string("Mine"));
         QCOMPARE(again.CurrentExitSettings().GetSetting(QStringLiteral("lastweb")), dataFile("mine.cls"));
+    }
+
+    void layoutEditorGridKeys()
+    {
+        // The size goes into its box first, then the tick sets the grid to 8.
+        write("set.set", "program=tessaro\r\nfirstrun=0\r\nsnapsize=12\r\nsnaptogrid=1\r\n");
+        {
+            ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
+            session.Start();
+            layouts::TestColorWindow* window = session.testColorWindow();
+            QCOMPARE(window->editor()->gridSize()->text(), QStringLiteral("12"));
+            QVERIFY(window->editor()->snapToGrid()->isChecked());
+            QCOMPARE(window->selectionFrame()->grid(), 8);
+            window->editor()->snapToGrid()->setChecked(false);
+            session.Shutdown();
+        }
+        const QByteArray saved = read("set.set");
+        QVERIFY2(saved.contains("snaptogrid=0\r\nsnapsize=1\r\nshowtext="), saved.constData());
     }
 
     // Each file that cannot be written is reported, the history first.
