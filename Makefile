@@ -5,7 +5,7 @@ ASAN_DIR ?= build-asan
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-release test-asan bench clean
+.PHONY: all deps configure build run test test-release test-asan bench clean install package
 
 all: build
 
@@ -38,6 +38,15 @@ bench: build
 	@scripts/bench_repaint.sh $(BUILD_DIR)
 	@scripts/bench_startup.sh $(BUILD_DIR)
 	@scripts/bench_list_memory.sh $(BUILD_DIR)
+
+# Installs into PREFIX (default /usr/local); DESTDIR stages it elsewhere.
+PREFIX ?= /usr/local
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A Debian package in $(BUILD_DIR)/, installing under /usr.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

@@ -11,6 +11,7 @@ packages=(
     libxcb1-dev
     xvfb xauth x11-utils xdotool openbox fonts-liberation locales-all
     time
+    desktop-file-utils appstream shared-mime-info gzip dpkg-dev fakeroot
 )
 
 missing=()

@@ -3,8 +3,10 @@
 #include "workspace/data_folders.h"
 #include "workspace/program_session.h"
 #include "workspace/shutdown_signals.h"
+#include "workspace/splash_window.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -34,6 +36,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("KT Tessaro"));
     QApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION));
     QApplication::setFont(tessaro::platform::ProgramFont());
+    QApplication::setDesktopFileName(QStringLiteral("kt-tessaro"));
     // The program ends when its shutdown has saved, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -42,6 +45,9 @@ int main(int argc, char** argv)
         exeDir, tessaro::workspace::InstalledDataDir(exeDir), tessaro::workspace::UserDataDir());
 
     tessaro::platform::QtPlatform qtPlatform;
+    // The splash stays while the windows are made, and half a second after.
+    auto* splash = new tessaro::workspace::SplashWindow(qtPlatform.platform().appInfo);
+    splash->showWhileStarting();
     tessaro::workspace::ProgramSession session(qtPlatform.platform(), folders, QApplication::applicationFilePath());
     QObject::connect(&session, &tessaro::workspace::ProgramSession::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);
@@ -52,5 +58,9 @@ int main(int argc, char** argv)
     // ended the run already.
     if (endOfSession.received())
         return 0;
+    QTimer::singleShot(500, splash, [splash] {
+        splash->hide();
+        splash->deleteLater();
+    });
     return app.exec();
 }

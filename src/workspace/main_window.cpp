@@ -13,7 +13,9 @@
 #include "workspace/hint_router.h"
 #include "workspace/hint_texts.h"
 #include "workspace/main_color.h"
+#include "workspace/main_menu.h"
 #include "workspace/main_toolbar.h"
+#include "workspace/pictures.h"
 #include "workspace/value_edit.h"
 #include "workspace/wheel_section.h"
 
@@ -56,7 +58,8 @@ MainWindow::MainWindow(const platform::Platform& platform, MainColor& mainColor,
     setFrameColor(kWindowFrame);
     setBackgroundColor(kWindowBackground);
 
-    buildTitleBar();
+    setWindowIcon(ProgramIcon());
+    buildTitleBar(commands);
     buildToolbar(commands);
     wheel_ = new WheelSection(mainColor_, this);
     harmony_ = new HarmonySection(mainColor_, this);
@@ -91,36 +94,26 @@ MainWindow::~MainWindow()
     mainColor_.disconnect(this);
 }
 
-void MainWindow::buildTitleBar()
+void MainWindow::buildTitleBar(const controls::CommandHandlers& commands)
 {
     titleBar()->captionLabel()->setText(QStringLiteral("KT Tessaro ") + platform_.appInfo.version);
-
-    mainMenu_ = new QMenu(this);
-    mainMenu_->setObjectName(QStringLiteral("MainPM"));
-    QAction* stayOnTop = mainMenu_->addAction(QStringLiteral("St&ay on Top"), this, &MainWindow::ToggleStayOnTop);
-    stayOnTop->setObjectName(QStringLiteral("stayOnTopAction"));
-    stayOnTop->setCheckable(true);
-    mainMenu_->addAction(QStringLiteral("Toggle Super &Minimize"), this, &MainWindow::ToggleSuperMinimize)
-        ->setObjectName(QStringLiteral("superMinimizeAction"));
-
+    mainMenu_ = BuildMainMenu(this, commands);
     addMenuButton(QStringLiteral("mainMenuButton"), mainMenu_);
     QToolButton* minimize = addTitleButton(QStringLiteral("minimizeButton"), QStringLiteral("_"), tr("Minimize"));
     connect(minimize, &QToolButton::clicked, this, [this] { platform_.windows->minimizeApplication(); });
     addCloseButton();
 }
 
-void MainWindow::buildToolbar(controls::CommandHandlers& commands)
+void MainWindow::buildToolbar(const controls::CommandHandlers& commands)
 {
-    toolbar_ = new MainToolbar(this);
+    toolbar_ = new MainToolbar(commands, this);
     connect(toolbar_, &MainToolbar::backgroundHovered, this, &MainWindow::clearToolbarHighlight);
-    // Paste, Undo and Redo are the third to fifth icons; Undo and Redo act
-    // when the button goes down.
-    auto* paste = toolbar_->addButton(2, QStringLiteral("pasteButton"), tr("Paste"), ToolbarIcon::Paste);
-    connect(paste, &controls::ToolbarButton::clicked, this, [&commands] { commands.run(controls::Command::Paste); });
-    auto* undo = toolbar_->addButton(3, QStringLiteral("undoButton"), tr("Undo"), ToolbarIcon::Undo);
-    connect(undo, &controls::ToolbarButton::pressed, this, [&commands] { commands.run(controls::Command::Undo); });
-    auto* redo = toolbar_->addButton(4, QStringLiteral("redoButton"), tr("Redo"), ToolbarIcon::Redo);
-    connect(redo, &controls::ToolbarButton::pressed, this, [&commands] { commands.run(controls::Command::Redo); });
+}
+
+QPoint MainWindow::exportButtonCentre() const
+{
+    const QWidget* button = toolbar_->button(ToolbarIcon::Export);
+    return button->mapToGlobal(button->rect().center());
 }
 
 void MainWindow::buildValuesSection()
@@ -239,11 +232,8 @@ void MainWindow::attachHints()
     for (const auto& [name, hint] : named)
         if (auto* widget = values_->findChild<QWidget*>(QString::fromLatin1(name)))
             hints_->attach(widget, hint);
-    const std::pair<const char*, const char*> toolbarHints[] = {
-        {"pasteButton", "Click to paste color."}, {"undoButton", "Undo."}, {"redoButton", "Redo."}};
-    for (const auto& [name, hint] : toolbarHints)
-        if (auto* button = toolbar_->findChild<QWidget*>(QString::fromLatin1(name)))
-            hints_->attach(button, QString::fromLatin1(hint));
+    for (const ToolbarEntry& entry : ToolbarEntries())
+        hints_->attach(toolbar_->findChild<QWidget*>(QLatin1String(entry.name)), QString::fromLatin1(entry.hint));
 }
 
 controls::Swatch* MainWindow::mainSwatch() const

@@ -70,6 +70,10 @@ public:
     bool isEnding() const { return ending_; }
     controls::Swatch* mainSwatch() const;
     QMenu* mainMenu() const { return mainMenu_; }
+    MainToolbar* toolbar() const { return toolbar_; }
+    // Where the Export menu opens: the centre of the toolbar's Export icon,
+    // in screen coordinates.
+    QPoint exportButtonCentre() const;
 
 signals:
     // The window is closing: the program's shutdown runs now.
@@ -89,8 +93,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void buildTitleBar();
-    void buildToolbar(controls::CommandHandlers& commands);
+    void buildTitleBar(const controls::CommandHandlers& commands);
+    void buildToolbar(const controls::CommandHandlers& commands);
     void buildValuesSection();
     void buildColorListSection();
     // The sections' own menus: adding the wheel, the harmonies and the quick

@@ -5,6 +5,7 @@
 #include "colorlist/color_list_recovery.h"
 #include "colorlist/history_window.h"
 #include "colorlist/reopen_window.h"
+#include "workspace/about_window.h"
 #include "workspace/main_color.h"
 #include "workspace/main_window.h"
 #include "workspace/window_placement.h"
@@ -23,6 +24,7 @@ ProgramSession::ProgramSession(const platform::Platform& platform, const DataFol
 ProgramSession::~ProgramSession()
 {
     // The windows go before the colour they show.
+    about_.reset();
     history_.reset();
     reopen_.reset();
     main_.reset();
@@ -50,6 +52,9 @@ void ProgramSession::Start()
     if (shutDown_)
         return;
 
+    createAboutWindow();
+    createHelpCommand();
+
     main_->show();
     history_->setDockingEnabled(true);
     reopen_->setDockingEnabled(true);
@@ -62,7 +67,7 @@ void ProgramSession::createMainWindow()
     WindowEntry entry;
     entry.name = QStringLiteral("main");
     entry.window = main_.get();
-    entry.keys = controls::MainWindowKeys();
+    entry.keys = controls::KeysOf(controls::KeyWindow::Main);
     // The saved place, or on a first run the place for the screen's size.
     entry.readSettings = [this](const SettingsStore& s) {
         main_->move(MainWindowPosition(s, platform_.screen->size(), s.isFirstRun()));
@@ -131,7 +136,7 @@ void ProgramSession::createReopenWindow()
     entry.window = reopen_.get();
     entry.show = [this] { reopen_->Toggle(); };
     entry.showCommand = controls::Command::ReopenWindow;
-    entry.keys = controls::SideWindowKeys();
+    entry.keys = controls::KeysOf(controls::KeyWindow::Reopen);
     registry_.add(std::move(entry), settings_);
 }
 
@@ -160,7 +165,7 @@ void ProgramSession::createHistoryWindow()
     WindowEntry entry;
     entry.name = QStringLiteral("history");
     entry.window = history_.get();
-    entry.keys = controls::SideWindowKeys();
+    entry.keys = controls::KeysOf(controls::KeyWindow::History);
     entry.readSettings = [this](const SettingsStore& s) {
         history_->setAutoClose(s.ReadFlagDefaultOn(Setting::HistoryAutoFade));
     };
@@ -168,6 +173,25 @@ void ProgramSession::createHistoryWindow()
         live.insert(Setting::HistoryAutoFade, history_->autoClose() ? QStringLiteral("1") : QStringLiteral("0"));
     };
     registry_.add(std::move(entry), settings_);
+}
+
+void ProgramSession::createAboutWindow()
+{
+    about_ = std::make_unique<AboutWindow>(platform_);
+    about_->setWindowIcon(main_->windowIcon());
+    WindowEntry entry;
+    entry.name = QStringLiteral("about");
+    entry.window = about_.get();
+    entry.show = [this] { about_->Open(); };
+    entry.showCommand = controls::Command::About;
+    registry_.add(std::move(entry), settings_);
+}
+
+// The manual beside the program, opened by the desktop; a missing one is
+// the desktop's to report.
+void ProgramSession::createHelpCommand()
+{
+    commands_.set(controls::Command::Help, [this] { platform_.shell->openDocument(helpPath()); });
 }
 
 SettingsStore ProgramSession::CurrentExitSettings() const

@@ -20,6 +20,7 @@ class ReopenWindow;
 
 namespace tessaro::workspace {
 
+class AboutWindow;
 class MainColor;
 class MainWindow;
 
@@ -46,6 +47,7 @@ public:
     MainWindow* mainWindow() const { return main_.get(); }
     colorlist::HistoryWindow* historyWindow() const { return history_.get(); }
     colorlist::ReopenWindow* reopenWindow() const { return reopen_.get(); }
+    AboutWindow* aboutWindow() const { return about_.get(); }
     const WindowRegistry& windows() const { return registry_; }
     controls::CommandHandlers& commands() { return commands_; }
     const SettingsStore& settings() const { return settings_; }
@@ -56,6 +58,7 @@ public:
     QString historyPath() const { return folders_.dataFolder + QStringLiteral("history.cl2"); }
     QString reopenListPath() const { return folders_.dataFolder + QStringLiteral("colorlist.cl1"); }
     QString listRecoveryPath() const { return folders_.dataFolder + QStringLiteral("colorlist.recover"); }
+    QString helpPath() const { return folders_.appDir + QStringLiteral("help/index.htm"); }
     QString defaultListPath() const { return folders_.listFolder + QStringLiteral("default.cll"); }
 
 signals:
@@ -69,6 +72,8 @@ private:
     void createReopenWindow();
     void openCommandLineList();
     void offerListRecovery();
+    void createAboutWindow();
+    void createHelpCommand();
 
     platform::Platform platform_;
     DataFolders folders_;
@@ -81,6 +86,7 @@ private:
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<colorlist::ReopenWindow> reopen_;
     std::unique_ptr<colorlist::HistoryWindow> history_;
+    std::unique_ptr<AboutWindow> about_;
     bool shutDown_ = false;
 };
 
