@@ -210,8 +210,9 @@ private slots:
                               QPoint(16, 16));
         }
         QCOMPARE(ran_, QList<Command>{command});
-        QTest::mouseMove(icon, QPoint(10, 10));
-        QTRY_COMPARE(window()->hintText(), hint);
+        QEnterEvent enter(QPointF(10, 10), QPointF(10, 10), icon->mapToGlobal(QPointF(10, 10)));
+        QApplication::sendEvent(icon, &enter);
+        QCOMPARE(window()->hintText(), hint);
     }
 
     // Over an icon: its highlighted picture; over the toolbar's background:
@@ -423,7 +424,8 @@ private slots:
     }
 };
 
-// A screen wide enough for the main window with both side windows docked.
+// A screen wide enough for the main window with both side windows docked,
+// also at twice the pixel density.
 int main(int argc, char** argv)
 {
     QTemporaryDir config;
@@ -431,7 +433,7 @@ int main(int argc, char** argv)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return 1;
-    file.write(R"({"screens": [{"name": "wide", "x": 0, "y": 0, "width": 1280, "height": 1024,
+    file.write(R"({"screens": [{"name": "wide", "x": 0, "y": 0, "width": 2560, "height": 2048,
                    "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
     file.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + path.toUtf8());
