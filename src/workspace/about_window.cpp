@@ -21,7 +21,7 @@ AboutWindow::AboutWindow(const platform::Platform& platform)
     link_->setObjectName(QStringLiteral("webLink"));
     link_->setText(QStringLiteral("<a href=\"%1\" style=\"color:#9CC8FF\">%1</a>").arg(kWebSite));
     link_->setTextFormat(Qt::RichText);
-    link_->setGeometry(332, 322, 250, 20);
+    link_->setGeometry(294, 312, 280, 20);
     link_->setStyleSheet(QStringLiteral("background: transparent;"));
     link_->setCursor(Qt::PointingHandCursor);
     connect(link_, &QLabel::linkActivated, this, [this](const QString& url) { platform_.shell->openUrl(url); });

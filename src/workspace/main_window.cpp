@@ -255,6 +255,19 @@ void MainWindow::ShowHint(const QString& text)
 void MainWindow::addSideWindow(controls::ToolWindow* window)
 {
     sideWindows_.push_back(window);
+    window->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A side window opened while the main window is super-minimized comes
+    // rolled up beside it, so the next toggle moves both the same way.
+    if (event->type() == QEvent::Show) {
+        for (controls::ToolWindow* side : sideWindows_)
+            if (side == watched && side->isRolledUp() != isRolledUp())
+                side->ToggleRollUp();
+    }
+    return ToolWindow::eventFilter(watched, event);
 }
 
 void MainWindow::ToggleSuperMinimize()

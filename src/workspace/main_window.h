@@ -85,6 +85,7 @@ public slots:
 
 protected:
     void titleDoubleClicked() override { ToggleSuperMinimize(); }
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintBody(QPainter& painter) override;
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

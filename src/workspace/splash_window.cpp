@@ -19,7 +19,7 @@ SplashPanel::SplashPanel(const platform::AppInfo& appInfo, QWidget* parent)
     picture_->setPixmap(SplashPicture());
     version_->setObjectName(QStringLiteral("versionLBL"));
     version_->setText(VersionLine(appInfo.fileVersion));
-    version_->setGeometry(332, 300, 240, 20);
+    version_->setGeometry(294, 290, 260, 20);
     version_->setStyleSheet(QStringLiteral("color: #FFFFFF; background: transparent;"));
 }
 

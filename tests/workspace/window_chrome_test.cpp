@@ -371,6 +371,18 @@ private slots:
         QCOMPARE(history->height(), 457);
     }
 
+    void sideWindowOpenedWhileSuperMinimizedComesRolledUp()
+    {
+        colorlist::ReopenWindow* reopen = session_->reopenWindow();
+        reopen->hide();
+        window()->ToggleSuperMinimize();
+        reopen->show();
+        QVERIFY(reopen->isRolledUp());
+        window()->ToggleSuperMinimize();
+        QVERIFY(!reopen->isRolledUp());
+        QCOMPARE(reopen->height(), 457);
+    }
+
     // Every key of a window's set runs the key's command from that window;
     // keys outside its set do nothing there.
     void keyTableActsInEachWindow_data()
