@@ -58,9 +58,10 @@ int main(int argc, char** argv)
     // ended the run already.
     if (endOfSession.received())
         return 0;
-    QTimer::singleShot(500, splash, [splash] {
+    QTimer::singleShot(500, splash, [splash, &session] {
         splash->hide();
         splash->deleteLater();
+        session.RunCommandLineActions();
     });
     return app.exec();
 }
