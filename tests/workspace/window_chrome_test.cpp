@@ -16,6 +16,7 @@
 #include "workspace/splash_window.h"
 #include "workspace/version_line.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -258,6 +259,29 @@ private slots:
         QVERIFY(!undo->isHighlighted());
         QCOMPARE(paste->grab().toImage(), normal);
         QCOMPARE(window()->hintText(), QString());
+    }
+
+    // Flat until the mouse button goes down on it, lowered while held, flat
+    // again on release (released off the button, so nothing runs).
+    void flatButtonsShowALoweredBevelOnlyWhileHeld_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("New") << "newListButton";
+        QTest::newRow("Open...") << "openListButton";
+        QTest::newRow("Save") << "saveListButton";
+    }
+    void flatButtonsShowALoweredBevelOnlyWhileHeld()
+    {
+        QFETCH(QString, button);
+        auto* flat = child<QAbstractButton>(button);
+        const QImage before = flat->grab().toImage();
+        QTest::mousePress(flat, Qt::LeftButton, {}, flat->rect().center());
+        QVERIFY(flat->isDown());
+        QVERIFY(flat->grab().toImage() != before);
+        QTest::mouseRelease(flat, Qt::LeftButton, {}, QPoint(-5, -5));
+        QVERIFY(!flat->isDown());
+        QCOMPARE(flat->grab().toImage(), before);
+        QVERIFY(fake_.dialogs.calls.isEmpty());
     }
 
     void everySectionTitleHasItsMenuButton_data()
