@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -110,6 +111,40 @@ private slots:
             expected << entry.command;
         }
         QCOMPARE(ran_, expected);
+    }
+
+    // Every registered window that a menu entry or an icon opens becomes
+    // visible from it (a window that opens modally is seen and closed).
+    void everyWindowOpensFromItsMenuEntryAndIcon()
+    {
+        int opened = 0;
+        for (const WindowEntry& entry : session_->windows().entries()) {
+            if (!entry.showCommand || !entry.window->isWindow())
+                continue;
+            QList<std::function<void()>> ways;
+            for (const MainMenuEntry& item : MainMenuEntries())
+                if (item.caption && item.command == *entry.showCommand)
+                    ways << [this, item] { child<QAction>(QLatin1String(item.name))->trigger(); };
+            for (const ToolbarEntry& icon : ToolbarEntries())
+                if (icon.command == *entry.showCommand && !icon.actsOnPress)
+                    ways << [this, icon] {
+                        QTest::mouseClick(child(QLatin1String(icon.name)), Qt::LeftButton, {}, QPoint(16, 16));
+                    };
+            for (const auto& open : ways) {
+                entry.window->hide();
+                auto seen = std::make_shared<bool>(false);
+                QTimer::singleShot(20, entry.window, [seen, window = entry.window] {
+                    *seen = window->isVisible();
+                    if (QWidget* modal = QApplication::activeModalWidget())
+                        modal->close();
+                });
+                open();
+                QTRY_VERIFY2(*seen, qPrintable(entry.name));
+                entry.window->hide();
+                ++opened;
+            }
+        }
+        QVERIFY(opened >= 2);  // About from the menu and from its icon at least
     }
 
     // A command nobody handles yet greys its entry and its icon; they light
