@@ -11,7 +11,7 @@ packages=(
     libxcb1-dev
     xvfb xauth x11-utils xdotool openbox fonts-liberation locales-all
     time
-    desktop-file-utils appstream shared-mime-info gzip dpkg-dev fakeroot
+    desktop-file-utils appstream shared-mime-info gzip dpkg-dev
 )
 
 missing=()
