@@ -37,10 +37,21 @@ SplashWindow::SplashWindow(const platform::AppInfo& appInfo)
 void SplashWindow::showWhileStarting()
 {
     move(CenteredOnScreen(size()));
+    qApp->installEventFilter(this);
     show();
     raise();
     // Painted now: the start-up that follows does not return to the loop.
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+bool SplashWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show && watched != this && watched->isWidgetType()) {
+        const auto* widget = static_cast<QWidget*>(watched);
+        if (widget->isWindow() && widget->isModal())
+            hide();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QPoint CenteredOnScreen(QSize size)

@@ -23,13 +23,17 @@ private:
 };
 
 // Borderless, centred on the screen, in front of the program's windows
-// while the program starts.
+// while the program starts. A question or message box that start-up opens
+// takes it away at once, so the box is never hidden behind it.
 class SplashWindow : public QWidget {
     Q_OBJECT
 public:
     explicit SplashWindow(const platform::AppInfo& appInfo);
     // Shows the window centred and lets it paint before start-up goes on.
     void showWhileStarting();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 // The centred place of a window of `size` on the screen the pointer is on.

@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 #include <QTemporaryDir>
@@ -364,6 +365,20 @@ private slots:
         const QRect screen = splash.screen()->geometry();
         QCOMPARE(splash.geometry().center(), screen.center());
         QVERIFY(splash.windowTitle() != window()->windowTitle());
+    }
+
+    // A question asked during start-up is never hidden behind the splash.
+    void aModalBoxTakesTheSplashAway()
+    {
+        SplashWindow splash(fake_.platform().appInfo);
+        splash.showWhileStarting();
+        QWidget other;
+        other.show();
+        QVERIFY(splash.isVisible());
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Restore?"), QStringLiteral("?"));
+        box.setModal(true);
+        box.show();
+        QVERIFY(!splash.isVisible());
     }
 
     void aboutOpensModalAndClosesOnAClick_data()
