@@ -22,6 +22,8 @@ int main(int argc, char** argv)
     QTemporaryDir home;
     qputenv("XDG_DATA_HOME", home.path().toUtf8());
     QApplication app(argc, argv);
+    // The program's own face, as the running program shows it.
+    QApplication::setFont(tessaro::platform::ProgramFont());
     if (QApplication::arguments().size() != 2 || !home.isValid()) {
         std::fprintf(stderr, "usage: tessaro-manual-shots OUTDIR\n");
         return 2;
