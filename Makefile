@@ -5,7 +5,7 @@ ASAN_DIR ?= build-asan
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-release test-asan bench clean
+.PHONY: all deps configure build run test test-release test-asan bench clean install package
 
 all: build
 
@@ -40,6 +40,15 @@ bench: build
 	@scripts/bench_list_memory.sh $(BUILD_DIR)
 	@$(BUILD_DIR)/bin/bench_test_color
 	@scripts/bench_eye_dropper.sh $(BUILD_DIR)
+
+# Installs into PREFIX (default /usr/local); DESTDIR stages it elsewhere.
+PREFIX ?= /usr/local
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A Debian package in $(BUILD_DIR)/, installing under /usr.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

@@ -14,6 +14,7 @@ packages=(
     libuemf-dev xclip
     time
     fonts-dejavu-core
+    desktop-file-utils appstream shared-mime-info gzip dpkg-dev
 )
 
 missing=()

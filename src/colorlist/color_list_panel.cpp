@@ -2,6 +2,7 @@
 
 #include "colorlist/color_list_commands.h"
 #include "colorlist/color_list_view.h"
+#include "controls/flat_button.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>
@@ -31,18 +32,16 @@ ColorListPanel::ColorListPanel(ColorListCommands& commands, QWidget* parent)
         {"newListButton", "New"}, {"openListButton", "Open..."}, {"saveListButton", "Save"}};
     int left = 0;
     for (const auto& [name, text] : buttons) {
-        auto* button = new QToolButton(this);
+        auto* button = new controls::FlatButton(QString::fromLatin1(text), this);
         button->setObjectName(QString::fromLatin1(name));
-        button->setText(QString::fromLatin1(text));
-        button->setAutoRaise(true);
         button->setGeometry(left, kButtonTop, 56, kButtonHeight);
         left += 58;
     }
-    connect(findChild<QToolButton*>(QStringLiteral("newListButton")), &QToolButton::clicked, &commands_,
+    connect(findChild<controls::FlatButton*>(QStringLiteral("newListButton")), &controls::FlatButton::clicked, &commands_,
             &ColorListCommands::New);
-    connect(findChild<QToolButton*>(QStringLiteral("openListButton")), &QToolButton::clicked, &commands_,
+    connect(findChild<controls::FlatButton*>(QStringLiteral("openListButton")), &controls::FlatButton::clicked, &commands_,
             &ColorListCommands::Open);
-    connect(findChild<QToolButton*>(QStringLiteral("saveListButton")), &QToolButton::clicked, &commands_,
+    connect(findChild<controls::FlatButton*>(QStringLiteral("saveListButton")), &controls::FlatButton::clicked, &commands_,
             &ColorListCommands::Save);
 
     progress_->setObjectName(QStringLiteral("listProgress"));

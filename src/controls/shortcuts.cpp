@@ -62,16 +62,22 @@ constexpr std::array kSideWindowKeys = {
     Ctrl(Qt::Key_Z),
 };
 
-constexpr auto kCopyCenterKeys = [] {
+// The table's keys, without those that `window` keeps for itself.
+template <std::size_t N>
+constexpr auto KeysWithout(const std::array<QKeyCombination, N>& own)
+{
     std::array<QKeyCombination, kShortcuts.size()> keys{};
-    std::size_t n = 0;
+    std::size_t count = 0;
     for (const ShortcutRow& row : kShortcuts)
-        if (row.key.keyboardModifiers() == Qt::ControlModifier)
-            keys[n++] = row.key;
-    for (const Qt::Key key : {Qt::Key_F1, Qt::Key_F7, Qt::Key_F8, Qt::Key_F12})
-        keys[n++] = QKeyCombination(key);
-    return std::pair{keys, n};
-}();
+        if (std::find(own.begin(), own.end(), row.key) == own.end())
+            keys[count++] = row.key;
+    return std::pair{keys, count};
+}
+
+constexpr auto kCopyCenterKeys = KeysWithout(std::array{Plain(Qt::Key_F5), Plain(Qt::Key_F9), Plain(Qt::Key_F10),
+                                                        Plain(Qt::Key_F11)});
+constexpr auto kTestColorKeys = KeysWithout(std::array{Plain(Qt::Key_F7), Plain(Qt::Key_F9), Plain(Qt::Key_F10),
+                                                       Plain(Qt::Key_F11)});
 
 // Keeps the focused control from claiming the window's keys: the shortcut
 // override that a line edit accepts for Ctrl+Z, Ctrl+A, ... is stopped at
@@ -142,9 +148,17 @@ std::span<const QKeyCombination> SideWindowKeys()
     return kSideWindowKeys;
 }
 
-std::span<const QKeyCombination> CopyCenterKeys()
+std::span<const QKeyCombination> KeysOf(KeyWindow window)
 {
-    return std::span(kCopyCenterKeys.first.data(), kCopyCenterKeys.second);
+    switch (window) {
+    case KeyWindow::Main:
+    case KeyWindow::Tool: return kMainWindowKeys;
+    case KeyWindow::History:
+    case KeyWindow::Reopen: return kSideWindowKeys;
+    case KeyWindow::CopyCenter: return std::span(kCopyCenterKeys.first).first(kCopyCenterKeys.second);
+    case KeyWindow::TestColor: return std::span(kTestColorKeys.first).first(kTestColorKeys.second);
+    }
+    return {};
 }
 
 void CommandHandlers::set(Command command, std::function<void()> handler)

@@ -37,6 +37,9 @@ enum class Command {
     LoadWheelStyle,
     Variations,
     QuickPalette,
+    QuickCopyMenu,
+    Help,
+    About,
     Count
 };
 
@@ -56,9 +59,17 @@ std::span<const QKeyCombination> MainWindowKeys();
 // function keys F1, F5, F7, F8, F12 and Ctrl with A, C, N, O, R, S, T, W,
 // X, Y, Z.
 std::span<const QKeyCombination> SideWindowKeys();
-// The keys of the Copy/Export Center: F1, F7, F8, F12 and every Ctrl key
-// of the table (F5 and Esc close the Center itself).
-std::span<const QKeyCombination> CopyCenterKeys();
+
+// The windows that take the program's keys, each with its own set.
+enum class KeyWindow {
+    Main,        // the whole table
+    History,     // F1, F5, F7, F8, F12, Ctrl with A, C, N, O, R, S, T, W, X, Y, Z
+    Reopen,      // the same set
+    CopyCenter,  // F1, F7, F8, F12 and every Ctrl key (F5 closes it)
+    TestColor,   // F1, F5, F8, F12 and every Ctrl key (F7 hides it)
+    Tool,        // every function key and Ctrl key of the main window
+};
+std::span<const QKeyCombination> KeysOf(KeyWindow window);
 
 // What each command does; set by the windows that own the commands, looked
 // up when a key is pressed, so a key can be installed before its window

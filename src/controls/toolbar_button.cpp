@@ -23,13 +23,24 @@ void ToolbarButton::setHighlighted(bool highlighted)
 void ToolbarButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    // A command nobody handles yet: the icon is greyed.
+    if (!isEnabled())
+        painter.setOpacity(0.35);
     painter.drawPixmap(down_ ? QPoint(1, 1) : QPoint(0, 0), highlighted_ ? highlightedPicture_ : normal_);
 }
 
 void ToolbarButton::enterEvent(QEnterEvent* event)
 {
-    setHighlighted(true);
+    if (isEnabled())
+        setHighlighted(true);
     QWidget::enterEvent(event);
+}
+
+void ToolbarButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange && !isEnabled())
+        setHighlighted(false);
+    QWidget::changeEvent(event);
 }
 
 void ToolbarButton::mousePressEvent(QMouseEvent* event)

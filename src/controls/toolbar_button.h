@@ -1,5 +1,5 @@
 // A 32 x 32 toolbar icon that shows a highlighted picture while the mouse
-// is over it.
+// is over it; greyed while disabled.
 #pragma once
 
 #include <QPixmap>
@@ -23,6 +23,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 

@@ -115,7 +115,7 @@ CopyCenterWindow::CopyCenterWindow(const platform::Platform& platform, CopySourc
     addKey(QKeySequence(Qt::Key_F5), &CopyCenterWindow::hide);
     addKey(QKeySequence(Qt::Key_Return), &CopyCenterWindow::CopyNow);
     addKey(QKeySequence(Qt::Key_Enter), &CopyCenterWindow::CopyNow);
-    controls::InstallShortcuts(this, controls::CopyCenterKeys(), commands);
+    controls::InstallShortcuts(this, controls::KeysOf(controls::KeyWindow::CopyCenter), commands);
     building_ = false;
 }
 

@@ -92,6 +92,7 @@ QString ListFileDesktopEntry(const QString& executable)
                           "Name=KT Tessaro\n"
                           "Comment=Colour scheme generator\n"
                           "Exec=%1 %f\n"
+                          "Icon=kt-tessaro\n"
                           "Terminal=false\n"
                           "Categories=Graphics;\n"
                           "MimeType=%2;\n")

@@ -4,8 +4,10 @@
 #include "workspace/data_folders.h"
 #include "workspace/program_session.h"
 #include "workspace/shutdown_signals.h"
+#include "workspace/splash_window.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -35,6 +37,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("KT Tessaro"));
     QApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION));
     QApplication::setFont(tessaro::platform::ProgramFont());
+    QApplication::setDesktopFileName(QStringLiteral("kt-tessaro"));
     // The program ends when its shutdown has saved, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -45,6 +48,9 @@ int main(int argc, char** argv)
     tessaro::platform::QtPlatform qtPlatform;
     if (tessaro::tools::IsPickMode(QApplication::arguments()))
         return tessaro::tools::RunPickMode(qtPlatform.platform(), folders.dataFolder + QStringLiteral("set.set"));
+    // The splash stays while the windows are made, and half a second after.
+    auto* splash = new tessaro::workspace::SplashWindow(qtPlatform.platform().appInfo);
+    splash->showWhileStarting();
     tessaro::workspace::ProgramSession session(qtPlatform.platform(), folders, QApplication::applicationFilePath());
     QObject::connect(&session, &tessaro::workspace::ProgramSession::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);
@@ -55,5 +61,10 @@ int main(int argc, char** argv)
     // ended the run already.
     if (endOfSession.received())
         return 0;
+    QTimer::singleShot(500, splash, [splash, &session] {
+        splash->hide();
+        splash->deleteLater();
+        session.RunCommandLineActions();
+    });
     return app.exec();
 }

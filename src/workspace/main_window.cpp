@@ -16,11 +16,14 @@
 #include "workspace/hint_router.h"
 #include "workspace/hint_texts.h"
 #include "workspace/main_color.h"
+#include "workspace/main_menu.h"
 #include "workspace/main_toolbar.h"
+#include "workspace/pictures.h"
 #include "workspace/value_edit.h"
 #include "workspace/wheel_section.h"
 
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -60,7 +63,8 @@ MainWindow::MainWindow(const platform::Platform& platform, MainColor& mainColor,
     setFrameColor(kWindowFrame);
     setBackgroundColor(kWindowBackground);
 
-    buildTitleBar();
+    setWindowIcon(ProgramIcon());
+    buildTitleBar(commands);
     buildToolbar(commands);
     wheel_ = new WheelSection(mainColor_, this);
     harmony_ = new HarmonySection(mainColor_, this);
@@ -69,7 +73,6 @@ MainWindow::MainWindow(const platform::Platform& platform, MainColor& mainColor,
     buildColorListSection();
     buildSectionMenus();
     buildCopyExport(commands);
-    buildCopyExportButtons(commands);
     buildWheelStyleEntry(commands);
     buildHintLine();
     attachHints();
@@ -99,36 +102,26 @@ MainWindow::~MainWindow()
     mainColor_.disconnect(this);
 }
 
-void MainWindow::buildTitleBar()
+void MainWindow::buildTitleBar(const controls::CommandHandlers& commands)
 {
     titleBar()->captionLabel()->setText(QStringLiteral("KT Tessaro ") + platform_.appInfo.version);
-
-    mainMenu_ = new QMenu(this);
-    mainMenu_->setObjectName(QStringLiteral("MainPM"));
-    QAction* stayOnTop = mainMenu_->addAction(QStringLiteral("St&ay on Top"), this, &MainWindow::ToggleStayOnTop);
-    stayOnTop->setObjectName(QStringLiteral("stayOnTopAction"));
-    stayOnTop->setCheckable(true);
-    mainMenu_->addAction(QStringLiteral("Toggle Super &Minimize"), this, &MainWindow::ToggleSuperMinimize)
-        ->setObjectName(QStringLiteral("superMinimizeAction"));
-
+    mainMenu_ = BuildMainMenu(this, commands);
     addMenuButton(QStringLiteral("mainMenuButton"), mainMenu_);
     QToolButton* minimize = addTitleButton(QStringLiteral("minimizeButton"), QStringLiteral("_"), tr("Minimize"));
     connect(minimize, &QToolButton::clicked, this, [this] { platform_.windows->minimizeApplication(); });
     addCloseButton();
 }
 
-void MainWindow::buildToolbar(controls::CommandHandlers& commands)
+void MainWindow::buildToolbar(const controls::CommandHandlers& commands)
 {
-    toolbar_ = new MainToolbar(this);
+    toolbar_ = new MainToolbar(commands, this);
     connect(toolbar_, &MainToolbar::backgroundHovered, this, &MainWindow::clearToolbarHighlight);
-    // Paste, Undo and Redo are the third to fifth icons; Undo and Redo act
-    // when the button goes down.
-    auto* paste = toolbar_->addButton(2, QStringLiteral("pasteButton"), tr("Paste"), ToolbarIcon::Paste);
-    connect(paste, &controls::ToolbarButton::clicked, this, [&commands] { commands.run(controls::Command::Paste); });
-    auto* undo = toolbar_->addButton(3, QStringLiteral("undoButton"), tr("Undo"), ToolbarIcon::Undo);
-    connect(undo, &controls::ToolbarButton::pressed, this, [&commands] { commands.run(controls::Command::Undo); });
-    auto* redo = toolbar_->addButton(4, QStringLiteral("redoButton"), tr("Redo"), ToolbarIcon::Redo);
-    connect(redo, &controls::ToolbarButton::pressed, this, [&commands] { commands.run(controls::Command::Redo); });
+}
+
+QPoint MainWindow::exportButtonCentre() const
+{
+    const QWidget* button = toolbar_->button(ToolbarIcon::Export);
+    return button->mapToGlobal(button->rect().center());
 }
 
 void MainWindow::buildValuesSection()
@@ -262,6 +255,7 @@ void MainWindow::buildCopyExport(controls::CommandHandlers& commands)
     copyMenu_ = new QMenu(this);
     quickCopy_->BuildMenu(copyMenu_, [&commands] { commands.run(controls::Command::CopyCenter); });
     commands.set(controls::Command::CopyHtmlHex, [this] { quickCopy_->CopyText(CopyNotation::HtmlHex); });
+    commands.set(controls::Command::QuickCopyMenu, [this] { copyMenu_->popup(QCursor::pos()); });
 
     // The bitmap entries of the sections' menus.
     const std::pair<const char*, std::vector<std::pair<const char*, void (exporting::QuickCopyCommands::*)()>>>
@@ -287,26 +281,9 @@ void MainWindow::buildCopyExport(controls::CommandHandlers& commands)
     commands.set(controls::Command::ExportMenu, [this] { PopupExportMenu(); });
 }
 
-void MainWindow::buildCopyExportButtons(controls::CommandHandlers& commands)
-{
-    auto* copy = toolbar_->addButton(1, QStringLiteral("copyButton"), tr("Copy"), ToolbarIcon::Copy);
-    connect(copy, &controls::ToolbarButton::clicked, this, [&commands] { commands.run(controls::Command::CopyCenter); });
-    connect(copy, &controls::ToolbarButton::rightClicked, copyMenu_, [this](QPoint at) { copyMenu_->popup(at); });
-    auto* exportButton = toolbar_->addButton(9, QStringLiteral("exportButton"), tr("Export"), ToolbarIcon::Export);
-    connect(exportButton, &controls::ToolbarButton::pressed, this,
-            [&commands] { commands.run(controls::Command::ExportMenu); });
-    hints_->attach(copy, QStringLiteral("Copy color value. Right click to see more formats to copy."));
-    mainMenu_->addAction(QStringLiteral("&Copy Center..."), this, [&commands] { commands.run(controls::Command::CopyCenter); })
-        ->setObjectName(QStringLiteral("copyCenterAction"));
-    hints_->attach(exportButton, QStringLiteral("Click to export color list as HTML or ACO."));
-}
-
 void MainWindow::PopupExportMenu()
 {
-    QPoint at = mapToGlobal(rect().center());
-    if (auto* button = toolbar_->findChild<QWidget*>(QStringLiteral("exportButton")))
-        at = button->mapToGlobal(button->rect().center());
-    exportMenu_->popup(at);
+    exportMenu_->popup(exportButtonCentre());
 }
 
 void MainWindow::buildHintLine()
@@ -346,11 +323,8 @@ void MainWindow::attachHints()
     for (const auto& [name, hint] : named)
         if (auto* widget = values_->findChild<QWidget*>(QString::fromLatin1(name)))
             hints_->attach(widget, hint);
-    const std::pair<const char*, const char*> toolbarHints[] = {
-        {"pasteButton", "Click to paste color."}, {"undoButton", "Undo."}, {"redoButton", "Redo."}};
-    for (const auto& [name, hint] : toolbarHints)
-        if (auto* button = toolbar_->findChild<QWidget*>(QString::fromLatin1(name)))
-            hints_->attach(button, QString::fromLatin1(hint));
+    for (const ToolbarEntry& entry : ToolbarEntries())
+        hints_->attach(toolbar_->findChild<QWidget*>(QLatin1String(entry.name)), QString::fromLatin1(entry.hint));
 }
 
 void MainWindow::buildToolEntries(controls::CommandHandlers& commands)
@@ -393,6 +367,19 @@ void MainWindow::ShowHint(const QString& text)
 void MainWindow::addSideWindow(controls::ToolWindow* window)
 {
     sideWindows_.push_back(window);
+    window->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A side window opened while the main window is super-minimized comes
+    // rolled up beside it, so the next toggle moves both the same way.
+    if (event->type() == QEvent::Show) {
+        for (controls::ToolWindow* side : sideWindows_)
+            if (side == watched && side->isRolledUp() != isRolledUp())
+                side->ToggleRollUp();
+    }
+    return ToolWindow::eventFilter(watched, event);
 }
 
 void MainWindow::ToggleSuperMinimize()

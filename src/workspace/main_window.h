@@ -85,6 +85,10 @@ public:
     // The export menu, popped up at the centre of the toolbar's Export icon.
     QMenu* exportMenu() const { return exportMenu_; }
     void PopupExportMenu();
+    MainToolbar* toolbar() const { return toolbar_; }
+    // Where the Export menu opens: the centre of the toolbar's Export icon,
+    // in screen coordinates.
+    QPoint exportButtonCentre() const;
 
 signals:
     // The window is closing: the program's shutdown runs now.
@@ -99,6 +103,7 @@ public slots:
 
 protected:
     void titleDoubleClicked() override { ToggleSuperMinimize(); }
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintBody(QPainter& painter) override;
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -107,8 +112,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void buildTitleBar();
-    void buildToolbar(controls::CommandHandlers& commands);
+    void buildTitleBar(const controls::CommandHandlers& commands);
+    void buildToolbar(const controls::CommandHandlers& commands);
     void buildValuesSection();
     void buildColorListSection();
     // The sections' own menus: adding the wheel, the harmonies and the quick
@@ -119,8 +124,6 @@ private:
     // Quick copy and the list exports: the Copy button's menu, the bitmap
     // entries of the section menus, the export menus, Ctrl+C and F10/Ctrl+X.
     void buildCopyExport(controls::CommandHandlers& commands);
-    // The toolbar's Copy and Export icons.
-    void buildCopyExportButtons(controls::CommandHandlers& commands);
     // The ways into the tool windows from the sections: "More..." under the
     // quick variations and the section menus' entries.
     void buildToolEntries(controls::CommandHandlers& commands);

@@ -18,6 +18,7 @@
 #include "tools/eye_dropper_window.h"
 #include "tools/quick_palette_window.h"
 #include "tools/variations_window.h"
+#include "workspace/about_window.h"
 #include "workspace/main_color.h"
 #include "workspace/main_window.h"
 #include "workspace/wheel_style_chooser.h"
@@ -50,6 +51,7 @@ ProgramSession::~ProgramSession()
     variations_.reset();
     quickPalette_.reset();
     eyeDropper_.reset();
+    about_.reset();
     history_.reset();
     reopen_.reset();
     wheelStyles_.reset();
@@ -77,6 +79,7 @@ void ProgramSession::Start()
     createQuickPaletteWindow();
     createReopenWindow();
     createHistoryWindow();
+    createAboutWindow();
     createVariationsWindow();
     createCopyCenterWindow();
     if (const std::optional<TColor> newest = history_->LoadHistoryFile(historyPath()))
@@ -86,6 +89,7 @@ void ProgramSession::Start()
         return;
     createImportWindow();
     createMixerWindow();
+    createHelpCommand();
 
     main_->show();
     history_->setDockingEnabled(true);
@@ -99,7 +103,7 @@ void ProgramSession::createMainWindow()
     WindowEntry entry;
     entry.name = QStringLiteral("main");
     entry.window = main_.get();
-    entry.keys = controls::MainWindowKeys();
+    entry.keys = controls::KeysOf(controls::KeyWindow::Main);
     // The saved place, or on a first run the place for the screen's size.
     entry.readSettings = [this](const SettingsStore& s) {
         main_->move(MainWindowPosition(s, platform_.screen->size(), s.isFirstRun()));
@@ -158,6 +162,12 @@ void ProgramSession::openCommandLineList()
                                           QStringLiteral("Are you sure to load a color list?"));
 }
 
+void ProgramSession::RunCommandLineActions()
+{
+    if (arguments_.mid(1).contains(QStringLiteral("--pick")))
+        commands_.run(controls::Command::EyeDropper);
+}
+
 void ProgramSession::createReopenWindow()
 {
     reopen_ = std::make_unique<colorlist::ReopenWindow>(platform_, main_->colorList());
@@ -168,7 +178,7 @@ void ProgramSession::createReopenWindow()
     entry.window = reopen_.get();
     entry.show = [this] { reopen_->Toggle(); };
     entry.showCommand = controls::Command::ReopenWindow;
-    entry.keys = controls::SideWindowKeys();
+    entry.keys = controls::KeysOf(controls::KeyWindow::Reopen);
     registry_.add(std::move(entry), settings_);
 }
 
@@ -216,7 +226,7 @@ void ProgramSession::createHistoryWindow()
     WindowEntry entry;
     entry.name = QStringLiteral("history");
     entry.window = history_.get();
-    entry.keys = controls::SideWindowKeys();
+    entry.keys = controls::KeysOf(controls::KeyWindow::History);
     entry.readSettings = [this](const SettingsStore& s) {
         history_->setAutoClose(s.ReadFlagDefaultOn(Setting::HistoryAutoFade));
     };
@@ -269,7 +279,7 @@ void ProgramSession::createTestColorWindow()
     entry.window = testColor_.get();
     entry.show = [this] { testColor_->Toggle(); };
     entry.showCommand = controls::Command::TestColor;
-    entry.keys = controls::SideWindowKeys();
+    entry.keys = controls::KeysOf(controls::KeyWindow::TestColor);
     entry.readSettings = [this](const SettingsStore& s) {
         QPoint place = testColor_->pos();
         if (!s.GetSetting(Setting::TestLeft).isEmpty())
@@ -442,6 +452,26 @@ void ProgramSession::createMixerWindow()
     entry.readSettings = [this](const SettingsStore& s) { mixer_->ReadSettings(s); };
     entry.writeSettings = [this](LiveSettings& live) { mixer_->WriteSettings(live); };
     registry_.add(std::move(entry), settings_);
+
+}
+
+void ProgramSession::createAboutWindow()
+{
+    about_ = std::make_unique<AboutWindow>(platform_);
+    about_->setWindowIcon(main_->windowIcon());
+    WindowEntry entry;
+    entry.name = QStringLiteral("about");
+    entry.window = about_.get();
+    entry.show = [this] { about_->Open(); };
+    entry.showCommand = controls::Command::About;
+    registry_.add(std::move(entry), settings_);
+}
+
+// The manual beside the program, opened by the desktop; a missing one is
+// the desktop's to report.
+void ProgramSession::createHelpCommand()
+{
+    commands_.set(controls::Command::Help, [this] { platform_.shell->openDocument(helpPath()); });
 }
 
 SettingsStore ProgramSession::CurrentExitSettings() const

@@ -44,6 +44,7 @@ class VariationsWindow;
 
 namespace tessaro::workspace {
 
+class AboutWindow;
 class MainColor;
 class MainWindow;
 class WheelStyleChooser;
@@ -63,6 +64,9 @@ public:
     // names, the instance lock, the first-run actions, `ready`, then the
     // tool windows (the history makes its newest step the main colour).
     void Start();
+    // "--pick" on the command line (the desktop entry's action) opens the
+    // eye dropper; run once the program's windows are up.
+    void RunCommandLineActions();
     // Saves the history and then the settings; runs once, whatever asks
     // for it first (the close button, the window manager, a signal).
     void Shutdown();
@@ -80,6 +84,7 @@ public:
     tools::EyeDropperWindow* eyeDropper() const { return eyeDropper_.get(); }
     tools::QuickPaletteWindow* quickPalette() const { return quickPalette_.get(); }
     tools::VariationsWindow* variations() const { return variations_.get(); }
+    AboutWindow* aboutWindow() const { return about_.get(); }
     const WindowRegistry& windows() const { return registry_; }
     controls::CommandHandlers& commands() { return commands_; }
     const SettingsStore& settings() const { return settings_; }
@@ -91,6 +96,7 @@ public:
     QString reopenListPath() const { return folders_.dataFolder + QStringLiteral("colorlist.cl1"); }
     QString listRecoveryPath() const { return folders_.dataFolder + QStringLiteral("colorlist.recover"); }
     QString lastImportedPath() const { return folders_.dataFolder + QStringLiteral("lastimported.txt"); }
+    QString helpPath() const { return folders_.appDir + QStringLiteral("help/index.htm"); }
     QString defaultListPath() const { return folders_.listFolder + QStringLiteral("default.cll"); }
 
 signals:
@@ -118,6 +124,8 @@ private:
     void TakePickedColor(TColor color);
     void createQuickPaletteWindow();
     void createVariationsWindow();
+    void createAboutWindow();
+    void createHelpCommand();
 
     platform::Platform platform_;
     DataFolders folders_;
@@ -137,6 +145,7 @@ private:
     QList<QWidget*> shownOnce_;
     std::unique_ptr<layouts::TestColorWindow> testColor_;
     std::unique_ptr<webpreview::WebPreviewWindow> webPreview_;
+    std::unique_ptr<AboutWindow> about_;
     bool shutDown_ = false;
     std::unique_ptr<tools::EyeDropperWindow> eyeDropper_;
     std::unique_ptr<tools::QuickPaletteWindow> quickPalette_;

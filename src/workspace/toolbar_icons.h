@@ -1,11 +1,12 @@
-// The pictures of the main window's toolbar icons, drawn at 32 x 32.
+// The pictures of the main window's eleven toolbar icons, 32 x 32, each
+// with a normal and a highlighted picture.
 #pragma once
 
 #include <QPixmap>
 
 namespace tessaro::workspace {
 
-enum class ToolbarIcon { Paste, Undo, Redo, Copy, Export };
+enum class ToolbarIcon { EyeDropper, Copy, Paste, Undo, Redo, TestColor, WebPage, Mixer, Import, Export, About };
 
 QPixmap ToolbarPicture(ToolbarIcon icon, bool highlighted);
 

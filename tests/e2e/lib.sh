@@ -87,12 +87,23 @@ wait_for_named() {  # NAME
 wait_for_window() {
     local info
     wait_for_named "KT Tessaro" || return 1
+    wait_for_splash_gone || return 1
     for _ in $(seq 1 50); do
         if info=$(xwininfo -id "$window" 2>/dev/null); then
             x=$(awk -F: '/Absolute upper-left X/ {gsub(/ /, "", $2); print $2}' <<<"$info")
             y=$(awk -F: '/Absolute upper-left Y/ {gsub(/ /, "", $2); print $2}' <<<"$info")
             return 0
         fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# The start-up splash covers the middle of the screen until half a second
+# after the main window is ready.
+wait_for_splash_gone() {
+    for _ in $(seq 1 100); do
+        xdotool search --onlyvisible --name "^Starting KT Tessaro\$" >/dev/null 2>&1 || return 0
         sleep 0.1
     done
     return 1

@@ -135,6 +135,8 @@ TEST_P(DesktopExecTest, QuotesAndEscapesTheExecutable)
     const QStringList lines = ListFileDesktopEntry(GetParam().executable).split(QLatin1Char('\n'));
     EXPECT_TRUE(lines.contains(QStringLiteral("Exec=") + GetParam().execLine))
         << ListFileDesktopEntry(GetParam().executable).toStdString();
+    // It stands in for the installed entry of the same name: the same icon.
+    EXPECT_TRUE(lines.contains(QStringLiteral("Icon=kt-tessaro")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, DesktopExecTest, testing::Values(

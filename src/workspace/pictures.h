@@ -1,0 +1,27 @@
+// The program's own pictures (the toolbar icons, the splash picture, the
+// program icon), drawn from SVG at the screen's pixel density so they stay
+// sharp on high-DPI screens. A picture that cannot be read is replaced by a
+// plain one of the same size: a missing file never stops the program.
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+namespace tessaro::workspace {
+
+// `path` drawn at `size` logical pixels and `devicePixelRatio`; a plain
+// picture of `fallback` colour when the file is missing or not a picture.
+QPixmap RenderSvgPicture(const QString& path, QSize size, qreal devicePixelRatio, const QColor& fallback);
+
+// The densest pixel ratio among the screens (1 without screens).
+qreal ScreenPixelRatio();
+
+// The splash and About picture, 591 x 502.
+QPixmap SplashPicture();
+inline constexpr QSize kSplashSize{591, 502};
+
+// The program's icon, for its windows.
+QIcon ProgramIcon();
+
+} // namespace tessaro::workspace

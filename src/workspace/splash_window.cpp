@@ -1,0 +1,68 @@
+#include "workspace/splash_window.h"
+
+#include "workspace/pictures.h"
+#include "workspace/version_line.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QLabel>
+#include <QScreen>
+
+namespace tessaro::workspace {
+
+SplashPanel::SplashPanel(const platform::AppInfo& appInfo, QWidget* parent)
+    : QWidget(parent), picture_(new QLabel(this)), version_(new QLabel(this))
+{
+    setFixedSize(kSplashSize);
+    picture_->setObjectName(QStringLiteral("splashPicture"));
+    picture_->setGeometry(QRect(QPoint(0, 0), kSplashSize));
+    picture_->setPixmap(SplashPicture());
+    version_->setObjectName(QStringLiteral("versionLBL"));
+    version_->setText(VersionLine(appInfo.fileVersion));
+    version_->setGeometry(294, 290, 260, 20);
+    version_->setStyleSheet(QStringLiteral("color: #FFFFFF; background: transparent;"));
+}
+
+SplashWindow::SplashWindow(const platform::AppInfo& appInfo)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("SplashWindow"));
+    // Not the main window's title: scripts looking for "KT Tessaro" find the
+    // main window.
+    setWindowTitle(QStringLiteral("Starting KT Tessaro"));
+    setFixedSize(kSplashSize);
+    new SplashPanel(appInfo, this);
+}
+
+void SplashWindow::showWhileStarting()
+{
+    move(CenteredOnScreen(size()));
+    qApp->installEventFilter(this);
+    show();
+    raise();
+    // Painted now: the start-up that follows does not return to the loop.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+bool SplashWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show && watched != this && watched->isWidgetType()) {
+        const auto* widget = static_cast<QWidget*>(watched);
+        if (widget->isWindow() && widget->isModal())
+            hide();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QPoint CenteredOnScreen(QSize size)
+{
+    const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    const QRect area = screen->geometry();
+    return area.topLeft() + QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
+}
+
+} // namespace tessaro::workspace

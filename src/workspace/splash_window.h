@@ -1,0 +1,42 @@
+// The program's picture with its version line, and the two windows that
+// show it: the splash window during start-up and the About window.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QWidget>
+
+class QLabel;
+
+namespace tessaro::workspace {
+
+// The 591 x 502 picture with the version line near its bottom.
+class SplashPanel : public QWidget {
+    Q_OBJECT
+public:
+    SplashPanel(const platform::AppInfo& appInfo, QWidget* parent);
+    QLabel* versionLabel() const { return version_; }
+
+private:
+    QLabel* picture_;
+    QLabel* version_;
+};
+
+// Borderless, centred on the screen, in front of the program's windows
+// while the program starts. A question or message box that start-up opens
+// takes it away at once, so the box is never hidden behind it.
+class SplashWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit SplashWindow(const platform::AppInfo& appInfo);
+    // Shows the window centred and lets it paint before start-up goes on.
+    void showWhileStarting();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+// The centred place of a window of `size` on the screen the pointer is on.
+QPoint CenteredOnScreen(QSize size);
+
+} // namespace tessaro::workspace

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks that the tree holds
+# everything a desktop needs, then runs the desktop's own validators on it
+# when they are installed.
+# Usage: install_tree_test.sh BUILD_DIR
+set -euo pipefail
+build=$1
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+prefix=$root/usr
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+status=0
+expect() {
+    if [ -s "$prefix/$1" ]; then echo "ok: $1"; else echo "FAIL: $1 missing or empty"; status=1; fi
+}
+expect bin/kt-tessaro
+expect bin/tessaro-cli
+expect share/applications/kt-tessaro.desktop
+expect share/metainfo/io.github.kt_tessaro.KTTessaro.metainfo.xml
+expect share/mime/packages/kt-tessaro.xml
+expect share/icons/hicolor/scalable/apps/kt-tessaro.svg
+for size in 16 22 24 32 48 64 128 256; do
+    expect share/icons/hicolor/${size}x${size}/apps/kt-tessaro.png
+done
+expect share/man/man1/tessaro-cli.1.gz
+expect share/kt-tessaro/help/index.htm
+for shot in main history reopen about; do
+    expect share/kt-tessaro/help/shots/$shot.png
+done
+expect share/kt-tessaro/TD/colors.txt
+
+# Every picture the manual shows is in the tree.
+while read -r picture; do
+    expect "share/kt-tessaro/help/$picture"
+done < <(grep -o 'src="[^"]*"' "$prefix/share/kt-tessaro/help/index.htm" | sed 's/^src="//; s/"$//')
+
+desktop=$prefix/share/applications/kt-tessaro.desktop
+grep -qx 'MimeType=application/x-kt-tessaro-colorlist;' "$desktop" || { echo "FAIL: no MimeType for .cll"; status=1; }
+grep -q 'glob pattern="\*.cll"' "$prefix/share/mime/packages/kt-tessaro.xml" || { echo "FAIL: no *.cll glob"; status=1; }
+
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$desktop" && echo "ok: desktop-file-validate" || { echo "FAIL: desktop-file-validate"; status=1; }
+fi
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$prefix/share/metainfo/io.github.kt_tessaro.KTTessaro.metainfo.xml" \
+        && echo "ok: appstreamcli validate" || { echo "FAIL: appstreamcli validate"; status=1; }
+fi
+if command -v update-mime-database >/dev/null; then
+    update-mime-database "$prefix/share/mime" >/dev/null 2>&1 \
+        && grep -q 'application/x-kt-tessaro-colorlist' "$prefix/share/mime/globs2" \
+        && echo "ok: MIME database knows *.cll" || { echo "FAIL: update-mime-database"; status=1; }
+fi
+if command -v man >/dev/null; then
+    man -l "$prefix/share/man/man1/tessaro-cli.1.gz" 2>/dev/null | grep -q 'tessaro-cli' \
+        && echo "ok: man page" || { echo "FAIL: man page does not render"; status=1; }
+fi
+exit $status

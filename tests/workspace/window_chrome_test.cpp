@@ -1,0 +1,550 @@
+// The main window's chrome in a whole session with fake platform services:
+// the main menu and the toolbar running their commands, the hover rule, the
+// splash and About windows, docking and super-minimize of the side windows,
+// and the key table installed in each window.
+#include "colorlist/history_window.h"
+#include "colorlist/reopen_window.h"
+#include "controls/shortcuts.h"
+#include "controls/toolbar_button.h"
+#include "support/fake_platform.h"
+#include "workspace/about_window.h"
+#include "workspace/main_menu.h"
+#include "workspace/main_toolbar.h"
+#include "workspace/main_window.h"
+#include "workspace/pictures.h"
+#include "workspace/program_session.h"
+#include "workspace/splash_window.h"
+#include "workspace/version_line.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tessaro;
+using namespace tessaro::workspace;
+using controls::Command;
+using controls::KeyWindow;
+
+Q_DECLARE_METATYPE(tessaro::controls::Command)
+Q_DECLARE_METATYPE(tessaro::controls::KeyWindow)
+
+class WindowChromeTest : public QObject {
+    Q_OBJECT
+
+private:
+    platform::FakePlatform fake_;
+    QTemporaryDir dir_;
+    std::unique_ptr<ProgramSession> session_;
+    // The commands that ran, in order, for the handlers a test records.
+    QList<Command> ran_;
+
+    MainWindow* window() const { return session_->mainWindow(); }
+    template <typename T = QWidget>
+    T* child(const QString& name) const
+    {
+        T* found = window()->findChild<T*>(name);
+        if (!found)
+            qFatal("no child %s", qPrintable(name));
+        return found;
+    }
+    // Every command of the table, handled by a recorder.
+    void recordAll(controls::CommandHandlers& commands)
+    {
+        for (int c = 0; c < int(Command::Count); ++c)
+            commands.set(Command(c), [this, c] { ran_ << Command(c); });
+    }
+    // Opens the menu as a user does (so it enables its entries), then
+    // closes it.
+    static void openAndClose(QMenu* menu)
+    {
+        menu->popup(QPoint(10, 10));
+        QTRY_VERIFY(menu->isVisible());
+        menu->hide();
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(dir_.isValid());
+        QDir(dir_.path()).mkpath(QStringLiteral("TD"));
+        fake_.shell.documents.clear();
+        fake_.shell.urls.clear();
+        ran_.clear();
+        session_ = std::make_unique<ProgramSession>(
+            fake_.platform(),
+            DataFolders{dir_.path() + QLatin1Char('/'), dir_.path() + QStringLiteral("/TD/"),
+                        dir_.path() + QStringLiteral("/CLLs/")},
+            QStringLiteral("/opt/kt/kt-tessaro"));
+        session_->Start();
+        QApplication::setActiveWindow(window());
+        QVERIFY(QTest::qWaitForWindowActive(window()));
+    }
+    void cleanup() { session_.reset(); }
+
+    void mainMenuHoldsTheEntriesInOrder()
+    {
+        QStringList captions;
+        for (QAction* action : window()->mainMenu()->actions())
+            captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        QCOMPARE(captions, QStringList({"&Eye Dropper...", "&Copy Center...", "&Test Color...", "&Web Preview...",
+                                        "&Import Colors...", "&Color Mixer...", "&Variations...", "-", "St&ay on Top",
+                                        "Toggle Super &Minimize", "-", "&Help...", "A&bout..."}));
+    }
+
+    void everyMenuEntryRunsItsCommand()
+    {
+        recordAll(session_->commands());
+        openAndClose(window()->mainMenu());
+        QList<Command> expected;
+        for (const MainMenuEntry& entry : MainMenuEntries()) {
+            if (!entry.caption)
+                continue;
+            QAction* action = window()->mainMenu()->findChild<QAction*>(QLatin1String(entry.name));
+            QVERIFY(action->isEnabled());
+            action->trigger();
+            expected << entry.command;
+        }
+        QCOMPARE(ran_, expected);
+    }
+
+    // Every registered window that a menu entry or an icon opens becomes
+    // visible from it (a window that opens modally is seen and closed).
+    void everyWindowOpensFromItsMenuEntryAndIcon()
+    {
+        int opened = 0;
+        for (const WindowEntry& entry : session_->windows().entries()) {
+            if (!entry.showCommand || !entry.window->isWindow())
+                continue;
+            QList<std::function<void()>> ways;
+            for (const MainMenuEntry& item : MainMenuEntries())
+                if (item.caption && item.command == *entry.showCommand)
+                    ways << [this, item] { child<QAction>(QLatin1String(item.name))->trigger(); };
+            for (const ToolbarEntry& icon : ToolbarEntries())
+                if (icon.command == *entry.showCommand && !icon.actsOnPress)
+                    ways << [this, icon] {
+                        QTest::mouseClick(child(QLatin1String(icon.name)), Qt::LeftButton, {}, QPoint(16, 16));
+                    };
+            for (const auto& open : ways) {
+                entry.window->hide();
+                auto seen = std::make_shared<bool>(false);
+                QTimer::singleShot(20, entry.window, [seen, window = entry.window] {
+                    *seen = window->isVisible();
+                    if (QWidget* modal = QApplication::activeModalWidget())
+                        modal->close();
+                });
+                open();
+                QTRY_VERIFY2(*seen, qPrintable(entry.name));
+                entry.window->hide();
+                ++opened;
+            }
+        }
+        QVERIFY(opened >= 2);  // About from the menu and from its icon at least
+    }
+
+    // A command nobody handles yet greys its entry and its icon; they light
+    // up once it has a handler.
+    void entriesAndIconsFollowWhetherTheirCommandIsHandled()
+    {
+        controls::CommandHandlers commands;
+        QWidget parent;
+        QMenu* menu = BuildMainMenu(&parent, commands);
+        MainToolbar toolbar(commands, &parent);
+        parent.show();
+        openAndClose(menu);
+        for (QAction* action : menu->actions())
+            QVERIFY(action->isSeparator() || !action->isEnabled());
+        for (controls::ToolbarButton* button : toolbar.buttons())
+            QVERIFY(!button->isEnabled());
+
+        commands.set(Command::Variations, [] {});
+        commands.set(Command::ColorMixer, [] {});
+        openAndClose(menu);
+        toolbar.refreshEnabled();
+        QVERIFY(menu->findChild<QAction*>(QStringLiteral("variationsAction"))->isEnabled());
+        QVERIFY(!menu->findChild<QAction*>(QStringLiteral("webPreviewAction"))->isEnabled());
+        QVERIFY(toolbar.button(ToolbarIcon::Mixer)->isEnabled());
+        QVERIFY(!toolbar.button(ToolbarIcon::Import)->isEnabled());
+    }
+
+    void stayOnTopIsTickedWhileOn()
+    {
+        QAction* action = child<QAction>(QStringLiteral("stayOnTopAction"));
+        action->trigger();
+        QVERIFY(window()->isStayOnTop());
+        QVERIFY(action->isChecked());
+        action->trigger();
+        QVERIFY(!window()->isStayOnTop());
+        QVERIFY(!action->isChecked());
+    }
+
+    void helpOpensTheManualBesideTheProgram()
+    {
+        child<QAction>(QStringLiteral("helpAction"))->trigger();
+        QCOMPARE(fake_.shell.documents, QStringList{dir_.path() + QStringLiteral("/help/index.htm")});
+    }
+
+    // The desktop entry's action starts the program with "--pick".
+    void pickOnTheCommandLineOpensTheEyeDropper_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("picks");
+        QTest::newRow("--pick") << QStringList{"kt-tessaro", "--pick"} << 1;
+        QTest::newRow("a list file") << QStringList{"kt-tessaro", "my.cll"} << 0;
+        QTest::newRow("nothing") << QStringList{"kt-tessaro"} << 0;
+    }
+    void pickOnTheCommandLineOpensTheEyeDropper()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, picks);
+        recordAll(session_->commands());
+        session_->setArguments(arguments);
+        session_->RunCommandLineActions();
+        QCOMPARE(ran_.count(Command::EyeDropper), picks);
+        QCOMPARE(ran_.size(), picks);
+    }
+
+    void toolbarHasElevenIconsInPlace()
+    {
+        const auto entries = ToolbarEntries();
+        QCOMPARE(int(entries.size()), 11);
+        for (std::size_t k = 0; k < entries.size(); ++k) {
+            auto* button = child<controls::ToolbarButton>(QLatin1String(entries[k].name));
+            QCOMPARE(button->mapTo(window(), QPoint(0, 0)).x(), 8 + 40 * int(k));
+            QCOMPARE(button->size(), QSize(32, 32));
+            QCOMPARE(button->toolTip(), QLatin1String(entries[k].toolTip));
+        }
+    }
+
+    // Each icon runs its command: most on a click, Undo, Redo and Export
+    // when the button goes down, Copy's quick copy menu on a right click.
+    void toolbarIconsRunTheirCommands_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("gesture");
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("eye dropper") << "eyeDropperButton" << "click" << Command::EyeDropper
+                                     << "Eye Dropper Tool. It is used to pick color from anywhere on the screen.";
+        QTest::newRow("copy") << "copyButton" << "click" << Command::CopyCenter
+                              << "Copy color value. Right click to see more formats to copy.";
+        QTest::newRow("copy, right") << "copyButton" << "right" << Command::QuickCopyMenu
+                                     << "Copy color value. Right click to see more formats to copy.";
+        QTest::newRow("paste") << "pasteButton" << "click" << Command::Paste << "Click to paste color.";
+        QTest::newRow("undo") << "undoButton" << "press" << Command::Undo << "Undo.";
+        QTest::newRow("redo") << "redoButton" << "press" << Command::Redo << "Redo.";
+        QTest::newRow("test color") << "testColorButton" << "click" << Command::TestColor
+                                    << "Click to open the Test Color panel.";
+        QTest::newRow("web page") << "webPageButton" << "click" << Command::WebPreview
+                                  << "Click to open the Web Preview panel. ";
+        QTest::newRow("mixer") << "mixerButton" << "click" << Command::ColorMixer << "Click to open Color Mixer.";
+        QTest::newRow("import") << "importButton" << "click" << Command::ImportColors << "Click to import colors.";
+        QTest::newRow("export") << "exportButton" << "press" << Command::ExportMenu
+                                << "Click to export color list as HTML or ACO.";
+        QTest::newRow("about") << "aboutButton" << "click" << Command::About << "About KT Tessaro.";
+    }
+    void toolbarIconsRunTheirCommands()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, gesture);
+        QFETCH(Command, command);
+        QFETCH(QString, hint);
+        recordAll(session_->commands());
+        window()->toolbar()->refreshEnabled();
+        auto* icon = child<controls::ToolbarButton>(button);
+        if (gesture == QLatin1String("press")) {
+            QTest::mousePress(icon, Qt::LeftButton, {}, QPoint(16, 16));
+            QCOMPARE(ran_, QList<Command>{command});
+            QTest::mouseRelease(icon, Qt::LeftButton, {}, QPoint(16, 16));
+        } else {
+            QTest::mouseClick(icon, gesture == QLatin1String("right") ? Qt::RightButton : Qt::LeftButton, {},
+                              QPoint(16, 16));
+        }
+        QCOMPARE(ran_, QList<Command>{command});
+        QEnterEvent enter(QPointF(10, 10), QPointF(10, 10), icon->mapToGlobal(QPointF(10, 10)));
+        QApplication::sendEvent(icon, &enter);
+        QCOMPARE(window()->hintText(), hint);
+    }
+
+    // Over an icon: its highlighted picture; over the toolbar's background:
+    // every icon normal again and the hint line empty.
+    void hoverHighlightsUntilTheMouseReachesTheBackground()
+    {
+        auto* paste = child<controls::ToolbarButton>(QStringLiteral("pasteButton"));
+        auto* undo = child<controls::ToolbarButton>(QStringLiteral("undoButton"));
+        const QImage normal = paste->grab().toImage();
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), paste->mapToGlobal(QPointF(5, 5)));
+        QApplication::sendEvent(paste, &enter);
+        QApplication::sendEvent(undo, &enter);
+        QVERIFY(paste->isHighlighted());
+        QVERIFY(undo->isHighlighted());
+        QVERIFY(paste->grab().toImage() != normal);
+
+        window()->ShowHint(QStringLiteral("Click to paste color."));
+        QWidget* toolbar = window()->toolbar();
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), toolbar->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(toolbar, &move);
+        QVERIFY(!paste->isHighlighted());
+        QVERIFY(!undo->isHighlighted());
+        QCOMPARE(paste->grab().toImage(), normal);
+        QCOMPARE(window()->hintText(), QString());
+    }
+
+    // Flat until the mouse button goes down on it, lowered while held, flat
+    // again on release (released off the button, so nothing runs).
+    void flatButtonsShowALoweredBevelOnlyWhileHeld_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("New") << "newListButton";
+        QTest::newRow("Open...") << "openListButton";
+        QTest::newRow("Save") << "saveListButton";
+    }
+    void flatButtonsShowALoweredBevelOnlyWhileHeld()
+    {
+        QFETCH(QString, button);
+        auto* flat = child<QAbstractButton>(button);
+        const QImage before = flat->grab().toImage();
+        QTest::mousePress(flat, Qt::LeftButton, {}, flat->rect().center());
+        QVERIFY(flat->isDown());
+        QVERIFY(flat->grab().toImage() != before);
+        QTest::mouseRelease(flat, Qt::LeftButton, {}, QPoint(-5, -5));
+        QVERIFY(!flat->isDown());
+        QCOMPARE(flat->grab().toImage(), before);
+        QVERIFY(fake_.dialogs.calls.isEmpty());
+    }
+
+    void everySectionTitleHasItsMenuButton_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("menu");
+        QTest::newRow("wheel") << "wheelMenuButton" << "WheelPM";
+        QTest::newRow("harmonies") << "harmonyMenuButton" << "HarmonyPM";
+        QTest::newRow("variations") << "variationsMenuButton" << "VariationsPM";
+        QTest::newRow("values") << "valuesMenuButton" << "ValuesPM";
+        QTest::newRow("list") << "listMenuButton" << "ColorListPM";
+    }
+    void everySectionTitleHasItsMenuButton()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, menu);
+        QTest::mouseClick(child(button), Qt::LeftButton);
+        auto* popup = child<QMenu>(menu);
+        QTRY_VERIFY(popup->isVisible());
+        popup->hide();
+    }
+
+    void versionLineComesFromTheFileVersion_data()
+    {
+        QTest::addColumn<QString>("fileVersion");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("build's version") << QStringLiteral(TESSARO_FILE_VERSION) << "Version 1.5.3 Build 41";
+        QTest::newRow("other") << "2.0.11.7" << "Version 2.0.11 Build 7";
+        QTest::newRow("short") << "3.1" << "Version 3.1.0 Build 0";
+    }
+    void versionLineComesFromTheFileVersion()
+    {
+        QFETCH(QString, fileVersion);
+        QFETCH(QString, line);
+        QCOMPARE(VersionLine(fileVersion), line);
+    }
+
+    void splashShowsThePictureAndVersionCentred()
+    {
+        SplashWindow splash(fake_.platform().appInfo);
+        splash.showWhileStarting();
+        QCOMPARE(splash.size(), QSize(591, 502));
+        QCOMPARE(splash.findChild<QLabel*>(QStringLiteral("versionLBL"))->text(),
+                 QStringLiteral("Version 1.5.3 Build 41"));
+        const QRect screen = splash.screen()->geometry();
+        QCOMPARE(splash.geometry().center(), screen.center());
+        QVERIFY(splash.windowTitle() != window()->windowTitle());
+    }
+
+    // A question asked during start-up is never hidden behind the splash.
+    void aModalBoxTakesTheSplashAway()
+    {
+        SplashWindow splash(fake_.platform().appInfo);
+        splash.showWhileStarting();
+        QWidget other;
+        other.show();
+        QVERIFY(splash.isVisible());
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Restore?"), QStringLiteral("?"));
+        box.setModal(true);
+        box.show();
+        QVERIFY(!splash.isVisible());
+    }
+
+    void aboutOpensModalAndClosesOnAClick_data()
+    {
+        QTest::addColumn<QString>("clicked");
+        QTest::newRow("picture") << "splashPicture";
+        QTest::newRow("version line") << "versionLBL";
+    }
+    void aboutOpensModalAndClosesOnAClick()
+    {
+        QFETCH(QString, clicked);
+        QTest::mouseClick(child(QStringLiteral("aboutButton")), Qt::LeftButton, {}, QPoint(16, 16));
+        AboutWindow* about = session_->aboutWindow();
+        QTRY_VERIFY(about->isVisible());
+        QVERIFY(about->isModal());
+        QCOMPARE(about->findChild<QLabel*>(QStringLiteral("versionLBL"))->text(),
+                 QStringLiteral("Version 1.5.3 Build 41"));
+        QCOMPARE(about->geometry().center(), about->screen()->geometry().center());
+        QTest::mouseClick(about->findChild<QWidget*>(clicked), Qt::LeftButton, {}, QPoint(40, 10));
+        QVERIFY(!about->isVisible());
+    }
+
+    void aboutLinkOpensTheWebSiteInTheBrowser()
+    {
+        AboutWindow* about = session_->aboutWindow();
+        about->Open();
+        auto* link = about->findChild<QLabel*>(QStringLiteral("webLink"));
+        emit link->linkActivated(AboutWindow::kWebSite);
+        QCOMPARE(fake_.shell.urls, QStringList{AboutWindow::kWebSite});
+        QVERIFY(about->isVisible());
+    }
+
+    void aMissingPictureFallsBackToAPlainOne()
+    {
+        const QPixmap picture = RenderSvgPicture(dir_.path() + QStringLiteral("/missing.svg"), QSize(32, 32), 2,
+                                                 QColor(10, 20, 30));
+        QCOMPARE(picture.deviceIndependentSize(), QSizeF(32, 32));
+        QCOMPARE(picture.toImage().pixelColor(40, 40), QColor(10, 20, 30));
+        QVERIFY(!SplashPicture().isNull());
+    }
+
+    // History docks at the main window's left edge and Reopen at its right
+    // edge, both at its top, after every move once start-up is done.
+    void sideWindowsFollowTheMainWindow_data()
+    {
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<bool>("rolledUp");
+        QTest::newRow("middle") << QPoint(300, 120) << false;
+        QTest::newRow("further") << QPoint(330, 40) << false;
+        QTest::newRow("super-minimized") << QPoint(280, 200) << true;
+    }
+    void sideWindowsFollowTheMainWindow()
+    {
+        QFETCH(QPoint, to);
+        QFETCH(bool, rolledUp);
+        colorlist::HistoryWindow* history = session_->historyWindow();
+        colorlist::ReopenWindow* reopen = session_->reopenWindow();
+        history->show();
+        reopen->show();
+        if (rolledUp)
+            window()->ToggleSuperMinimize();
+        window()->move(to);
+        QTRY_COMPARE(history->geometry().topRight() + QPoint(1, 0), window()->geometry().topLeft());
+        QTRY_COMPARE(reopen->geometry().topLeft(), window()->geometry().topRight() + QPoint(1, 0));
+        QCOMPARE(history->isRolledUp(), rolledUp);
+        QCOMPARE(reopen->isRolledUp(), rolledUp);
+        // Shown again after the main window moved without it: docked at once.
+        reopen->hide();
+        window()->move(to + QPoint(15, 5));
+        reopen->show();
+        QTRY_COMPARE(reopen->geometry().topLeft(), window()->geometry().topRight() + QPoint(1, 0));
+    }
+
+    void superMinimizeRollsTheShownSideWindowsOnly()
+    {
+        colorlist::HistoryWindow* history = session_->historyWindow();
+        history->show();
+        session_->reopenWindow()->hide();
+        window()->ToggleSuperMinimize();
+        QCOMPARE(history->height(), controls::ToolWindow::kRolledUpHeight);
+        QVERIFY(!session_->reopenWindow()->isRolledUp());
+        window()->ToggleSuperMinimize();
+        QCOMPARE(window()->height(), MainWindow::kClientHeight);
+        QCOMPARE(history->height(), 457);
+    }
+
+    void sideWindowOpenedWhileSuperMinimizedComesRolledUp()
+    {
+        colorlist::ReopenWindow* reopen = session_->reopenWindow();
+        reopen->hide();
+        window()->ToggleSuperMinimize();
+        reopen->show();
+        QVERIFY(reopen->isRolledUp());
+        window()->ToggleSuperMinimize();
+        QVERIFY(!reopen->isRolledUp());
+        QCOMPARE(reopen->height(), 457);
+    }
+
+    // Every key of a window's set runs the key's command from that window;
+    // keys outside its set do nothing there.
+    void keyTableActsInEachWindow_data()
+    {
+        QTest::addColumn<QString>("windowName");
+        QTest::addColumn<KeyWindow>("keys");
+        QTest::newRow("main") << "main" << KeyWindow::Main;
+        QTest::newRow("history") << "history" << KeyWindow::History;
+        QTest::newRow("reopen") << "reopen" << KeyWindow::Reopen;
+    }
+    void keyTableActsInEachWindow()
+    {
+        QFETCH(QString, windowName);
+        QFETCH(KeyWindow, keys);
+        QWidget* target = session_->windows().find(windowName)->window;
+        target->show();
+        QApplication::setActiveWindow(target);
+        QVERIFY(QTest::qWaitForWindowActive(target));
+        recordAll(session_->commands());
+        for (const controls::ShortcutRow& row : controls::ShortcutTable()) {
+            ran_.clear();
+            const auto set = controls::KeysOf(keys);
+            const bool inSet = std::find(set.begin(), set.end(), row.key) != set.end();
+            QTest::keyClick(target, row.key.key(), row.key.keyboardModifiers());
+            QCOMPARE(ran_, inSet ? QList<Command>{row.command} : QList<Command>{});
+        }
+    }
+
+    // The windows other parts of the program build take their sets from the
+    // same table.
+    void keySetsOfTheOtherWindows_data()
+    {
+        QTest::addColumn<KeyWindow>("keys");
+        QTest::addColumn<QList<int>>("without");
+        QTest::newRow("copy center") << KeyWindow::CopyCenter
+                                     << QList<int>{Qt::Key_F5, Qt::Key_F9, Qt::Key_F10, Qt::Key_F11};
+        QTest::newRow("test color") << KeyWindow::TestColor
+                                    << QList<int>{Qt::Key_F7, Qt::Key_F9, Qt::Key_F10, Qt::Key_F11};
+        QTest::newRow("tool") << KeyWindow::Tool << QList<int>{};
+    }
+    void keySetsOfTheOtherWindows()
+    {
+        QFETCH(KeyWindow, keys);
+        QFETCH(QList<int>, without);
+        QList<QKeyCombination> expected;
+        for (const controls::ShortcutRow& row : controls::ShortcutTable())
+            if (!without.contains(row.key.key()))
+                expected << row.key;
+        const auto set = controls::KeysOf(keys);
+        QCOMPARE(QList<QKeyCombination>(set.begin(), set.end()), expected);
+    }
+};
+
+// A screen wide enough for the main window with both side windows docked,
+// also at twice the pixel density.
+int main(int argc, char** argv)
+{
+    QTemporaryDir config;
+    const QString path = config.path() + QStringLiteral("/screen.json");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return 1;
+    file.write(R"({"screens": [{"name": "wide", "x": 0, "y": 0, "width": 2560, "height": 2048,
+                   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    file.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + path.toUtf8());
+    QApplication app(argc, argv);
+    WindowChromeTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "window_chrome_test.moc"
