@@ -61,10 +61,9 @@ int main(int argc, char** argv)
     // ended the run already.
     if (endOfSession.received())
         return 0;
-    QTimer::singleShot(500, splash, [splash, &session] {
+    QTimer::singleShot(500, splash, [splash] {
         splash->hide();
         splash->deleteLater();
-        session.RunCommandLineActions();
     });
     return app.exec();
 }

@@ -162,12 +162,6 @@ void ProgramSession::openCommandLineList()
                                           QStringLiteral("Are you sure to load a color list?"));
 }
 
-void ProgramSession::RunCommandLineActions()
-{
-    if (arguments_.mid(1).contains(QStringLiteral("--pick")))
-        commands_.run(controls::Command::EyeDropper);
-}
-
 void ProgramSession::createReopenWindow()
 {
     reopen_ = std::make_unique<colorlist::ReopenWindow>(platform_, main_->colorList());

@@ -64,9 +64,6 @@ public:
     // names, the instance lock, the first-run actions, `ready`, then the
     // tool windows (the history makes its newest step the main colour).
     void Start();
-    // "--pick" on the command line (the desktop entry's action) opens the
-    // eye dropper; run once the program's windows are up.
-    void RunCommandLineActions();
     // Saves the history and then the settings; runs once, whatever asks
     // for it first (the close button, the window manager, a signal).
     void Shutdown();

@@ -190,26 +190,6 @@ private slots:
         QCOMPARE(fake_.shell.documents, QStringList{dir_.path() + QStringLiteral("/help/index.htm")});
     }
 
-    // The desktop entry's action starts the program with "--pick".
-    void pickOnTheCommandLineOpensTheEyeDropper_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("picks");
-        QTest::newRow("--pick") << QStringList{"kt-tessaro", "--pick"} << 1;
-        QTest::newRow("a list file") << QStringList{"kt-tessaro", "my.cll"} << 0;
-        QTest::newRow("nothing") << QStringList{"kt-tessaro"} << 0;
-    }
-    void pickOnTheCommandLineOpensTheEyeDropper()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, picks);
-        recordAll(session_->commands());
-        session_->setArguments(arguments);
-        session_->RunCommandLineActions();
-        QCOMPARE(ran_.count(Command::EyeDropper), picks);
-        QCOMPARE(ran_.size(), picks);
-    }
-
     void toolbarHasElevenIconsInPlace()
     {
         const auto entries = ToolbarEntries();
