@@ -405,22 +405,19 @@ void TestColorWindow::markChanged()
 
 void TestColorWindow::UndoEdit()
 {
-    restoring_ = true;
-    if (editHistory_.Undo(area_)) {
-        applyDocumentSize();
-        frame_->Refresh();
-        editor_->ShowCurrent();
-        editor_->ShowDocumentSize();
-        layoutChanged_ = true;
-    }
-    restoring_ = false;
-    view_->update();
+    restoreEdit(&EditHistory::Undo);
 }
 
 void TestColorWindow::RedoEdit()
 {
+    restoreEdit(&EditHistory::Redo);
+}
+
+// The objects as an earlier or later step left them, shown everywhere.
+void TestColorWindow::restoreEdit(bool (EditHistory::*step)(TestArea&))
+{
     restoring_ = true;
-    if (editHistory_.Redo(area_)) {
+    if ((editHistory_.*step)(area_)) {
         applyDocumentSize();
         frame_->Refresh();
         editor_->ShowCurrent();

@@ -136,6 +136,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void restoreEdit(bool (EditHistory::*step)(TestArea&));
     class EditKeyFilter;
     // Ctrl+Z and Ctrl+Y inside this window while editing.
     bool takeEditKey(QObject* watched, QEvent* event);

@@ -13,10 +13,6 @@ app=$1 cli=$2
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 
-origin_of() {
-    xwininfo -id "$1" | awk -F: '/Absolute upper-left X/ {gsub(/ /, "", $2); x = $2}
-                                  /Absolute upper-left Y/ {gsub(/ /, "", $2); print x, $2}'
-}
 probe() { "$TESSARO_SCREEN_PROBE" "$1" "$2"; }
 
 e2e_portable_copy "$app"
@@ -36,7 +32,7 @@ mixer=$window
 # Below the main window, so the main window's swatches stay in sight.
 xdotool windowmove "$mixer" 0 480
 sleep 0.5
-read -r mx my < <(origin_of "$mixer")
+read -r mx my < <(window_origin_of "$mixer")
 
 # ---- colours dragged onto the first two slots
 e2e_drag $((x + 99)) $((y + 227)) $((mx + 60)) $((my + 68))
@@ -64,7 +60,7 @@ e2e_screenshot color_mixer_to_list
 xdotool mousemove $((x + 502)) $((y + 9)) click 1
 if wait_for_named 'Save\?'; then
     sleep 0.3
-    read -r bx by < <(origin_of "$window")
+    read -r bx by < <(window_origin_of "$window")
     xdotool mousemove $((bx + 164)) $((by + 62)) click 1
 else
     fail "no question about the changed list"

@@ -13,11 +13,6 @@ app=$1 drag_source=$2
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 
-# The client origin of window $window as "X Y".
-origin_of() {
-    xwininfo -id "$1" | awk -F: '/Absolute upper-left X/ {gsub(/ /, "", $2); x = $2}
-                                  /Absolute upper-left Y/ {gsub(/ /, "", $2); print x, $2}'
-}
 list_entry_colour() {  # ROW: the swatch of a colour list entry (Big style)
     "$TESSARO_SCREEN_PROBE" $((x + 343)) $((y + 100 + 30 * $1))
 }
@@ -36,14 +31,14 @@ sleep 0.5
 source_pid=$!
 e2e_at_exit "kill $source_pid 2>/dev/null"
 wait_for_named "file drag source" || { echo "FAIL: no drag source window"; exit 1; }
-read -r sx sy < <(origin_of "$window")
+read -r sx sy < <(window_origin_of "$window")
 e2e_drag $((sx + 50)) $((sy + 30)) $((x + 30)) $((y + 445))
 wait_for_named "Import Colors" || { echo "FAIL: the dropped .css file opened no Import Colors window"; exit 1; }
 import=$window
 # Beside the main window, so both can be seen.
 xdotool windowmove "$import" 0 0
 sleep 0.5
-read -r ix iy < <(origin_of "$import")
+read -r ix iy < <(window_origin_of "$import")
 e2e_screenshot import_window_found
 
 [ "$("$TESSARO_SCREEN_PROBE" $((ix + 185)) $((iy + 50)))" = "#FF8000" ] || fail "the first found row shows $("$TESSARO_SCREEN_PROBE" $((ix + 185)) $((iy + 50)))"
@@ -76,7 +71,7 @@ xdotool mousemove $((x + 502)) $((y + 9)) click 1
 # always take the keyboard at once).
 if wait_for_named 'Save\?'; then
     sleep 0.3
-    read -r bx by < <(origin_of "$window")
+    read -r bx by < <(window_origin_of "$window")
     xdotool mousemove $((bx + 164)) $((by + 62)) click 1
 else
     fail "no question about the changed list"

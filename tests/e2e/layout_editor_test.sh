@@ -17,12 +17,7 @@ fail() { echo "FAIL: $*"; status=1; }
 e2e_portable_copy "$app"
 cp -r "$(dirname "$app")/TLs/." "$prog/TLs/"
 
-window_origin() {
-    local info
-    info=$(xwininfo -id "$1")
-    tx=$(awk -F: '/Absolute upper-left X/ {gsub(/ /, "", $2); print $2}' <<<"$info")
-    ty=$(awk -F: '/Absolute upper-left Y/ {gsub(/ /, "", $2); print $2}' <<<"$info")
-}
+window_origin() { read -r tx ty < <(window_origin_of "$1"); }
 # A click at (X, Y) of the Test Color window.
 click_at() {
     xdotool mousemove $((tx + $1)) $((ty + $2))

@@ -99,6 +99,12 @@ wait_for_window() {
     return 1
 }
 
+# The client area's screen origin of window ID, as "X Y".
+window_origin_of() {
+    xwininfo -id "$1" | awk -F: '/Absolute upper-left X/ {gsub(/ /, "", $2); x = $2}
+                                  /Absolute upper-left Y/ {gsub(/ /, "", $2); print x, $2}'
+}
+
 # The start-up splash covers the middle of the screen until half a second
 # after the main window is ready.
 wait_for_splash_gone() {

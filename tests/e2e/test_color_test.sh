@@ -18,12 +18,7 @@ e2e_portable_copy "$app"
 cp -r "$(dirname "$app")/TLs/." "$prog/TLs/"
 
 # Sets $tx and $ty: the client origin of window $1.
-window_origin() {
-    local info
-    info=$(xwininfo -id "$1")
-    tx=$(awk -F: '/Absolute upper-left X/ {gsub(/ /, "", $2); print $2}' <<<"$info")
-    ty=$(awk -F: '/Absolute upper-left Y/ {gsub(/ /, "", $2); print $2}' <<<"$info")
-}
+window_origin() { read -r tx ty < <(window_origin_of "$1"); }
 
 e2e_start_program
 wait_for_window || { echo "FAIL: the main window did not appear"; exit 1; }

@@ -33,9 +33,7 @@ sleep 0.4
 xdotool key Up Return
 if wait_for_named "Load Wheel Style"; then
     chooser=$window
-    info=$(xwininfo -id "$chooser")
-    cx=$(awk -F: '/Absolute upper-left X/ {gsub(/ /, "", $2); print $2}' <<<"$info")
-    cy=$(awk -F: '/Absolute upper-left Y/ {gsub(/ /, "", $2); print $2}' <<<"$info")
+    read -r cx cy < <(window_origin_of "$chooser")
     # The first line ("Compact Ring.whl") applies at once.
     xdotool mousemove $((cx + 40)) $((cy + 47)) click 1
     sleep 0.3
