@@ -153,7 +153,8 @@ TestColorWindow::TestColorWindow(const platform::Platform& platform, const QStri
     });
     connect(this, &TestColorWindow::editLayoutRequested, this, &TestColorWindow::EnterEditMode);
     // Sees Ctrl+Z and Ctrl+Y of every control of this window first.
-    qApp->installEventFilter(new EditKeyFilter(this));
+    editKeys_ = new EditKeyFilter(this);
+    qApp->installEventFilter(editKeys_);
     connect(this, &TestColorWindow::newLayoutRequested, this, &TestColorWindow::NewLayout);
     applyDocumentSize();
 }
@@ -401,6 +402,13 @@ void TestColorWindow::markChanged()
     if (editMode_ && !restoring_)
         editHistory_.Record(area_);
     view_->update();
+}
+
+// The key filter goes before the children: their destruction sends events
+// that it must no longer hand to a half-destroyed window.
+TestColorWindow::~TestColorWindow()
+{
+    delete editKeys_;
 }
 
 void TestColorWindow::UndoEdit()

@@ -52,6 +52,7 @@ public:
     // `programFolder` (ending with "/") holds the saved schemes and the
     // layouts folder "TLs/".
     TestColorWindow(const platform::Platform& platform, const QString& programFolder, QWidget* parent = nullptr);
+    ~TestColorWindow() override;
 
     const TestArea& area() const { return area_; }
     const TestAreaPictures& pictures() const { return pictures_; }
@@ -138,6 +139,8 @@ protected:
 private:
     void restoreEdit(bool (EditHistory::*step)(TestArea&));
     class EditKeyFilter;
+    // On the whole application while the window lives; removed first when it goes.
+    EditKeyFilter* editKeys_ = nullptr;
     // Ctrl+Z and Ctrl+Y inside this window while editing.
     bool takeEditKey(QObject* watched, QEvent* event);
     void buildColumn();
