@@ -32,7 +32,14 @@ ToolWindow::ToolWindow(const platform::Platform& platform, const QString& captio
     connect(&fadeTimer_, &QTimer::timeout, this, &ToolWindow::FadeTick);
 }
 
-ToolWindow::~ToolWindow() = default;
+// Children destroyed after this (a line edit losing the focus reports its
+// text, a list its selection) must not reach the window's slots: the
+// derived window is already gone by then.
+ToolWindow::~ToolWindow()
+{
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+}
 
 QToolButton* ToolWindow::addTitleButton(const QString& objectName, const QString& glyph, const QString& toolTip)
 {

@@ -95,10 +95,6 @@ MainWindow::MainWindow(const platform::Platform& platform, MainColor& mainColor,
 
 MainWindow::~MainWindow()
 {
-    // Children losing the focus while they are destroyed must not reach a
-    // window that is already half gone.
-    for (QObject* child : findChildren<QObject*>())
-        child->disconnect(this);
     mainColor_.disconnect(this);
 }
 
