@@ -10,12 +10,26 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include <algorithm>
 
 namespace tessaro::platform {
 
 namespace {
+
+// Runs `dialog` modally with the keyboard in it. A window manager does not
+// always hand the focus to a box by itself: opened from one of the
+// program's windows while another holds the keyboard, the box would stay
+// without it and its keys would go to that other window.
+int ExecWithKeyboard(QDialog& dialog)
+{
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        dialog.raise();
+        dialog.activateWindow();
+    });
+    return dialog.exec();
+}
 
 QMessageBox::StandardButton ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                                     const QString& text, QMessageBox::StandardButtons buttons,
@@ -24,7 +38,7 @@ QMessageBox::StandardButton ShowBox(QWidget* parent, QMessageBox::Icon icon, con
     QMessageBox box(icon, title, text, buttons, parent);
     // The first button is the default one, as in the desktop's question boxes.
     box.setDefaultButton(buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
-    box.exec();
+    ExecWithKeyboard(box);
     QAbstractButton* clicked = box.clickedButton();
     return clicked ? box.standardButton(clicked) : whenClosed;
 }
@@ -141,7 +155,7 @@ std::optional<QString> QtDialogs::inputText(QWidget* parent, const QString& titl
     dialog.setWindowTitle(title);
     dialog.setLabelText(label);
     dialog.setTextValue(initial);
-    if (dialog.exec() != QDialog::Accepted)
+    if (ExecWithKeyboard(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
 }
@@ -154,7 +168,7 @@ std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& title
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     PrepareFileDialog(dialog, filters);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (ExecWithKeyboard(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
@@ -169,7 +183,7 @@ std::optional<QString> QtDialogs::saveFile(QWidget* parent, const QString& title
     // The question is asked below, once the extension is known.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     PrepareFileDialog(dialog, filters);
-    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+    while (ExecWithKeyboard(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         const QString path = WithDefaultExtension(dialog.selectedFiles().constFirst(), defaultExtension);
         if (!QFileInfo::exists(path))
             return path;
@@ -186,18 +200,18 @@ std::optional<QString> QtDialogs::saveFile(QWidget* parent, const QString& title
 std::optional<TColor> QtDialogs::chooseColor(QWidget* parent, TColor initial)
 {
     const OpenDialog open(*this, parent);
-    const QColor chosen = QColorDialog::getColor(ToQColor(initial), parent,
-                                                 QStringLiteral("Color"));
-    if (!chosen.isValid())
+    QColorDialog dialog(ToQColor(initial), parent);
+    dialog.setWindowTitle(QStringLiteral("Color"));
+    if (ExecWithKeyboard(dialog) != QDialog::Accepted || !dialog.selectedColor().isValid())
         return std::nullopt;
-    return FromQColor(chosen);
+    return FromQColor(dialog.selectedColor());
 }
 
 std::optional<FontChoice> QtDialogs::chooseFont(QWidget* parent, const FontChoice& initial)
 {
     const OpenDialog open(*this, parent);
     FontEffectsDialog dialog(fonts_.installedFamilies(), initial, parent);
-    if (dialog.exec() != QDialog::Accepted)
+    if (ExecWithKeyboard(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.choice();
 }

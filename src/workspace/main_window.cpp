@@ -309,9 +309,15 @@ void MainWindow::attachHints()
         attachDerived(swatch);
     for (controls::Swatch* swatch : variations_->swatches())
         attachDerived(swatch);
-    hints_->attach(listPanel_->view()->viewport(), [this] { return colorList_->statusText(); });
-    connect(listPanel_->view(), &colorlist::ColorListView::hovered, this,
-            [this] { ShowHint(colorList_->statusText()); });
+    hints_->attach(listPanel_->view()->viewport(), [this] { return listHint(); });
+    connect(listPanel_->view(), &colorlist::ColorListView::hovered, this, [this] { ShowHint(listHint()); });
+    colorlist::ColorListModel* list = &colorList_->model();
+    connect(list, &QAbstractItemModel::rowsInserted, this, &MainWindow::refreshListHint);
+    connect(list, &QAbstractItemModel::rowsRemoved, this, &MainWindow::refreshListHint);
+    connect(list, &QAbstractItemModel::modelReset, this, &MainWindow::refreshListHint);
+    // A save or an open changes the path the hint names.
+    connect(list, &colorlist::ColorListModel::listChangedChanged, this, &MainWindow::refreshListHint);
+    connect(colorList_, &colorlist::ColorListCommands::remembered, this, &MainWindow::refreshListHint);
     for (ValueEdit* edit : values_->findChildren<ValueEdit*>())
         hints_->attach(edit, hints::kValueEdit);
     const std::pair<const char*, const QString&> named[] = {
@@ -321,6 +327,18 @@ void MainWindow::attachHints()
             hints_->attach(widget, hint);
     for (const ToolbarEntry& entry : ToolbarEntries())
         hints_->attach(toolbar_->findChild<QWidget*>(QLatin1String(entry.name)), QString::fromLatin1(entry.hint));
+}
+
+QString MainWindow::listHint()
+{
+    listHint_ = colorList_->statusText();
+    return listHint_;
+}
+
+void MainWindow::refreshListHint()
+{
+    if (!listHint_.isEmpty() && hint_ == listHint_)
+        ShowHint(listHint());
 }
 
 void MainWindow::buildToolEntries(controls::CommandHandlers& commands)

@@ -128,6 +128,10 @@ private:
     // quick variations and the section menus' entries.
     void buildToolEntries(controls::CommandHandlers& commands);
     void attachHints();
+    // The list's hint, counted now; while it stays on the hint line it
+    // follows the list's changes.
+    QString listHint();
+    void refreshListHint();
     // The mouse is over the bare window or toolbar: icons lose their
     // highlight and the hint line empties.
     void clearToolbarHighlight();
@@ -137,6 +141,8 @@ private:
     EditingCommands* commands_;
     HintRouter* hints_;
     QString hint_;
+    // The list's hint as last shown (empty before the first).
+    QString listHint_;
     bool stayOnTop_ = false;
     bool ending_ = false;
     std::vector<controls::ToolWindow*> sideWindows_;

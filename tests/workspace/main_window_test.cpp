@@ -700,6 +700,29 @@ private slots:
         QVERIFY(window()->hintText().endsWith(QStringLiteral("details. ( Loaded ") + list +
                                               QStringLiteral(". There are 2 colors in the list.  )")));
     }
+
+    void listHintFollowsTheCountWhileItIsShown()
+    {
+        startSession();
+        colorlist::ColorListCommands& list = window()->colorList();
+        list.AddMainColor();
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(window()->colorListPanel()->view()->viewport(), &enter);
+        QVERIFY(window()->hintText().endsWith(QStringLiteral(" There is only one color in the list.  )")));
+
+        // Colours added while the pointer rests on the list (Add All, a drop).
+        const TColor more[] = {MakeColor(255, 128, 0), MakeColor(0, 128, 255)};
+        list.AddColors(more, colorlist::Placement::AtEnd, false);
+        QVERIFY(window()->hintText().endsWith(QStringLiteral(" There are 3 colors in the list.  )")));
+        fake_.dialogs.answers.push_back(platform::Answer::Yes);
+        QVERIFY(list.DeleteRows({0, 1}));
+        QVERIFY(window()->hintText().endsWith(QStringLiteral(" There is only one color in the list.  )")));
+
+        // Another widget's hint stays when the list changes.
+        QApplication::sendEvent(child("titleBar"), &enter);
+        list.AddColors(more, colorlist::Placement::AtEnd, false);
+        QCOMPARE(window()->hintText(), hints::kTitleBar);
+    }
 };
 
 QTEST_MAIN(MainWindowTest)
