@@ -14,28 +14,9 @@ if [[ ! -x $exe ]]; then
     exit 1
 fi
 
-tmp=$(mktemp -d "${TMPDIR:-/tmp}/tessaro-eye.XXXXXX")
-xvfb_pid=""
-cleanup() {
-    if [[ -n $xvfb_pid ]]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 3840x2160x24 -noreset -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 1 100); do
-    [[ -s $tmp/display ]] && break
-    sleep 0.05
-done
-if [[ ! -s $tmp/display ]]; then
-    echo "bench_eye_dropper.sh: Xvfb did not start" >&2
-    exit 1
-fi
+source "$(dirname "$0")/bench_xvfb.sh"
+start_bench_xvfb bench_eye_dropper 3840x2160
 
 echo "== Eye dropper: one tick (zoom 1..4, grid, 5x5) and the frozen 3840 x 2160 screenshot, processor time"
-DISPLAY=":$(head -n 1 "$tmp/display")" QT_QPA_PLATFORM=xcb "$exe" --benchmark_repetitions=5 \
+QT_QPA_PLATFORM=xcb "$exe" --benchmark_repetitions=5 \
     --benchmark_report_aggregates_only=true 2>/dev/null | grep -E '^Benchmark|_median'

@@ -32,26 +32,8 @@ for exe in kt-tessaro bench_launch_timer; do
 done
 command -v Xvfb >/dev/null || { echo "bench_startup.sh: Xvfb is missing" >&2; exit 1; }
 
-tmp=$(mktemp -d "${TMPDIR:-/tmp}/tessaro-startup.XXXXXX")
-xvfb_pid=""
-cleanup() {
-    if [[ -n $xvfb_pid ]]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 1 100); do
-    [[ -s $tmp/display ]] && break
-    sleep 0.05
-done
-[[ -s $tmp/display ]] || { echo "bench_startup.sh: Xvfb did not start" >&2; cat "$tmp/xvfb.log" >&2; exit 1; }
-DISPLAY=":$(head -n 1 "$tmp/display")"
-export DISPLAY
+source "$(dirname "$0")/bench_xvfb.sh"
+start_bench_xvfb bench_startup 1024x768
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 # Nothing of the user's own desktop set-up takes part.
 export HOME=$tmp/home XDG_DATA_HOME=$tmp/home/share XDG_CONFIG_HOME=$tmp/home/config XDG_RUNTIME_DIR=$tmp/run
