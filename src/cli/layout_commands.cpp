@@ -19,15 +19,6 @@
 
 namespace tessaro::cli {
 
-const char* const kLayoutUsage =
-    "  render LAYOUT [--scheme FILE] [--view VISION] -o OUT.png\n"
-    "                          the test area of the layout file LAYOUT (texts and images on, the\n"
-    "                          layout's default colours, then the scheme's colours) as a PNG of\n"
-    "                          the document's size; VISION: normal, protanopia, deuteranopia,\n"
-    "                          tritanopia, greyscale; pictures are found beside LAYOUT\n"
-    "  contrast FG BG          the WCAG contrast ratio of two colours and the AA/AAA verdicts\n"
-    "                          for normal and large text\n";
-
 namespace {
 
 struct RenderOptions {

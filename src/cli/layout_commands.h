@@ -8,7 +8,14 @@
 
 namespace tessaro::cli {
 
-extern const char* const kLayoutUsage;
+inline constexpr const char* kLayoutUsage =
+    "  render LAYOUT [--scheme FILE] [--view VISION] -o OUT.png\n"
+    "                          the test area of the layout file LAYOUT (texts and images on, the\n"
+    "                          layout's default colours, then the scheme's colours) as a PNG of\n"
+    "                          the document's size; VISION: normal, protanopia, deuteranopia,\n"
+    "                          tritanopia, greyscale; pictures are found beside LAYOUT\n"
+    "  contrast FG BG          the WCAG contrast ratio of two colours and the AA/AAA verdicts\n"
+    "                          for normal and large text\n";
 
 // render LAYOUT [--scheme FILE] [--view VISION] -o OUT.png
 int RenderCommand(const std::vector<std::string>& args);

@@ -92,6 +92,28 @@ std::size_t ScanText::FindLong(std::string_view needle, std::size_t from) const
     return npos;
 }
 
+void ByteFinder::Load(std::size_t window)
+{
+    window_ = window;
+    const char* data = bytes_.data() + window;
+    const std::size_t count = std::min<std::size_t>(64, bytes_.size() - window);
+    std::uint64_t places = 0;
+#if defined(__SSE2__)
+    if (count == 64) {
+        const __m128i c = _mm_set1_epi8(c_);
+        for (int part = 0; part < 4; ++part) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 16 * part));
+            places |= std::uint64_t(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(v, c)))) << (16 * part);
+        }
+        places_ = places;
+        return;
+    }
+#endif
+    for (std::size_t i = 0; i < count; ++i)
+        places |= std::uint64_t(data[i] == c_) << i;
+    places_ = places;
+}
+
 unsigned char ScanText::ByteAt(std::size_t i) const
 {
     return static_cast<unsigned char>(i < body_.size() ? body_[i] : tail_[i - body_.size()]);

@@ -165,6 +165,43 @@ private:
     std::size_t units_ = 0;
 };
 
+// The places of one byte in a text, found from the front to the back. The
+// places within the current 64 bytes are kept as the bits of a word, so
+// most finds are a bit count rather than a search: text full of the byte
+// is searched without a call per find.
+class ByteFinder {
+public:
+    ByteFinder(std::string_view bytes, char c) : bytes_(bytes), c_(c) {}
+
+    // The first place at or after `from`, or npos.
+    std::size_t Next(std::size_t from)
+    {
+        if (from >= bytes_.size())
+            return ScanText::npos;
+        std::size_t window = from & ~std::size_t(63);
+        if (window != window_)
+            Load(window);
+        std::uint64_t places = places_ & (~std::uint64_t(0) << (from - window));
+        while (places == 0) {
+            window += 64;
+            if (window >= bytes_.size())
+                return ScanText::npos;
+            Load(window);
+            places = places_;
+        }
+        return window + std::size_t(__builtin_ctzll(places));
+    }
+
+private:
+    // places_ for the 64 bytes from `window` (fewer at the end).
+    void Load(std::size_t window);
+
+    std::string_view bytes_;
+    char c_;
+    std::size_t window_ = ScanText::npos;
+    std::uint64_t places_ = 0;
+};
+
 // Each UTF-16 code unit on its own in UTF-8 form (a surrogate as three
 // bytes): a ScanText of this, read as UTF-8, has exactly the given units.
 std::string Utf16UnitsAsBytes(std::u16string_view text);

@@ -16,6 +16,11 @@ expect() {
 }
 expect bin/kt-tessaro
 expect bin/tessaro-cli
+expect libexec/kt-tessaro/tessaro-cli-full
+# The installed tessaro-cli finds its second program for the commands
+# beyond the engine's.
+"$prefix/bin/tessaro-cli" contrast 000000 FFFFFF | grep -q '21' \
+    && echo "ok: tessaro-cli runs tessaro-cli-full" || { echo "FAIL: tessaro-cli contrast"; status=1; }
 expect share/applications/kt-tessaro.desktop
 expect share/metainfo/io.github.kt_tessaro.KTTessaro.metainfo.xml
 expect share/mime/packages/kt-tessaro.xml
