@@ -48,39 +48,53 @@ std::uint32_t SixHexDigits(const char* digits)
 // the front moves past the digits and one more character; otherwise the
 // front moves on by the number of bad characters, which may leave the same
 // needle first for many steps. Those steps are counted at once.
+//
+// Where each needle lies in units, and how many of the six characters after
+// it are bad, does not depend on the front, so both come with the needle;
+// the front is then only a number of units, and each step a little
+// arithmetic on it.
 class ConsumedText {
 public:
-    ConsumedText(const ScanText& text, std::string_view needle)
-        : text_(text), needle_(needle), finder_(text.Bytes(), needle[0])
+    using Needle = NeedleWindows::Needle;
+
+    ConsumedText(const ScanText& text, std::string_view needle) : needles_(text, needle), length_(needle.size()) {}
+
+    // The first needle behind the front, or nullptr.
+    [[gnu::always_inline]] const Needle* Next()
     {
+        for (;;) {
+            if (!pending_) {
+                if (!needles_.Next(needle_))
+                    return nullptr;
+                pending_ = true;
+            }
+            if (needle_.unit >= front_)
+                return &needle_;
+            pending_ = false;
+        }
     }
 
-    // The first needle behind the front, or npos.
-    std::size_t FindNeedle()
-    {
-        return needle_.size() == 1 ? finder_.Next(front_.byte) : text_.Find(needle_, front_.byte);
-    }
+    // The needle is taken: the front moves past its digits and one more
+    // character (the needle and its digits are one unit each).
+    void Take(const Needle& n) { front_ = n.unit + length_ + 7; }
 
-    // The needle at `at` is taken: the front moves past its digits and one
-    // more character.
-    void Take(std::size_t at) { front_ = text_.Advance({at + needle_.size() + 6, 0}, 1); }
+    // The units from the front to the needle.
+    std::size_t UnitsTo(const Needle& n) const { return n.unit - front_; }
 
-    // The units from the front to the needle at `at`.
-    std::size_t UnitsTo(std::size_t at) const { return text_.UnitsBetween(front_, at); }
-
-    // The needle at `at`, `distance` units away, has `bad` bad units: the
-    // steps that drop `bad` units each until the front has passed it.
+    // The needle, `distance` units away, has `bad` bad units: the steps that
+    // drop `bad` units each until the front has passed it.
     static std::size_t StepsToPass(std::size_t distance, std::size_t bad) { return distance / bad + 1; }
-    void Pass(std::size_t at, std::size_t distance, std::size_t bad)
+    void Pass(const Needle& n, std::size_t distance, std::size_t bad)
     {
-        front_ = text_.Advance({at, 0}, StepsToPass(distance, bad) * bad - distance);
+        front_ = n.unit + StepsToPass(distance, bad) * bad - distance;
     }
 
 private:
-    const ScanText& text_;
-    std::string_view needle_;
-    ByteFinder finder_;  // for a needle of one byte
-    ScanText::Position front_;
+    NeedleWindows needles_;
+    std::size_t length_;
+    Needle needle_{};
+    bool pending_ = false;  // needle_ is found but not yet behind the front
+    std::size_t front_ = 0; // in units
 };
 
 struct PrefixRule {
@@ -94,31 +108,30 @@ constexpr PrefixRule kPrefixRules[] = {
     {"0X00", true, 10}, {"&H", true, 8},       {"0x", false, 8},
 };
 
-void ScanPrefix(const ScanText& text, const PrefixRule& rule, const std::function<void(TColor)>& found)
+[[gnu::always_inline]] inline void ScanPrefix(const ScanText& text, const PrefixRule& rule,
+                                              const std::function<void(TColor)>& found)
 {
     ConsumedText w(text, rule.prefix);
     const std::size_t passes = text.Units() / rule.tokenLength + 1;
     for (std::size_t pass = 0; pass < passes;) {
-        const std::size_t at = w.FindNeedle();
-        if (at == npos)
+        const ConsumedText::Needle* needle = w.Next();
+        if (!needle)
             return;
-        const std::size_t digits = at + rule.prefix.size();
-        const std::size_t bad = text.BadHexUnits(digits, 6);
-        if (bad > 0) {
-            const std::size_t distance = w.UnitsTo(at);
-            const std::size_t steps = ConsumedText::StepsToPass(distance, bad);
+        if (needle->bad > 0) {
+            const std::size_t distance = w.UnitsTo(*needle);
+            const std::size_t steps = ConsumedText::StepsToPass(distance, needle->bad);
             if (steps >= passes - pass)
                 return;
-            w.Pass(at, distance, bad);
+            w.Pass(*needle, distance, needle->bad);
             pass += steps;
             continue;
         }
-        const char* d = text.Bytes().data() + digits;
+        const char* d = text.Bytes().data() + needle->byte + rule.prefix.size();
         const std::uint8_t a = HexByte(d);
         const std::uint8_t b = HexByte(d + 2);
         const std::uint8_t c = HexByte(d + 4);
         found(rule.bgr ? MakeColor(c, b, a) : MakeColor(a, b, c));
-        w.Take(at);
+        w.Take(*needle);
         ++pass;
     }
 }
@@ -322,6 +335,74 @@ bool IsHashHexEntry(std::string_view entry)
     return entry.size() == 7 && entry[0] == '#' && std::all_of(entry.begin() + 1, entry.end(), IsHexDigit<char>);
 }
 
+void ScanAllPrefixes(const ScanText& text, const std::function<void(TColor)>& found)
+{
+    for (const PrefixRule& rule : kPrefixRules)
+        ScanPrefix(text, rule, found);
+}
+
+// The scans place their needles with bit counts (NeedleWindows), so their
+// loops are built a second time for processors with a bit-count
+// instruction, which the plain x86-64 build may not assume.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__POPCNT__)
+#define TESSARO_BIT_COUNT_BUILD 1
+bool HasBitCountInstruction()
+{
+    static const bool has = __builtin_cpu_supports("popcnt");
+    return has;
+}
+
+__attribute__((target("popcnt"))) void ScanAllPrefixesWithBitCount(const ScanText& text,
+                                                                   const std::function<void(TColor)>& found)
+{
+    for (const PrefixRule& rule : kPrefixRules)
+        ScanPrefix(text, rule, found);
+}
+#endif
+
+// Steps through the "#"s until the budget of steps is spent.
+[[gnu::always_inline]] inline void ConsumeHashesInline(const ScanText& text, std::size_t budget, FoundEntries& entries,
+                                                       const ScanProgress& progress)
+{
+    ConsumedText t(text, "#");
+    for (std::size_t step = 0; step <= budget;) {
+        const ConsumedText::Needle* hash = t.Next();
+        if (!hash) {
+            if (progress)
+                progress(step, budget);
+            break;
+        }
+        if (hash->bad > 0) {
+            const std::size_t distance = t.UnitsTo(*hash);
+            const std::size_t steps = std::min(ConsumedText::StepsToPass(distance, hash->bad), budget + 1 - step);
+            for (std::size_t i = 0; progress && i < steps; ++i)
+                progress(step + i, budget);
+            step += steps;
+            if (step <= budget)
+                t.Pass(*hash, distance, hash->bad);
+            continue;
+        }
+        if (progress)
+            progress(step, budget);
+        ++step;
+        entries.Add(text.Bytes().data() + hash->byte);
+        t.Take(*hash);
+    }
+}
+
+void ConsumeHashes(const ScanText& text, std::size_t budget, FoundEntries& entries, const ScanProgress& progress)
+{
+    ConsumeHashesInline(text, budget, entries, progress);
+}
+
+#if TESSARO_BIT_COUNT_BUILD
+__attribute__((target("popcnt"))) void ConsumeHashesWithBitCount(const ScanText& text, std::size_t budget,
+                                                                 FoundEntries& entries, const ScanProgress& progress)
+{
+    ConsumeHashesInline(text, budget, entries, progress);
+}
+#endif
+
 } // namespace
 
 void ScanColorText(const ScanText& text, const std::function<void(TColor)>& found)
@@ -329,8 +410,12 @@ void ScanColorText(const ScanText& text, const std::function<void(TColor)>& foun
     const std::string_view bytes = text.Bytes();
     if (text.BadHexUnits(0, 6) == 0)
         found(MakeColor(HexByte(bytes.data()), HexByte(bytes.data() + 2), HexByte(bytes.data() + 4)));
-    for (const PrefixRule& rule : kPrefixRules)
-        ScanPrefix(text, rule, found);
+#if TESSARO_BIT_COUNT_BUILD
+    if (HasBitCountInstruction())
+        ScanAllPrefixesWithBitCount(text, found);
+    else
+#endif
+        ScanAllPrefixes(text, found);
     ScanRgbCall(bytes, found);
 }
 
@@ -362,31 +447,12 @@ HashScanResult ScanHashColors(const ScanText& text, const std::vector<std::strin
     }
 
     FoundEntries entries(taken ? &*taken : nullptr, found);
-    ConsumedText t(text, "#");
-    for (std::size_t step = 0; step <= budget;) {
-        const std::size_t at = t.FindNeedle();
-        if (at == npos) {
-            if (progress)
-                progress(step, budget);
-            break;
-        }
-        const std::size_t bad = text.BadHexUnits(at + 1, 6);
-        if (bad > 0) {
-            const std::size_t distance = t.UnitsTo(at);
-            const std::size_t steps = std::min(ConsumedText::StepsToPass(distance, bad), budget + 1 - step);
-            for (std::size_t i = 0; progress && i < steps; ++i)
-                progress(step + i, budget);
-            step += steps;
-            if (step <= budget)
-                t.Pass(at, distance, bad);
-            continue;
-        }
-        if (progress)
-            progress(step, budget);
-        ++step;
-        entries.Add(text.Bytes().data() + at);
-        t.Take(at);
-    }
+#if TESSARO_BIT_COUNT_BUILD
+    if (HasBitCountInstruction())
+        ConsumeHashesWithBitCount(text, budget, entries, progress);
+    else
+#endif
+        ConsumeHashes(text, budget, entries, progress);
     result.added = entries.Finish();
     return result;
 }

@@ -4,6 +4,7 @@
 #include "engine/text_encoding.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -38,16 +39,12 @@ ScanText::ScanText(std::string_view bytes, ByteEncoding encoding, LineBreaks bre
     if (breaks == LineBreaks::CrLfAfterEveryLine && !bytes.empty())
         tail_ = "\r\n";
 
-    const std::size_t blocks = body_.size() / kBlock + 1;
-    blockUnits_.resize(blocks);
     std::size_t units = 0;
-    for (std::size_t block = 0; block < blocks; ++block) {
-        blockUnits_[block] = units;
-        const std::size_t from = block * kBlock;
+    for (std::size_t from = 0; from < body_.size(); from += kBlock) {
         const std::size_t to = std::min(body_.size(), from + kBlock);
 #if defined(__SSE2__)
         // Inside the body a whole block goes sixteen bytes at a time.
-        if (from > 0 && to < body_.size() && to - from == kBlock) {
+        if (from > 0 && to < body_.size()) {
             units += WideUnits(from, to);
             continue;
         }
@@ -65,53 +62,6 @@ ScanText ScanText::FromFileBytes(std::string_view bytes, LineBreaks breaks)
 bool ScanText::Contains(char c) const
 {
     return !body_.empty() && std::memchr(body_.data(), c, body_.size()) != nullptr;
-}
-
-// A needle of several characters: the search runs over its rarest-looking
-// character (punctuation before capitals before small letters before
-// digits), which memchr finds quickly, and then compares the rest.
-std::size_t ScanText::FindLong(std::string_view needle, std::size_t from) const
-{
-    const auto rank = [](char c) {
-        return c >= '0' && c <= '9' ? 3 : c >= 'a' && c <= 'z' ? 2 : c >= 'A' && c <= 'Z' ? 1 : 0;
-    };
-    std::size_t anchor = 0;
-    for (std::size_t i = 1; i < needle.size(); ++i)
-        if (rank(needle[i]) < rank(needle[anchor]))
-            anchor = i;
-    const char* data = body_.data();
-    for (std::size_t i = from + anchor; i < body_.size();) {
-        const void* hit = std::memchr(data + i, needle[anchor], body_.size() - i);
-        if (!hit)
-            return npos;
-        const std::size_t start = std::size_t(static_cast<const char*>(hit) - data) - anchor;
-        if (start + needle.size() <= body_.size() && std::memcmp(data + start, needle.data(), needle.size()) == 0)
-            return start;
-        i = start + anchor + 1;
-    }
-    return npos;
-}
-
-void ByteFinder::Load(std::size_t window)
-{
-    window_ = window;
-    const char* data = bytes_.data() + window;
-    const std::size_t count = std::min<std::size_t>(64, bytes_.size() - window);
-    std::uint64_t places = 0;
-#if defined(__SSE2__)
-    if (count == 64) {
-        const __m128i c = _mm_set1_epi8(c_);
-        for (int part = 0; part < 4; ++part) {
-            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 16 * part));
-            places |= std::uint64_t(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(v, c)))) << (16 * part);
-        }
-        places_ = places;
-        return;
-    }
-#endif
-    for (std::size_t i = 0; i < count; ++i)
-        places |= std::uint64_t(data[i] == c_) << i;
-    places_ = places;
 }
 
 unsigned char ScanText::ByteAt(std::size_t i) const
@@ -169,6 +119,109 @@ std::size_t ScanText::WordUnits(std::size_t i, std::uint64_t counted) const
     const std::uint64_t plusOne = fourBytes | (lf & ~crBefore) | (cr & ~lfAfter);
     return CountBytes(counted) + CountBytes(plusOne & counted) - CountBytes(continuing & counted);
 }
+
+namespace {
+
+// The masks of 64 bytes that NeedleWindows reads.
+struct WindowMasks {
+    std::uint64_t firsts = 0;      // the byte looked for
+    std::uint64_t hex = 0;         // hex digits
+    std::uint64_t high = 0;        // bytes from 0x80 up
+    std::uint64_t fourBytes = 0;   // the first bytes of four-byte UTF-8 sequences
+    std::uint64_t continuing = 0;  // bytes that would continue a UTF-8 sequence
+    std::uint64_t crs = 0;
+    std::uint64_t lfs = 0;
+};
+
+#if !defined(__SSE2__)
+WindowMasks MasksOfBytes(const char* data, char first)
+{
+    WindowMasks m;
+    for (int i = 0; i < 64; ++i) {
+        const unsigned char b = static_cast<unsigned char>(data[i]);
+        const std::uint64_t bit = std::uint64_t(1) << i;
+        m.firsts |= b == static_cast<unsigned char>(first) ? bit : 0;
+        m.hex |= HexByteValue(char(b)) >= 0 ? bit : 0;
+        m.high |= b >= 0x80 ? bit : 0;
+        m.fourBytes |= (b & 0xF0) == 0xF0 ? bit : 0;
+        m.continuing |= (b & 0xC0) == 0x80 ? bit : 0;
+        m.crs |= b == '\r' ? bit : 0;
+        m.lfs |= b == '\n' ? bit : 0;
+    }
+    return m;
+}
+#endif
+
+#if defined(__SSE2__)
+// The same sixteen bytes at a time. Bytes from 0x80 up compare as
+// negative, so neither range of hex digits takes them.
+WindowMasks MasksSse2(const char* data, char first)
+{
+    const __m128i needle = _mm_set1_epi8(first);
+    const __m128i top2 = _mm_set1_epi8(char(0xC0));
+    const __m128i top4 = _mm_set1_epi8(char(0xF0));
+    const __m128i continuation = _mm_set1_epi8(char(0x80));
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i lower = _mm_set1_epi8(0x20);
+    WindowMasks m;
+    for (int part = 0; part < 4; ++part) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 16 * part));
+        const auto bits = [part](__m128i lanes) {
+            return std::uint64_t(unsigned(_mm_movemask_epi8(lanes))) << (16 * part);
+        };
+        const __m128i small = _mm_or_si128(v, lower);
+        const __m128i digit = _mm_and_si128(_mm_cmpgt_epi8(v, _mm_set1_epi8('0' - 1)),
+                                            _mm_cmplt_epi8(v, _mm_set1_epi8('9' + 1)));
+        const __m128i letter = _mm_and_si128(_mm_cmpgt_epi8(small, _mm_set1_epi8('a' - 1)),
+                                             _mm_cmplt_epi8(small, _mm_set1_epi8('f' + 1)));
+        m.firsts |= bits(_mm_cmpeq_epi8(v, needle));
+        m.hex |= bits(_mm_or_si128(digit, letter));
+        m.high |= bits(v);
+        m.fourBytes |= bits(_mm_cmpeq_epi8(_mm_and_si128(v, top4), top4));
+        m.continuing |= bits(_mm_cmpeq_epi8(_mm_and_si128(v, top2), continuation));
+        m.crs |= bits(_mm_cmpeq_epi8(v, cr));
+        m.lfs |= bits(_mm_cmpeq_epi8(v, lf));
+    }
+    return m;
+}
+#endif
+
+#if defined(__x86_64__) && defined(__GNUC__)
+// The same 32 bytes at a time, for processors with AVX2.
+__attribute__((target("avx2"))) WindowMasks MasksAvx2(const char* data, char first)
+{
+    const __m256i needle = _mm256_set1_epi8(first);
+    const __m256i top2 = _mm256_set1_epi8(char(0xC0));
+    const __m256i top4 = _mm256_set1_epi8(char(0xF0));
+    const __m256i continuation = _mm256_set1_epi8(char(0x80));
+    const __m256i cr = _mm256_set1_epi8('\r');
+    const __m256i lf = _mm256_set1_epi8('\n');
+    const __m256i lower = _mm256_set1_epi8(0x20);
+    WindowMasks m;
+    for (int part = 0; part < 2; ++part) {
+        const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + 32 * part));
+        const auto bits = [part](__m256i lanes) __attribute__((target("avx2"))) {
+            return std::uint64_t(unsigned(_mm256_movemask_epi8(lanes))) << (32 * part);
+        };
+        const __m256i small = _mm256_or_si256(v, lower);
+        const __m256i digit = _mm256_andnot_si256(_mm256_cmpgt_epi8(v, _mm256_set1_epi8('9')),
+                                                  _mm256_cmpgt_epi8(v, _mm256_set1_epi8('0' - 1)));
+        const __m256i letter = _mm256_andnot_si256(_mm256_cmpgt_epi8(small, _mm256_set1_epi8('f')),
+                                                   _mm256_cmpgt_epi8(small, _mm256_set1_epi8('a' - 1)));
+        m.firsts |= bits(_mm256_cmpeq_epi8(v, needle));
+        m.hex |= bits(_mm256_or_si256(digit, letter));
+        m.high |= bits(v);
+        m.fourBytes |= bits(_mm256_cmpeq_epi8(_mm256_and_si256(v, top4), top4));
+        m.continuing |= bits(_mm256_cmpeq_epi8(_mm256_and_si256(v, top2), continuation));
+        m.crs |= bits(_mm256_cmpeq_epi8(v, cr));
+        m.lfs |= bits(_mm256_cmpeq_epi8(v, lf));
+    }
+    return m;
+}
+#endif
+
+} // namespace
 
 #if defined(__SSE2__)
 namespace {
@@ -256,11 +309,10 @@ bool HasAvx2()
 
 // WordUnits for 16 bytes at a time, from..to-1 (a multiple of 16 bytes,
 // with a byte before and after them in the body). Each byte lane counts to
-// 255 at most, so the range is never longer than the distances counted
-// directly.
+// 255 at most, so the range is never longer than a block.
 std::size_t ScanText::WideUnits(std::size_t from, std::size_t to) const
 {
-    static_assert(2 * kBlock <= 255 * 16);
+    static_assert(kBlock <= 255 * 16);
 #if defined(__x86_64__) && defined(__GNUC__)
     if (HasAvx2()) {
         const std::size_t wide = from + (to - from) / 32 * 32;
@@ -271,6 +323,36 @@ std::size_t ScanText::WideUnits(std::size_t from, std::size_t to) const
     return WideUnitsSse2(body_.data(), from, to, utf8_, joinedLines_);
 }
 #endif
+
+void NeedleWindows::Load()
+{
+    loaded_ = true;
+    const std::string_view body = text_.body_;
+    const char* data = body.data() + window_;
+    // The last window, and the byte after it, read from a copy padded with
+    // zeros, which are none of the bytes looked for.
+    char padded[65] = {};
+    if (window_ + 65 > body.size()) {
+        std::memcpy(padded, data, body.size() - window_);
+        data = padded;
+    }
+#if defined(__x86_64__) && defined(__GNUC__)
+    const WindowMasks m = HasAvx2() ? MasksAvx2(data, needle_[0]) : MasksSse2(data, needle_[0]);
+#elif defined(__SSE2__)
+    const WindowMasks m = MasksSse2(data, needle_[0]);
+#else
+    const WindowMasks m = MasksOfBytes(data, needle_[0]);
+#endif
+    const std::uint64_t utf8 = text_.utf8Bytes_;
+    const std::uint64_t breaks = text_.breakBytes_;
+    const std::uint64_t crBefore = (m.crs << 1) | std::uint64_t(window_ > 0 && body[window_ - 1] == '\r');
+    const std::uint64_t lfAfter = (m.lfs >> 1) | (std::uint64_t(data[64] == '\n') << 63);
+    firsts_ = m.firsts;
+    hex_ = m.hex;
+    special_ = (m.high & utf8) | ((m.crs | m.lfs) & breaks);
+    plusOne_ = (m.fourBytes & utf8) | (((m.lfs & ~crBefore) | (m.crs & ~lfAfter)) & breaks);
+    continuing_ = m.continuing & utf8;
+}
 
 // The units of the characters that start in bytes from..to-1 of the body.
 std::size_t ScanText::CountUnits(std::size_t from, std::size_t to) const
@@ -297,14 +379,6 @@ std::size_t ScanText::CountUnits(std::size_t from, std::size_t to) const
     return units;
 }
 
-std::size_t ScanText::UnitsBefore(std::size_t byte) const
-{
-    if (byte >= body_.size())
-        return units_ - tail_.size() + (byte - body_.size());
-    const std::size_t block = byte / kBlock;
-    return blockUnits_[block] + CountUnits(block * kBlock, byte);
-}
-
 std::size_t ScanText::BadHexUnitsSlowly(std::size_t byte, std::size_t count) const
 {
     std::size_t bad = 0;
@@ -321,25 +395,6 @@ std::size_t ScanText::BadHexUnitsSlowly(std::size_t byte, std::size_t count) con
         i += BytesOfCharacter(i);
     }
     return bad + count;
-}
-
-ScanText::Position ScanText::AdvanceSlowly(Position from, std::size_t units) const
-{
-    std::size_t left = from.extra + units;
-    for (std::size_t i = from.byte; i < End(); i += BytesOfCharacter(i)) {
-        const std::size_t here = UnitsOfByte(i);
-        if (left < here)
-            return {i, left};
-        left -= here;
-    }
-    return {End(), 0};
-}
-
-std::size_t ScanText::UnitsBetweenSlowly(Position from, std::size_t to) const
-{
-    if (to <= body_.size() && to - from.byte <= 2 * kBlock)
-        return CountUnits(from.byte, to) - from.extra;
-    return UnitsBefore(to) - UnitsBefore(from.byte) - from.extra;
 }
 
 std::string Utf16UnitsAsBytes(std::u16string_view text)

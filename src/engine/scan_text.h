@@ -6,12 +6,12 @@
 
 #include "engine/hex_digits.h"
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace tessaro {
 
@@ -28,13 +28,6 @@ enum class LineBreaks {
 
 class ScanText {
 public:
-    // A place in the text: `extra` units into the character whose first
-    // byte is `byte` (a CR LF made of a lone break, or a surrogate pair).
-    struct Position {
-        std::size_t byte = 0;
-        std::size_t extra = 0;
-    };
-
     static constexpr std::size_t npos = std::string_view::npos;
 
     // `bytes` must outlive the ScanText.
@@ -47,16 +40,6 @@ public:
     std::string_view Bytes() const { return body_; }
     std::size_t Units() const { return units_; }
     bool Contains(char c) const;
-
-    // The first byte of the first `needle` (ASCII, no line break) at or
-    // after `from`, or npos.
-    std::size_t Find(std::string_view needle, std::size_t from) const
-    {
-        if (needle.size() != 1 || from >= body_.size())
-            return FindLong(needle, from);
-        const void* found = std::memchr(body_.data() + from, needle[0], body_.size() - from);
-        return found ? std::size_t(static_cast<const char*>(found) - body_.data()) : npos;
-    }
 
     // How many of the `count` (1 to 8) units from the character at `byte`
     // are missing or not hex digits.
@@ -74,34 +57,10 @@ public:
         return BadHexUnitsSlowly(byte, count);
     }
 
-    // `units` further on, but no further than the end.
-    Position Advance(Position from, std::size_t units) const
-    {
-        if (units <= 8 && from.extra == 0 && from.byte + 8 <= body_.size() &&
-            !(SpecialBytes(Load(from.byte)) & FirstBytes(units)))
-            return {from.byte + units, 0};
-        return AdvanceSlowly(from, units);
-    }
-
-    // The units from `from` to the character at `to` (from <= to). A short
-    // distance goes a word at a time, counting plain words by their bytes.
-    std::size_t UnitsBetween(Position from, std::size_t to) const
-    {
-        if (to + 8 > body_.size() || to - from.byte > 2 * kBlock)
-            return UnitsBetweenSlowly(from, to);
-        std::size_t units = 0;
-        std::size_t i = from.byte;
-        for (; i + 8 <= to; i += 8)
-            units += SpecialBytes(Load(i)) ? WordUnits(i, kHighBits) : 8;
-        if (i < to) {
-            const std::uint64_t counted = FirstBytes(to - i);
-            units += SpecialBytes(Load(i)) & counted ? WordUnits(i, counted) : to - i;
-        }
-        return units - from.extra;
-    }
-
 private:
-    static constexpr std::size_t kBlock = 128;
+    // The units are counted a block at a time: few enough bytes that no
+    // byte lane of the wide counters passes 255.
+    static constexpr std::size_t kBlock = 2048;
     static constexpr std::uint64_t kOnes = 0x0101010101010101ull;
     static constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
 
@@ -141,10 +100,7 @@ private:
         return (word & kHighBits & utf8Bytes_) | (BytesBetween(word, '\n', '\r') & breakBytes_);
     }
 
-    std::size_t FindLong(std::string_view needle, std::size_t from) const;
     std::size_t BadHexUnitsSlowly(std::size_t byte, std::size_t count) const;
-    Position AdvanceSlowly(Position from, std::size_t units) const;
-    std::size_t UnitsBetweenSlowly(Position from, std::size_t to) const;
 
     std::size_t End() const { return body_.size() + tail_.size(); }
     unsigned char ByteAt(std::size_t i) const;
@@ -153,7 +109,6 @@ private:
     std::size_t WordUnits(std::size_t i, std::uint64_t counted) const;
     std::size_t WideUnits(std::size_t from, std::size_t to) const;
     std::size_t CountUnits(std::size_t from, std::size_t to) const;
-    std::size_t UnitsBefore(std::size_t byte) const;
 
     std::string_view body_;
     std::string_view tail_;  // a CR LF after the last line, or nothing
@@ -161,45 +116,76 @@ private:
     bool joinedLines_;
     std::uint64_t utf8Bytes_;   // all bits when UTF-8, else none
     std::uint64_t breakBytes_;  // all bits when lines are joined again, else none
-    std::vector<std::size_t> blockUnits_;  // units before each block of kBlock bytes
     std::size_t units_ = 0;
+
+    friend class NeedleWindows;
 };
 
-// The places of one byte in a text, found from the front to the back. The
-// places within the current 64 bytes are kept as the bits of a word, so
-// most finds are a bit count rather than a search: text full of the byte
-// is searched without a call per find.
-class ByteFinder {
+// The needles in a text, from the front to the back, each with the units
+// before it and the bad units among the six characters after it. The text
+// is read 64 bytes at a time as masks: where the needle's first byte is,
+// which bytes are hex digits, and where characters have more or fewer units
+// than bytes. Each needle is then placed with a few bit counts, whatever
+// lies between it and the one before.
+class NeedleWindows {
 public:
-    ByteFinder(std::string_view bytes, char c) : bytes_(bytes), c_(c) {}
+    struct Needle {
+        std::size_t byte;  // its first byte
+        std::size_t unit;  // the units before it
+        std::size_t bad;   // missing or not hex digits among the six units after it
+    };
 
-    // The first place at or after `from`, or npos.
-    std::size_t Next(std::size_t from)
+    NeedleWindows(const ScanText& text, std::string_view needle) : text_(text), needle_(needle) {}
+
+    // The next needle; false when there are no more. Inline throughout, so
+    // that a caller built for a processor with a bit-count instruction
+    // counts with it.
+    [[gnu::always_inline]] bool Next(Needle& found)
     {
-        if (from >= bytes_.size())
-            return ScanText::npos;
-        std::size_t window = from & ~std::size_t(63);
-        if (window != window_)
-            Load(window);
-        std::uint64_t places = places_ & (~std::uint64_t(0) << (from - window));
-        while (places == 0) {
-            window += 64;
-            if (window >= bytes_.size())
-                return ScanText::npos;
-            Load(window);
-            places = places_;
+        const std::size_t size = text_.body_.size();
+        for (;;) {
+            while (firsts_ == 0) {
+                if (loaded_) {
+                    windowUnit_ += 64 + std::size_t(std::popcount(plusOne_)) - std::size_t(std::popcount(continuing_));
+                    window_ += 64;
+                }
+                if (window_ >= size)
+                    return false;
+                Load();
+            }
+            const int bit = std::countr_zero(firsts_);
+            firsts_ &= firsts_ - 1;
+            const std::size_t at = window_ + std::size_t(bit);
+            if (needle_.size() > 1 && (at + needle_.size() > size ||
+                                       std::memcmp(text_.body_.data() + at, needle_.data(), needle_.size()) != 0))
+                continue;
+            const std::uint64_t before = (std::uint64_t(1) << bit) - 1;
+            found.byte = at;
+            found.unit = windowUnit_ + std::size_t(bit) + std::size_t(std::popcount(plusOne_ & before)) -
+                         std::size_t(std::popcount(continuing_ & before));
+            const std::size_t digits = std::size_t(bit) + needle_.size();
+            const std::uint64_t six = digits + 6 <= 64 ? std::uint64_t(0x3F) << digits : 0;
+            found.bad = six != 0 && at + needle_.size() + 6 <= size && !(special_ & six)
+                            ? 6 - std::size_t(std::popcount(hex_ & six))
+                            : text_.BadHexUnits(at + needle_.size(), 6);
+            return true;
         }
-        return window + std::size_t(__builtin_ctzll(places));
     }
 
 private:
-    // places_ for the 64 bytes from `window` (fewer at the end).
-    void Load(std::size_t window);
+    // The masks of the 64 bytes from window_ (fewer at the end).
+    void Load();
 
-    std::string_view bytes_;
-    char c_;
-    std::size_t window_ = ScanText::npos;
-    std::uint64_t places_ = 0;
+    const ScanText& text_;
+    std::string_view needle_;
+    std::size_t window_ = 0;      // the first byte of the current 64
+    std::size_t windowUnit_ = 0;  // the units before it
+    bool loaded_ = false;
+    std::uint64_t firsts_ = 0;     // the needle's first byte, not yet visited
+    std::uint64_t hex_ = 0;        // hex digits
+    std::uint64_t special_ = 0;    // bytes that may not be a character of one byte and one unit
+    std::uint64_t plusOne_ = 0;    // characters of two units: surrogate pairs, lone CRs and LFs that become CR LF
+    std::uint64_t continuing_ = 0; // bytes that continue a UTF-8 sequence (no unit of their own)
 };
 
 // Each UTF-16 code unit on its own in UTF-8 form (a surrogate as three

@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <iterator>
+#include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace tessaro {
 namespace {
@@ -64,32 +66,54 @@ INSTANTIATE_TEST_SUITE_P(Table, ScanTextUnitsTest, testing::Values(
     UnitsCase{"Windows1252ByteIsOneUnit", "\xC3\xA9\xE9", kKept, 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ScanTextTest, UnitsBetweenFarApartAgreeWithWalking)
+// Every needle in the decoded text, in order, with its unit and the bad
+// units (missing or not hex) among the six after it.
+std::vector<NeedleWindows::Needle> NeedlesInDecoded(std::u16string_view text, std::u16string_view needle)
 {
-    // Long texts of breaks and characters of every length: the distance
-    // between two places counted through the block index equals the walk
-    // from one to the other, character by character.
-    const char* const pieces[] = {"a", "#", "\r\n", "\n", "\r", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x8E\xA8", "\x92"};
+    std::vector<NeedleWindows::Needle> needles;
+    for (std::size_t at = text.find(needle); at != std::u16string_view::npos; at = text.find(needle, at + 1)) {
+        std::size_t bad = 0;
+        for (std::size_t k = at + needle.size(); k < at + needle.size() + 6; ++k)
+            bad += k >= text.size() || text[k] >= 0x80 || HexByteValue(char(text[k])) < 0;
+        needles.push_back({0, at, bad});
+    }
+    return needles;
+}
+
+TEST(NeedleWindowsTest, PlacesEveryNeedleAtItsDecodedUnit)
+{
+    // Long texts of breaks, hex digits and characters of every length,
+    // across many windows: each needle found lies at the unit where the
+    // decoded text has it, with the same bad units after it.
+    const char* const pieces[] = {"a", "#", "0x", "G", "\r\n", "\n", "\r", "\xC3\xA9", "\xE2\x82\xAC",
+                                  "\xF0\x9F\x8E\xA8", "\x92", "7F", "c0ffee"};
     std::mt19937 rng(5);
     std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
     for (int i = 0; i < 60; ++i) {
         std::string bytes;
-        while (bytes.size() < 3000)
+        while (bytes.size() < 3000 + std::size_t(i))
             bytes += pieces[pick(rng)];
         if (i % 2 == 0)
             std::erase(bytes, '\x92');  // half of the texts UTF-8
         const LineBreaks breaks = i % 3 == 0 ? kKept : i % 3 == 1 ? kAfter : kBetween;
         const ScanText text = ScanText::FromFileBytes(bytes, breaks);
-        ASSERT_EQ(text.Units(), Decoded(bytes, breaks).size());
-        std::uniform_int_distribution<std::size_t> unit(0, text.Units() - 1);
-        for (int k = 0; k < 200; ++k) {
-            std::size_t from = unit(rng), to = unit(rng);
-            if (from > to)
-                std::swap(from, to);
-            const ScanText::Position start = text.Advance({0, 0}, from);
-            const ScanText::Position end = text.Advance(start, to - from);
-            ASSERT_EQ(text.UnitsBetween(start, end.byte), to - from - end.extra) << from << " " << to;
-            ASSERT_EQ(text.UnitsBetween({0, 0}, end.byte), to - end.extra) << to;
+        const std::u16string decoded = Decoded(bytes, breaks);
+        ASSERT_EQ(text.Units(), decoded.size());
+        for (const auto& [needle, wide] : {std::pair{"#", u"#"}, std::pair{"0x", u"0x"}}) {
+            const std::vector<NeedleWindows::Needle> expected = NeedlesInDecoded(decoded, wide);
+            NeedleWindows windows(text, needle);
+            NeedleWindows::Needle found{};
+            std::size_t count = 0;
+            std::size_t byte = bytes.find(needle);
+            while (windows.Next(found)) {
+                ASSERT_LT(count, expected.size()) << "text " << i << " " << needle;
+                EXPECT_EQ(found.byte, byte) << "text " << i << " " << needle << " #" << count;
+                EXPECT_EQ(found.unit, expected[count].unit) << "text " << i << " " << needle << " #" << count;
+                EXPECT_EQ(found.bad, expected[count].bad) << "text " << i << " " << needle << " #" << count;
+                byte = bytes.find(needle, byte + 1);
+                ++count;
+            }
+            EXPECT_EQ(count, expected.size()) << "text " << i << " " << needle;
         }
     }
 }
@@ -100,8 +124,12 @@ TEST(ScanTextTest, Utf16UnitsReadBackAsTheSameUnits)
     const std::string bytes = Utf16UnitsAsBytes(text);
     const ScanText scan(bytes, ByteEncoding::Utf8, kKept);
     EXPECT_EQ(scan.Units(), text.size());
-    EXPECT_EQ(scan.Find("#", 0), bytes.find('#'));
-    EXPECT_EQ(scan.UnitsBetween({0, 0}, bytes.find('#')), text.find(u'#'));
+    NeedleWindows windows(scan, "#");
+    NeedleWindows::Needle found{};
+    ASSERT_TRUE(windows.Next(found));
+    EXPECT_EQ(found.byte, bytes.find('#'));
+    EXPECT_EQ(found.unit, text.find(u'#'));
+    EXPECT_FALSE(windows.Next(found));
 }
 
 } // namespace
