@@ -39,24 +39,20 @@ ScanText::ScanText(std::string_view bytes, ByteEncoding encoding, LineBreaks bre
     if (breaks == LineBreaks::CrLfAfterEveryLine && !bytes.empty())
         tail_ = "\r\n";
 
-    std::size_t units = 0;
-    for (std::size_t from = 0; from < body_.size(); from += kBlock) {
-        const std::size_t to = std::min(body_.size(), from + kBlock);
-#if defined(__SSE2__)
-        // Inside the body a whole block goes sixteen bytes at a time.
-        if (from > 0 && to < body_.size()) {
-            units += WideUnits(from, to);
-            continue;
-        }
-#endif
-        units += CountUnits(from, to);
-    }
-    units_ = units + tail_.size();
+    units_ = UnitsOf(0, body_.size()) + tail_.size();
 }
 
 ScanText ScanText::FromFileBytes(std::string_view bytes, LineBreaks breaks)
 {
     return ScanText(bytes, IsValidUtf8(bytes) ? ByteEncoding::Utf8 : ByteEncoding::Windows1252, breaks);
+}
+
+std::size_t ScanText::UnitsOf(std::size_t from, std::size_t to) const
+{
+    std::size_t units = 0;
+    for (; from < to; from += kBlock)
+        units += CountUnits(from, std::min(to, from + kBlock));
+    return units;
 }
 
 bool ScanText::Contains(char c) const
@@ -122,9 +118,8 @@ std::size_t ScanText::WordUnits(std::size_t i, std::uint64_t counted) const
 
 namespace {
 
-// The masks of 64 bytes that NeedleWindows reads.
+// The masks of 64 bytes that NeedleWindows reads where it finds a needle.
 struct WindowMasks {
-    std::uint64_t firsts = 0;      // the byte looked for
     std::uint64_t hex = 0;         // hex digits
     std::uint64_t high = 0;        // bytes from 0x80 up
     std::uint64_t fourBytes = 0;   // the first bytes of four-byte UTF-8 sequences
@@ -134,13 +129,12 @@ struct WindowMasks {
 };
 
 #if !defined(__SSE2__)
-WindowMasks MasksOfBytes(const char* data, char first)
+WindowMasks MasksOfBytes(const char* data)
 {
     WindowMasks m;
     for (int i = 0; i < 64; ++i) {
         const unsigned char b = static_cast<unsigned char>(data[i]);
         const std::uint64_t bit = std::uint64_t(1) << i;
-        m.firsts |= b == static_cast<unsigned char>(first) ? bit : 0;
         m.hex |= HexByteValue(char(b)) >= 0 ? bit : 0;
         m.high |= b >= 0x80 ? bit : 0;
         m.fourBytes |= (b & 0xF0) == 0xF0 ? bit : 0;
@@ -155,9 +149,8 @@ WindowMasks MasksOfBytes(const char* data, char first)
 #if defined(__SSE2__)
 // The same sixteen bytes at a time. Bytes from 0x80 up compare as
 // negative, so neither range of hex digits takes them.
-WindowMasks MasksSse2(const char* data, char first)
+WindowMasks MasksSse2(const char* data)
 {
-    const __m128i needle = _mm_set1_epi8(first);
     const __m128i top2 = _mm_set1_epi8(char(0xC0));
     const __m128i top4 = _mm_set1_epi8(char(0xF0));
     const __m128i continuation = _mm_set1_epi8(char(0x80));
@@ -175,7 +168,6 @@ WindowMasks MasksSse2(const char* data, char first)
                                             _mm_cmplt_epi8(v, _mm_set1_epi8('9' + 1)));
         const __m128i letter = _mm_and_si128(_mm_cmpgt_epi8(small, _mm_set1_epi8('a' - 1)),
                                              _mm_cmplt_epi8(small, _mm_set1_epi8('f' + 1)));
-        m.firsts |= bits(_mm_cmpeq_epi8(v, needle));
         m.hex |= bits(_mm_or_si128(digit, letter));
         m.high |= bits(v);
         m.fourBytes |= bits(_mm_cmpeq_epi8(_mm_and_si128(v, top4), top4));
@@ -189,9 +181,8 @@ WindowMasks MasksSse2(const char* data, char first)
 
 #if defined(__x86_64__) && defined(__GNUC__)
 // The same 32 bytes at a time, for processors with AVX2.
-__attribute__((target("avx2"))) WindowMasks MasksAvx2(const char* data, char first)
+__attribute__((target("avx2"))) WindowMasks MasksAvx2(const char* data)
 {
-    const __m256i needle = _mm256_set1_epi8(first);
     const __m256i top2 = _mm256_set1_epi8(char(0xC0));
     const __m256i top4 = _mm256_set1_epi8(char(0xF0));
     const __m256i continuation = _mm256_set1_epi8(char(0x80));
@@ -209,7 +200,6 @@ __attribute__((target("avx2"))) WindowMasks MasksAvx2(const char* data, char fir
                                                   _mm256_cmpgt_epi8(v, _mm256_set1_epi8('0' - 1)));
         const __m256i letter = _mm256_andnot_si256(_mm256_cmpgt_epi8(small, _mm256_set1_epi8('f')),
                                                    _mm256_cmpgt_epi8(small, _mm256_set1_epi8('a' - 1)));
-        m.firsts |= bits(_mm256_cmpeq_epi8(v, needle));
         m.hex |= bits(_mm256_or_si256(digit, letter));
         m.high |= bits(v);
         m.fourBytes |= bits(_mm256_cmpeq_epi8(_mm256_and_si256(v, top4), top4));
@@ -324,9 +314,21 @@ std::size_t ScanText::WideUnits(std::size_t from, std::size_t to) const
 }
 #endif
 
-void NeedleWindows::Load()
+std::uint64_t NeedleWindows::FindFirstsSlowly() const
 {
-    loaded_ = true;
+    const std::string_view body = text_.body_;
+    const std::size_t count = std::min<std::size_t>(64, body.size() - window_);
+    std::uint64_t places = 0;
+    for (std::size_t i = 0; i < count; ++i)
+        places |= std::uint64_t(body[window_ + i] == needle_[0] && window_ + i + anchor_ < body.size() &&
+                                body[window_ + i + anchor_] == needle_[anchor_])
+                  << i;
+    return places;
+}
+
+void NeedleWindows::LoadMasks()
+{
+    masksWindow_ = window_;
     const std::string_view body = text_.body_;
     const char* data = body.data() + window_;
     // The last window, and the byte after it, read from a copy padded with
@@ -337,17 +339,16 @@ void NeedleWindows::Load()
         data = padded;
     }
 #if defined(__x86_64__) && defined(__GNUC__)
-    const WindowMasks m = HasAvx2() ? MasksAvx2(data, needle_[0]) : MasksSse2(data, needle_[0]);
+    const WindowMasks m = HasAvx2() ? MasksAvx2(data) : MasksSse2(data);
 #elif defined(__SSE2__)
-    const WindowMasks m = MasksSse2(data, needle_[0]);
+    const WindowMasks m = MasksSse2(data);
 #else
-    const WindowMasks m = MasksOfBytes(data, needle_[0]);
+    const WindowMasks m = MasksOfBytes(data);
 #endif
     const std::uint64_t utf8 = text_.utf8Bytes_;
     const std::uint64_t breaks = text_.breakBytes_;
     const std::uint64_t crBefore = (m.crs << 1) | std::uint64_t(window_ > 0 && body[window_ - 1] == '\r');
     const std::uint64_t lfAfter = (m.lfs >> 1) | (std::uint64_t(data[64] == '\n') << 63);
-    firsts_ = m.firsts;
     hex_ = m.hex;
     special_ = (m.high & utf8) | ((m.crs | m.lfs) & breaks);
     plusOne_ = (m.fourBytes & utf8) | (((m.lfs & ~crBefore) | (m.crs & ~lfAfter)) & breaks);

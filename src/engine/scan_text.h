@@ -13,6 +13,10 @@
 #include <string>
 #include <string_view>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tessaro {
 
 enum class ByteEncoding {
@@ -39,6 +43,8 @@ public:
     // The bytes, without a final line break that joining the lines drops.
     std::string_view Bytes() const { return body_; }
     std::size_t Units() const { return units_; }
+    // The units of the characters that start in bytes from..to-1.
+    std::size_t UnitsOf(std::size_t from, std::size_t to) const;
     bool Contains(char c) const;
 
     // How many of the `count` (1 to 8) units from the character at `byte`
@@ -123,10 +129,11 @@ private:
 
 // The needles in a text, from the front to the back, each with the units
 // before it and the bad units among the six characters after it. The text
-// is read 64 bytes at a time as masks: where the needle's first byte is,
-// which bytes are hex digits, and where characters have more or fewer units
-// than bytes. Each needle is then placed with a few bit counts, whatever
-// lies between it and the one before.
+// is searched 64 bytes at a time for the needle's first byte; a window that
+// holds a needle is read again as masks (hex digits, and where characters
+// have more or fewer units than bytes), which place each of its needles with
+// a few bit counts. The units between windows with needles are counted
+// wide, or from the masks when the windows follow each other.
 class NeedleWindows {
 public:
     struct Needle {
@@ -135,37 +142,41 @@ public:
         std::size_t bad;   // missing or not hex digits among the six units after it
     };
 
-    NeedleWindows(const ScanText& text, std::string_view needle) : text_(text), needle_(needle) {}
+    NeedleWindows(const ScanText& text, std::string_view needle)
+        : text_(text), needle_(needle), anchor_(RarestLooking(needle))
+    {
+    }
 
     // The next needle; false when there are no more. Inline throughout, so
     // that a caller built for a processor with a bit-count instruction
     // counts with it.
     [[gnu::always_inline]] bool Next(Needle& found)
     {
-        const std::size_t size = text_.body_.size();
+        const std::string_view body = text_.body_;
         for (;;) {
             while (firsts_ == 0) {
-                if (loaded_) {
-                    windowUnit_ += 64 + std::size_t(std::popcount(plusOne_)) - std::size_t(std::popcount(continuing_));
-                    window_ += 64;
-                }
-                if (window_ >= size)
+                window_ = window_ == ScanText::npos ? 0 : window_ + 64;
+                if (window_ >= body.size())
                     return false;
-                Load();
+                firsts_ = FindFirsts();
             }
             const int bit = std::countr_zero(firsts_);
             firsts_ &= firsts_ - 1;
             const std::size_t at = window_ + std::size_t(bit);
-            if (needle_.size() > 1 && (at + needle_.size() > size ||
-                                       std::memcmp(text_.body_.data() + at, needle_.data(), needle_.size()) != 0))
+            if (needle_.size() > 1 &&
+                (at + needle_.size() > body.size() || std::memcmp(body.data() + at, needle_.data(), needle_.size()) != 0))
                 continue;
+            if (masksWindow_ != window_) {
+                CountUnitsTo(window_);
+                LoadMasks();
+            }
             const std::uint64_t before = (std::uint64_t(1) << bit) - 1;
             found.byte = at;
-            found.unit = windowUnit_ + std::size_t(bit) + std::size_t(std::popcount(plusOne_ & before)) -
+            found.unit = unitAt_ + std::size_t(bit) + std::size_t(std::popcount(plusOne_ & before)) -
                          std::size_t(std::popcount(continuing_ & before));
             const std::size_t digits = std::size_t(bit) + needle_.size();
             const std::uint64_t six = digits + 6 <= 64 ? std::uint64_t(0x3F) << digits : 0;
-            found.bad = six != 0 && at + needle_.size() + 6 <= size && !(special_ & six)
+            found.bad = six != 0 && at + needle_.size() + 6 <= body.size() && !(special_ & six)
                             ? 6 - std::size_t(std::popcount(hex_ & six))
                             : text_.BadHexUnits(at + needle_.size(), 6);
             return true;
@@ -173,19 +184,72 @@ public:
     }
 
 private:
+    // The needle's character least likely in text (punctuation before
+    // capitals before small letters before digits), which with its first
+    // character picks out the places where it may start.
+    static std::size_t RarestLooking(std::string_view needle)
+    {
+        const auto rank = [](char c) {
+            return c >= '0' && c <= '9' ? 3 : c >= 'a' && c <= 'z' ? 2 : c >= 'A' && c <= 'Z' ? 1 : 0;
+        };
+        std::size_t anchor = 0;
+        for (std::size_t i = 1; i < needle.size(); ++i)
+            if (rank(needle[i]) < rank(needle[anchor]))
+                anchor = i;
+        return anchor;
+    }
+
+    // The places in the window where the needle's first character and its
+    // anchor character stand as in the needle.
+    std::uint64_t FindFirsts() const
+    {
+#if defined(__SSE2__)
+        if (window_ + anchor_ + 64 <= text_.body_.size()) {
+            const char* data = text_.body_.data() + window_;
+            const __m128i first = _mm_set1_epi8(needle_[0]);
+            const __m128i anchor = _mm_set1_epi8(needle_[anchor_]);
+            std::uint64_t places = 0;
+            for (int part = 0; part < 4; ++part) {
+                const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 16 * part));
+                const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + anchor_ + 16 * part));
+                const __m128i both = _mm_and_si128(_mm_cmpeq_epi8(v, first), _mm_cmpeq_epi8(a, anchor));
+                places |= std::uint64_t(unsigned(_mm_movemask_epi8(both))) << (16 * part);
+            }
+            return places;
+        }
+#endif
+        return FindFirstsSlowly();
+    }
+    std::uint64_t FindFirstsSlowly() const;
+
+    // Moves unitAt_ to the units before `window`.
+    [[gnu::always_inline]] void CountUnitsTo(std::size_t window)
+    {
+        if (masksWindow_ == unitWindow_) {
+            unitAt_ += 64 + std::size_t(std::popcount(plusOne_)) - std::size_t(std::popcount(continuing_));
+            unitWindow_ += 64;
+        }
+        if (unitWindow_ < window) {
+            unitAt_ += text_.UnitsOf(unitWindow_, window);
+            unitWindow_ = window;
+        }
+    }
+
     // The masks of the 64 bytes from window_ (fewer at the end).
-    void Load();
+    void LoadMasks();
 
     const ScanText& text_;
     std::string_view needle_;
-    std::size_t window_ = 0;      // the first byte of the current 64
-    std::size_t windowUnit_ = 0;  // the units before it
-    bool loaded_ = false;
-    std::uint64_t firsts_ = 0;     // the needle's first byte, not yet visited
-    std::uint64_t hex_ = 0;        // hex digits
-    std::uint64_t special_ = 0;    // bytes that may not be a character of one byte and one unit
-    std::uint64_t plusOne_ = 0;    // characters of two units: surrogate pairs, lone CRs and LFs that become CR LF
-    std::uint64_t continuing_ = 0; // bytes that continue a UTF-8 sequence (no unit of their own)
+    std::size_t anchor_;
+    std::size_t window_ = ScanText::npos;  // the first byte of the current 64
+    std::uint64_t firsts_ = 0;             // the needle's first byte, not yet visited
+    std::size_t unitWindow_ = 0;           // a window start ...
+    std::size_t unitAt_ = 0;               // ... and the units before it
+    std::size_t masksWindow_ = ScanText::npos;  // the window of the masks:
+    std::uint64_t hex_ = 0;                // hex digits
+    std::uint64_t special_ = 0;            // bytes that may not be a character of one byte and one unit
+    std::uint64_t plusOne_ = 0;            // characters of two units: surrogate pairs, lone CRs and LFs that become CR LF
+    std::uint64_t continuing_ = 0;         // bytes that continue a UTF-8 sequence (no unit of their own)
 };
 
 // Each UTF-16 code unit on its own in UTF-8 form (a surrogate as three
