@@ -3,6 +3,7 @@
 #include "engine/color_text.h"
 #include "engine/conversion_error.h"
 #include "engine/hex_digits.h"
+#include "engine/processor.h"
 
 #include <algorithm>
 #include <array>
@@ -29,7 +30,7 @@ std::uint8_t HexByte(const char* digits)
 // The value of six hex digits in a row (all known to be hex digits), all
 // digits at once: a digit keeps its low four bits, and a letter (bit 6
 // set) adds nine to them; then each pair of digits becomes a byte.
-std::uint32_t SixHexDigits(const char* digits)
+[[gnu::always_inline]] inline std::uint32_t SixHexDigits(const char* digits)
 {
     // Two loads put together in a register: a six-byte copy through memory
     // would stall the wide read that follows it.
@@ -344,13 +345,8 @@ void ScanAllPrefixes(const ScanText& text, const std::function<void(TColor)>& fo
 // The scans place their needles with bit counts (NeedleWindows), so their
 // loops are built a second time for processors with a bit-count
 // instruction, which the plain x86-64 build may not assume.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__POPCNT__)
+#if TESSARO_X86_CHOICES && !defined(__POPCNT__)
 #define TESSARO_BIT_COUNT_BUILD 1
-bool HasBitCountInstruction()
-{
-    static const bool has = __builtin_cpu_supports("popcnt");
-    return has;
-}
 
 __attribute__((target("popcnt"))) void ScanAllPrefixesWithBitCount(const ScanText& text,
                                                                    const std::function<void(TColor)>& found)

@@ -1,6 +1,7 @@
 #include "engine/scan_text.h"
 
 #include "engine/hex_digits.h"
+#include "engine/processor.h"
 #include "engine/text_encoding.h"
 
 #include <algorithm>
@@ -179,7 +180,7 @@ WindowMasks MasksSse2(const char* data)
 }
 #endif
 
-#if defined(__x86_64__) && defined(__GNUC__)
+#if TESSARO_X86_CHOICES
 // The same 32 bytes at a time, for processors with AVX2.
 __attribute__((target("avx2"))) WindowMasks MasksAvx2(const char* data)
 {
@@ -253,7 +254,7 @@ std::size_t WideUnitsSse2(const char* data, std::size_t from, std::size_t to, bo
     return (to - from) + SumLanes(more) - SumLanes(fewer);
 }
 
-#if defined(__x86_64__) && defined(__GNUC__)
+#if TESSARO_X86_CHOICES
 // The same 32 bytes at a time, for processors with AVX2; `to - from` is a
 // multiple of 32.
 __attribute__((target("avx2"))) std::size_t WideUnitsAvx2(const char* data, std::size_t from, std::size_t to,
@@ -288,11 +289,6 @@ __attribute__((target("avx2"))) std::size_t WideUnitsAvx2(const char* data, std:
     return (to - from) + std::size_t(_mm_cvtsi128_si64(half)) + std::size_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(half, half)));
 }
 
-bool HasAvx2()
-{
-    static const bool has = __builtin_cpu_supports("avx2");
-    return has;
-}
 #endif
 
 } // namespace
@@ -303,7 +299,7 @@ bool HasAvx2()
 std::size_t ScanText::WideUnits(std::size_t from, std::size_t to) const
 {
     static_assert(kBlock <= 255 * 16);
-#if defined(__x86_64__) && defined(__GNUC__)
+#if TESSARO_X86_CHOICES
     if (HasAvx2()) {
         const std::size_t wide = from + (to - from) / 32 * 32;
         const std::size_t units = WideUnitsAvx2(body_.data(), from, wide, utf8_, joinedLines_);
@@ -338,7 +334,7 @@ void NeedleWindows::LoadMasks()
         std::memcpy(padded, data, body.size() - window_);
         data = padded;
     }
-#if defined(__x86_64__) && defined(__GNUC__)
+#if TESSARO_X86_CHOICES
     const WindowMasks m = HasAvx2() ? MasksAvx2(data) : MasksSse2(data);
 #elif defined(__SSE2__)
     const WindowMasks m = MasksSse2(data);

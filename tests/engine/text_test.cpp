@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tessaro {
@@ -119,6 +122,78 @@ TEST(DecodeFileTextTest, EveryWindows1252ByteIsOneCharacter)
         0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 0x98
     };
     EXPECT_EQ(text.substr(0x80, 32), std::u16string(high, 32));
+}
+
+// Well-formed UTF-8 as the Unicode standard's table of byte sequences
+// gives it, one sequence at a time.
+bool IsWellFormedUtf8(std::string_view bytes)
+{
+    const auto at = [&bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    for (std::size_t i = 0; i < bytes.size();) {
+        const unsigned char b = at(i);
+        std::size_t length = 1;
+        unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
+        if (b < 0x80) { ++i; continue; }
+        if (b >= 0xC2 && b <= 0xDF) length = 2;
+        else if (b == 0xE0) { length = 3; low = 0xA0; }
+        else if (b == 0xED) { length = 3; high = 0x9F; }
+        else if (b >= 0xE1 && b <= 0xEF) length = 3;
+        else if (b == 0xF0) { length = 4; low = 0x90; }
+        else if (b == 0xF4) { length = 4; high = 0x8F; }
+        else if (b >= 0xF1 && b <= 0xF3) length = 4;
+        else return false;
+        if (i + length > bytes.size() || at(i + 1) < low || at(i + 1) > high)
+            return false;
+        for (std::size_t k = 2; k < length; ++k)
+            if (at(i + k) < 0x80 || at(i + k) > 0xBF)
+                return false;
+        i += length;
+    }
+    return true;
+}
+
+TEST(IsValidUtf8Test, AgreesWithTheStandardOnRandomTexts)
+{
+    // Texts of every length up to a few hundred bytes, mostly ASCII with
+    // sequences of every kind, some of them broken, at every place against
+    // the 32-byte steps of the wide check.
+    const char* const pieces[] = {"a", "ab", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x8E\xA8", "\xEF\xBF\xBD",
+                                  "\xF4\x8F\xBF\xBF", "\xED\x9F\xBF", "\xE0\xA0\x80", "\xF0\x90\x80\x80"};
+    const char bad[] = {'\x80', '\xBF', '\xC0', '\xC1', '\xC2', '\xE0', '\xED', '\xF0', '\xF4', '\xF5', '\xFF'};
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<std::size_t> piece(0, std::size(pieces) - 1);
+    std::uniform_int_distribution<std::size_t> badByte(0, std::size(bad) - 1);
+    std::uniform_int_distribution<int> percent(0, 99);
+    int valid = 0;
+    for (int round = 0; round < 20000; ++round) {
+        std::string bytes;
+        const std::size_t size = std::size_t(round % 300);
+        while (bytes.size() < size)
+            bytes += percent(rng) < 70 ? "x" : pieces[piece(rng)];
+        if (percent(rng) < 50 && !bytes.empty()) {
+            // One byte changed, or the text cut inside a sequence.
+            std::uniform_int_distribution<std::size_t> place(0, bytes.size() - 1);
+            if (percent(rng) < 70)
+                bytes[place(rng)] = bad[badByte(rng)];
+            else
+                bytes.resize(place(rng));
+        }
+        const bool expected = IsWellFormedUtf8(bytes);
+        valid += expected;
+        ASSERT_EQ(IsValidUtf8(bytes), expected) << "round " << round << " size " << bytes.size();
+    }
+    EXPECT_GT(valid, 5000);
+    EXPECT_LT(valid, 15000);
+}
+
+TEST(IsValidUtf8Test, SequenceCutShortBeforeALongAsciiRun)
+{
+    for (std::size_t offset = 0; offset < 70; ++offset) {
+        const std::string start(offset, 'x');
+        EXPECT_FALSE(IsValidUtf8(start + "\xE2\x82" + std::string(80, 'y'))) << offset;
+        EXPECT_FALSE(IsValidUtf8(start + "\xF0\x9F\x8E" + std::string(80, 'y'))) << offset;
+        EXPECT_TRUE(IsValidUtf8(start + "\xE2\x82\xAC" + std::string(80, 'y'))) << offset;
+    }
 }
 
 struct Utf8Case {
