@@ -10,9 +10,12 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <future>
+#include <limits>
 #include <memory>
 #include <new>
 #include <optional>
+#include <vector>
 
 #include <sys/mman.h>
 
@@ -58,7 +61,11 @@ class ConsumedText {
 public:
     using Needle = NeedleWindows::Needle;
 
-    ConsumedText(const ScanText& text, std::string_view needle) : needles_(text, needle), length_(needle.size()) {}
+    // The front at byte `from` (a multiple of 64), `unitsBefore` units in.
+    ConsumedText(const ScanText& text, std::string_view needle, std::size_t from = 0, std::size_t unitsBefore = 0)
+        : needles_(text, needle, from, unitsBefore), length_(needle.size()), front_(unitsBefore)
+    {
+    }
 
     // The first needle behind the front, or nullptr.
     [[gnu::always_inline]] const Needle* Next()
@@ -95,7 +102,7 @@ private:
     std::size_t length_;
     Needle needle_{};
     bool pending_ = false;  // needle_ is found but not yet behind the front
-    std::size_t front_ = 0; // in units
+    std::size_t front_;     // in units
 };
 
 struct PrefixRule {
@@ -356,18 +363,28 @@ __attribute__((target("popcnt"))) void ScanAllPrefixesWithBitCount(const ScanTex
 }
 #endif
 
-// Steps through the "#"s until the budget of steps is spent.
-[[gnu::always_inline]] inline void ConsumeHashesInline(const ScanText& text, std::size_t budget, FoundEntries& entries,
-                                                       const ScanProgress& progress)
+using Hash = ConsumedText::Needle;
+
+constexpr auto kNeverStop = [](const Hash&) { return false; };
+
+// Steps through the "#"s from the front until the budget of steps is spent,
+// no "#" is left, or `stop` says so at a "#"; each "#" taken goes to
+// `take` with the steps used before it. Returns the "#" it stopped at, not
+// yet stepped over, or nullptr.
+template <typename Take, typename Stop>
+[[gnu::always_inline]] inline const Hash* StepThroughHashes(ConsumedText& t, std::size_t& step, std::size_t budget,
+                                                            const ScanProgress& progress, const Take& take,
+                                                            const Stop& stop)
 {
-    ConsumedText t(text, "#");
-    for (std::size_t step = 0; step <= budget;) {
-        const ConsumedText::Needle* hash = t.Next();
+    while (step <= budget) {
+        const Hash* hash = t.Next();
         if (!hash) {
             if (progress)
                 progress(step, budget);
-            break;
+            return nullptr;
         }
+        if (stop(*hash))
+            return hash;
         if (hash->bad > 0) {
             const std::size_t distance = t.UnitsTo(*hash);
             const std::size_t steps = std::min(ConsumedText::StepsToPass(distance, hash->bad), budget + 1 - step);
@@ -380,22 +397,105 @@ __attribute__((target("popcnt"))) void ScanAllPrefixesWithBitCount(const ScanTex
         }
         if (progress)
             progress(step, budget);
+        take(*hash, step);
         ++step;
-        entries.Add(text.Bytes().data() + hash->byte);
         t.Take(*hash);
     }
+    return nullptr;
+}
+
+// A "#" that a scan starting at the middle of a large text took.
+struct TakenHash {
+    std::size_t byte;
+    std::size_t stepsBefore;  // the steps that scan used before it
+};
+
+// The "#"s a scan from byte `from` on takes, with no budget.
+[[gnu::always_inline]] inline std::vector<TakenHash> TakeHashesFromInline(const ScanText& text, std::size_t from)
+{
+    // Each "#" taken uses up at least eight bytes; the room is only
+    // reserved, so pages are made as the "#"s come.
+    std::vector<TakenHash> taken;
+    taken.reserve((text.Bytes().size() - from) / 8 + 1);
+    ConsumedText t(text, "#", from, text.UnitsOf(0, from));
+    std::size_t step = 0;
+    StepThroughHashes(t, step, std::numeric_limits<std::size_t>::max() - 1, {},
+                      [&taken](const Hash& hash, std::size_t stepsBefore) { taken.push_back({hash.byte, stepsBefore}); },
+                      kNeverStop);
+    return taken;
+}
+
+// Steps through the "#"s until the budget of steps is spent. A large text
+// is scanned from its middle on a second core meanwhile: past the middle,
+// the scan from the front goes on by itself only until it takes a "#" that
+// the scan from the middle took too. From there both take the same "#"s,
+// their steps apart by a fixed count, so the rest comes from the second
+// scan, as far as the budget reaches.
+template <typename TakeHashesFrom>
+[[gnu::always_inline]] inline void ConsumeHashesInline(const ScanText& text, std::size_t budget,
+                                                       FoundEntries& entries, const ScanProgress& progress,
+                                                       const TakeHashesFrom& takeHashesFrom)
+{
+    const char* bytes = text.Bytes().data();
+    const auto add = [&entries, bytes](const Hash& hash, std::size_t) { entries.Add(bytes + hash.byte); };
+    ConsumedText t(text, "#");
+    std::size_t step = 0;
+    if (progress || text.Bytes().size() < kTextForTwoCores) {
+        StepThroughHashes(t, step, budget, progress, add, kNeverStop);
+        return;
+    }
+    const std::size_t middle = text.Bytes().size() / 2 / 64 * 64;
+    auto fromMiddle = std::async(std::launch::async, [&] { return takeHashesFrom(text, middle); });
+    const Hash* pastMiddle =
+        StepThroughHashes(t, step, budget, {}, add, [middle](const Hash& hash) { return hash.byte >= middle; });
+    const std::vector<TakenHash> later = fromMiddle.get();
+    if (!pastMiddle)
+        return;
+    std::size_t same = 0;  // the first "#" both scans take, in `later`
+    bool met = false;
+    std::ptrdiff_t stepsApart = 0;
+    StepThroughHashes(
+        t, step, budget, {},
+        [&](const Hash& hash, std::size_t stepsBefore) {
+            add(hash, stepsBefore);
+            while (same < later.size() && later[same].byte < hash.byte)
+                ++same;
+            if (same < later.size() && later[same].byte == hash.byte) {
+                met = true;
+                stepsApart = std::ptrdiff_t(stepsBefore) - std::ptrdiff_t(later[same].stepsBefore);
+            }
+        },
+        [&met](const Hash&) { return met; });
+    if (!met)
+        return;
+    for (std::size_t k = same + 1; k < later.size(); ++k) {
+        if (std::ptrdiff_t(later[k].stepsBefore) + stepsApart > std::ptrdiff_t(budget))
+            break;
+        entries.Add(bytes + later[k].byte);
+    }
+}
+
+std::vector<TakenHash> TakeHashesFrom(const ScanText& text, std::size_t from)
+{
+    return TakeHashesFromInline(text, from);
 }
 
 void ConsumeHashes(const ScanText& text, std::size_t budget, FoundEntries& entries, const ScanProgress& progress)
 {
-    ConsumeHashesInline(text, budget, entries, progress);
+    ConsumeHashesInline(text, budget, entries, progress, TakeHashesFrom);
 }
 
 #if TESSARO_BIT_COUNT_BUILD
+__attribute__((target("popcnt"))) std::vector<TakenHash> TakeHashesFromWithBitCount(const ScanText& text,
+                                                                                    std::size_t from)
+{
+    return TakeHashesFromInline(text, from);
+}
+
 __attribute__((target("popcnt"))) void ConsumeHashesWithBitCount(const ScanText& text, std::size_t budget,
                                                                  FoundEntries& entries, const ScanProgress& progress)
 {
-    ConsumeHashesInline(text, budget, entries, progress);
+    ConsumeHashesInline(text, budget, entries, progress, TakeHashesFromWithBitCount);
 }
 #endif
 

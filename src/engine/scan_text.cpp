@@ -33,12 +33,10 @@ std::string_view WithoutFinalBreak(std::string_view bytes)
 // A large text is read on two processor cores: `work(from, to)` runs on
 // its first and second half, the halves split where a character starts,
 // and `join` puts the two results together.
-constexpr std::size_t kSmallestSplit = std::size_t(4) << 20;
-
 template <typename Work, typename Join>
 auto InTwoHalves(std::string_view bytes, const Work& work, const Join& join)
 {
-    if (bytes.size() < kSmallestSplit)
+    if (bytes.size() < kTextForTwoCores)
         return work(std::size_t(0), bytes.size());
     std::size_t middle = bytes.size() / 2;
     while (middle < bytes.size() && (static_cast<unsigned char>(bytes[middle]) & 0xC0) == 0x80)

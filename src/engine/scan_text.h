@@ -30,6 +30,9 @@ enum class LineBreaks {
     CrLfBetweenLines,    // the lines joined again with CR LF, none after the last line
 };
 
+// A text at least this large is worth reading on two processor cores.
+inline constexpr std::size_t kTextForTwoCores = std::size_t(4) << 20;
+
 class ScanText {
 public:
     static constexpr std::size_t npos = std::string_view::npos;
@@ -142,8 +145,10 @@ public:
         std::size_t bad;   // missing or not hex digits among the six units after it
     };
 
-    NeedleWindows(const ScanText& text, std::string_view needle)
-        : text_(text), needle_(needle), anchor_(RarestLooking(needle))
+    // From byte `from` (a multiple of 64), with `unitsBefore` units before it.
+    NeedleWindows(const ScanText& text, std::string_view needle, std::size_t from = 0, std::size_t unitsBefore = 0)
+        : text_(text), needle_(needle), anchor_(RarestLooking(needle)),
+          window_(from == 0 ? ScanText::npos : from - 64), unitWindow_(from), unitAt_(unitsBefore)
     {
     }
 
@@ -241,10 +246,10 @@ private:
     const ScanText& text_;
     std::string_view needle_;
     std::size_t anchor_;
-    std::size_t window_ = ScanText::npos;  // the first byte of the current 64
+    std::size_t window_;                   // the first byte of the current 64
     std::uint64_t firsts_ = 0;             // the needle's first byte, not yet visited
-    std::size_t unitWindow_ = 0;           // a window start ...
-    std::size_t unitAt_ = 0;               // ... and the units before it
+    std::size_t unitWindow_;               // a window start ...
+    std::size_t unitAt_;                   // ... and the units before it
     std::size_t masksWindow_ = ScanText::npos;  // the window of the masks:
     std::uint64_t hex_ = 0;                // hex digits
     std::uint64_t special_ = 0;            // bytes that may not be a character of one byte and one unit

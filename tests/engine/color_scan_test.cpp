@@ -455,5 +455,53 @@ TEST(ScannerReferenceTest, FileBytesScanAsTheirDecodedText)
     EXPECT_GT(added, 3000u);
 }
 
+// A text large enough to be scanned on two cores, of `fragments`; a
+// progress report makes the same scan go in one pass, from the front.
+std::string LargeText(std::mt19937& rng, const std::vector<std::string>& fragments)
+{
+    std::uniform_int_distribution<std::size_t> pick(0, fragments.size() - 1);
+    std::string bytes;
+    while (bytes.size() < kTextForTwoCores + kTextForTwoCores / 4)
+        bytes += fragments[pick(rng)];
+    return bytes;
+}
+
+std::vector<std::string> HashScan(const std::string& bytes, bool allowDuplicates, bool onePass)
+{
+    std::vector<std::string> found{"#ABCDEF"};
+    const ScanProgress progress = onePass ? ScanProgress([](std::size_t, std::size_t) {}) : ScanProgress();
+    ScanHashColors(ScanText::FromFileBytes(bytes, LineBreaks::CrLfBetweenLines), found, allowDuplicates,
+                   [&found](std::string_view entry) { found.emplace_back(entry); }, progress);
+    return found;
+}
+
+TEST(LargeTextScanTest, TwoCoresFindWhatOnePassFinds)
+{
+    const std::vector<std::string> mixed = {"#", "#12", "#ABCDEF", "#abcdef", "#FF8000", "#c0ffee", " ", "\r\n",
+                                            "\n", "\r", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x8E\xA8", "G",
+                                            "#GGG", "x", "0123456789"};
+    // Bad "#"s far apart spend the budget of steps within the first half.
+    const std::vector<std::string> costly = {"#xxxxxx" + std::string(200, 'y'), "#12abef\n"};
+    std::mt19937 rng(2026);
+    struct Case {
+        const char* name;
+        std::string bytes;
+    };
+    std::vector<Case> cases = {
+        {"Mixed", LargeText(rng, mixed)},
+        {"BudgetSpentEarly", LargeText(rng, costly)},
+        {"NoHashInTheSecondHalf", LargeText(rng, mixed).substr(0, kTextForTwoCores / 2) +
+                                      std::string(kTextForTwoCores, 'z')},
+        {"Windows1252", LargeText(rng, mixed) + "\x92"},
+        {"OnlyGoodEntries", LargeText(rng, {"#0A0B0C ", "#1a2b3c\n", "#ffffff;"})},
+    };
+    for (const Case& c : cases)
+        for (const bool allowDuplicates : {false, true}) {
+            const std::vector<std::string> onePass = HashScan(c.bytes, allowDuplicates, true);
+            EXPECT_GT(onePass.size(), 1u) << c.name;
+            EXPECT_EQ(HashScan(c.bytes, allowDuplicates, false), onePass) << c.name << " " << allowDuplicates;
+        }
+}
+
 } // namespace
 } // namespace tessaro
