@@ -15,6 +15,7 @@
 #include <memory>
 #include <new>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include <sys/mman.h>
@@ -343,9 +344,11 @@ bool IsHashHexEntry(std::string_view entry)
     return entry.size() == 7 && entry[0] == '#' && std::all_of(entry.begin() + 1, entry.end(), IsHexDigit<char>);
 }
 
-void ScanAllPrefixes(const ScanText& text, const std::function<void(TColor)>& found)
+using PrefixRules = std::span<const PrefixRule>;
+
+void ScanPrefixesPlain(const ScanText& text, PrefixRules rules, const std::function<void(TColor)>& found)
 {
-    for (const PrefixRule& rule : kPrefixRules)
+    for (const PrefixRule& rule : rules)
         ScanPrefix(text, rule, found);
 }
 
@@ -355,13 +358,23 @@ void ScanAllPrefixes(const ScanText& text, const std::function<void(TColor)>& fo
 #if TESSARO_X86_CHOICES && !defined(__POPCNT__)
 #define TESSARO_BIT_COUNT_BUILD 1
 
-__attribute__((target("popcnt"))) void ScanAllPrefixesWithBitCount(const ScanText& text,
-                                                                   const std::function<void(TColor)>& found)
+__attribute__((target("popcnt"))) void ScanPrefixesWithBitCount(const ScanText& text, PrefixRules rules,
+                                                                const std::function<void(TColor)>& found)
 {
-    for (const PrefixRule& rule : kPrefixRules)
+    for (const PrefixRule& rule : rules)
         ScanPrefix(text, rule, found);
 }
 #endif
+
+// Each rule over the whole text in turn.
+void ScanPrefixes(const ScanText& text, PrefixRules rules, const std::function<void(TColor)>& found)
+{
+#if TESSARO_BIT_COUNT_BUILD
+    if (HasBitCountInstruction())
+        return ScanPrefixesWithBitCount(text, rules, found);
+#endif
+    ScanPrefixesPlain(text, rules, found);
+}
 
 using Hash = ConsumedText::Needle;
 
@@ -501,17 +514,26 @@ __attribute__((target("popcnt"))) void ConsumeHashesWithBitCount(const ScanText&
 
 } // namespace
 
-void ScanColorText(const ScanText& text, const std::function<void(TColor)>& found)
+void ScanColorText(const ScanText& text, const std::function<void(TColor)>& found, Cores cores)
 {
     const std::string_view bytes = text.Bytes();
     if (text.BadHexUnits(0, 6) == 0)
         found(MakeColor(HexByte(bytes.data()), HexByte(bytes.data() + 2), HexByte(bytes.data() + 4)));
-#if TESSARO_BIT_COUNT_BUILD
-    if (HasBitCountInstruction())
-        ScanAllPrefixesWithBitCount(text, found);
-    else
-#endif
-        ScanAllPrefixes(text, found);
+    const PrefixRules rules(kPrefixRules);
+    if (cores == Cores::One || bytes.size() < kTextForTwoCores) {
+        ScanPrefixes(text, rules, found);
+    } else {
+        // The "#" rule finds the most; the other rules run meanwhile on a
+        // second core, their colours held back until it is done.
+        auto others = std::async(std::launch::async, [&text, rules] {
+            std::vector<TColor> colors;
+            ScanPrefixes(text, rules.subspan(1), [&colors](TColor color) { colors.push_back(color); });
+            return colors;
+        });
+        ScanPrefixes(text, rules.first(1), found);
+        for (const TColor color : others.get())
+            found(color);
+    }
     ScanRgbCall(bytes, found);
 }
 

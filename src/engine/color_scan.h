@@ -36,12 +36,18 @@ using ScanProgress = std::function<void(std::size_t step, std::size_t maximum)>;
 HashScanResult ScanHashColors(std::u16string_view text, std::vector<std::string>& found,
                               bool allowDuplicates, const ScanProgress& progress = {});
 
-// The same two scans over a ScanText, handing each find on as it is made:
-// nothing is collected, so a text of any size scans in constant memory.
+// The same two scans over a ScanText, handing each find on as it is made.
 // `known` holds the entries found before, for the duplicate rule; it is
 // read before the first find is handed on. Finds are handed on in order,
 // though possibly a few steps after they were made.
-void ScanColorText(const ScanText& text, const std::function<void(TColor)>& found);
+//
+// A large text is scanned on two processor cores, unless `cores` says One
+// or progress is reported (which goes step by step from the front); the
+// finds are the same either way. On one core nothing is collected; on two,
+// the second core's finds wait for their turn, a few bytes each.
+enum class Cores { One, TwoForLargeTexts };
+void ScanColorText(const ScanText& text, const std::function<void(TColor)>& found,
+                   Cores cores = Cores::TwoForLargeTexts);
 HashScanResult ScanHashColors(const ScanText& text, const std::vector<std::string>& known, bool allowDuplicates,
                               const std::function<void(std::string_view entry)>& found,
                               const ScanProgress& progress = {});

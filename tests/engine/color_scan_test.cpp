@@ -475,11 +475,12 @@ std::vector<std::string> HashScan(const std::string& bytes, bool allowDuplicates
     return found;
 }
 
-TEST(LargeTextScanTest, TwoCoresFindWhatOnePassFinds)
+TEST(LargeTextScanTest, TwoCoresFindWhatOneFinds)
 {
     const std::vector<std::string> mixed = {"#", "#12", "#ABCDEF", "#abcdef", "#FF8000", "#c0ffee", " ", "\r\n",
                                             "\n", "\r", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x8E\xA8", "G",
-                                            "#GGG", "x", "0123456789"};
+                                            "#GGG", "x", "0123456789", "0x", "0X00", "&H", "$00", "Hex=\"",
+                                            "Hex=", "RGB(1,2,3)"};
     // Bad "#"s far apart spend the budget of steps within the first half.
     const std::vector<std::string> costly = {"#xxxxxx" + std::string(200, 'y'), "#12abef\n"};
     std::mt19937 rng(2026);
@@ -495,12 +496,19 @@ TEST(LargeTextScanTest, TwoCoresFindWhatOnePassFinds)
         {"Windows1252", LargeText(rng, mixed) + "\x92"},
         {"OnlyGoodEntries", LargeText(rng, {"#0A0B0C ", "#1a2b3c\n", "#ffffff;"})},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
+        std::vector<TColor> oneCore, twoCores;
+        const ScanText text = ScanText::FromFileBytes(c.bytes, LineBreaks::CrLfAfterEveryLine);
+        ScanColorText(text, [&oneCore](TColor color) { oneCore.push_back(color); }, Cores::One);
+        ScanColorText(text, [&twoCores](TColor color) { twoCores.push_back(color); });
+        EXPECT_GT(oneCore.size(), 0u) << c.name;
+        EXPECT_EQ(twoCores, oneCore) << c.name;
         for (const bool allowDuplicates : {false, true}) {
             const std::vector<std::string> onePass = HashScan(c.bytes, allowDuplicates, true);
             EXPECT_GT(onePass.size(), 1u) << c.name;
             EXPECT_EQ(HashScan(c.bytes, allowDuplicates, false), onePass) << c.name << " " << allowDuplicates;
         }
+    }
 }
 
 } // namespace
