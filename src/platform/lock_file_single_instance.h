@@ -19,6 +19,7 @@ public:
     // a program that ended without releasing it is taken over. The lock is
     // released when this object goes.
     bool acquire() override;
+    void release() override { lock_.unlock(); }
 
 private:
     QLockFile lock_;

@@ -160,6 +160,8 @@ public:
     // Takes the program's instance lock, never waiting. False when another
     // running copy holds it (the program starts all the same).
     virtual bool acquire() = 0;
+    // Gives the lock back now rather than when this object goes.
+    virtual void release() {}
 };
 
 struct AppInfo {

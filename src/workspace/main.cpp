@@ -7,9 +7,11 @@
 #include "workspace/splash_window.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -65,5 +67,15 @@ int main(int argc, char** argv)
         splash->hide();
         splash->deleteLater();
     });
-    return app.exec();
+    const int status = app.exec();
+    // Everything is saved by now, and taking the windows down one by one
+    // would cost more than the whole shutdown, so the program ends here.
+    // Not while it holds the clipboard or the selection: then the orderly
+    // ending lets Qt hand them to the desktop's clipboard keeper.
+    if (!QGuiApplication::clipboard()->ownsClipboard() && !QGuiApplication::clipboard()->ownsSelection()) {
+        qtPlatform.platform().singleInstance->release();
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

@@ -26,6 +26,9 @@ sleep 0.3
 # The close button is the last of the title bar's buttons, at its right end.
 xdotool mousemove $((x + 502)) $((y + 9)) click 1
 wait_for_exit || fail "the program did not end after the close button"
+# The program ends without taking its windows down, but gives its instance
+# lock back.
+[ ! -e "$XDG_RUNTIME_DIR/KTTessaro" ] || fail "the instance lock was left behind"
 
 expected_history=$'0,0,0 - #000000\r\n1,2,3 - #010203\r\n255,128,0 - #FF8000\r'
 [ "$(cat "$prog/TD/history.cl2")" = "$expected_history" ] ||
@@ -37,14 +40,21 @@ grep -qx 'zoom=3' <<<"$settings" || fail "zoom was lost"
 grep -qx 'hist.autofade=0' <<<"$settings" || fail "hist.autofade was not kept"
 
 # Undo took the main colour back to (1,2,3); the next start shows the newest
-# step again. This run ends by SIGTERM.
+# step again. This run copies the main colour, so it owns the clipboard and
+# ends the orderly way, and ends by SIGTERM.
 e2e_start_program
 wait_for_window || { echo "FAIL: the main window did not appear again"; exit 1; }
 sleep 0.3
+xdotool windowactivate --sync "$window" 2>/dev/null || true
+xdotool key --window "$window" ctrl+c
+sleep 0.3
+copied=$(xclip -o -selection clipboard 2>/dev/null || true)
+[[ $copied == *FF8000* ]] || fail "Ctrl+C copied '$copied', expected the main colour FF8000"
 rm "$prog/TD/set.set"
 kill -TERM "$pid"
 wait_for_exit || fail "the program did not end on SIGTERM"
 [ -f "$prog/TD/set.set" ] || fail "SIGTERM did not save the settings"
+[ ! -e "$XDG_RUNTIME_DIR/KTTessaro" ] || fail "the instance lock was left behind after SIGTERM"
 
 [ $status -eq 0 ] && echo "ok: session files"
 exit $status
