@@ -1,6 +1,7 @@
 #include "workspace/pictures.h"
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
@@ -44,8 +45,15 @@ qreal ScreenPixelRatio()
 
 QPixmap SplashPicture()
 {
-    return RenderSvgPicture(QStringLiteral(":/pictures/splash.svg"), kSplashSize, ScreenPixelRatio(),
-                            QColor(0x22, 0x36, 0x4F));
+    // Drawn once for the splash and kept for the About window: drawing its
+    // texts costs as much as the rest of the start-up. Kept as an image,
+    // which may outlive the application, as a pixmap may not.
+    static QImage picture;
+    const qreal ratio = ScreenPixelRatio();
+    if (picture.isNull() || picture.devicePixelRatio() != ratio)
+        picture = RenderSvgPicture(QStringLiteral(":/pictures/splash.svg"), kSplashSize, ratio, QColor(0x22, 0x36, 0x4F))
+                      .toImage();
+    return QPixmap::fromImage(picture);
 }
 
 QIcon ProgramIcon()
