@@ -19,19 +19,22 @@ constexpr int kShownSpectrumWidth = 172;
 QImage SpectrumPicture()
 {
     QImage image(kShownSpectrumWidth, kSpectrumHeight, QImage::Format_RGB32);
-    for (int y = 0; y < kSpectrumHeight; ++y)
+    for (int y = 0; y < kSpectrumHeight; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < kShownSpectrumWidth; ++x)
-            image.setPixel(x, y,
-                           ToQRgb(SpectrumPixel(int(StretchSourceIndex(x, kSpectrumWidth, kShownSpectrumWidth)), y)));
+            line[x] = ToQRgb(SpectrumPixel(int(StretchSourceIndex(x, kSpectrumWidth, kShownSpectrumWidth)), y));
+    }
     return image;
 }
 
 QImage WebsafePicture()
 {
     QImage image(kWebsafeWidth, kWebsafeHeight, QImage::Format_RGB32);
-    for (int y = 0; y < kWebsafeHeight; ++y)
+    for (int y = 0; y < kWebsafeHeight; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < kWebsafeWidth; ++x)
-            image.setPixel(x, y, ToQRgb(WebsafePixel(x, y)));
+            line[x] = ToQRgb(WebsafePixel(x, y));
+    }
     return image;
 }
 
