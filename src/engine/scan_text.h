@@ -132,11 +132,12 @@ private:
 
 // The needles in a text, from the front to the back, each with the units
 // before it and the bad units among the six characters after it. The text
-// is searched 64 bytes at a time for the needle's first byte; a window that
-// holds a needle is read again as masks (hex digits, and where characters
-// have more or fewer units than bytes), which place each of its needles with
-// a few bit counts. The units between windows with needles are counted
-// wide, or from the masks when the windows follow each other.
+// is searched 64 bytes at a time for the needle's first and rarest-looking
+// characters; a window that holds a needle is read again as masks (hex
+// digits, and where characters have more or fewer units than bytes), which
+// place each of its needles with a few bit counts. The units between
+// windows with needles are counted wide, or from the masks when the windows
+// follow each other.
 class NeedleWindows {
 public:
     struct Needle {
