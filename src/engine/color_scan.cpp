@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <future>
 #include <limits>
 #include <memory>
 #include <new>
@@ -458,7 +457,7 @@ template <typename TakeHashesFrom>
         return;
     }
     const std::size_t middle = text.Bytes().size() / 2 / 64 * 64;
-    auto fromMiddle = std::async(std::launch::async, [&] { return takeHashesFrom(text, middle); });
+    auto fromMiddle = OnSecondCore([&] { return takeHashesFrom(text, middle); });
     const Hash* pastMiddle =
         StepThroughHashes(t, step, budget, {}, add, [middle](const Hash& hash) { return hash.byte >= middle; });
     const std::vector<TakenHash> later = fromMiddle.get();
@@ -525,7 +524,7 @@ void ScanColorText(const ScanText& text, const std::function<void(TColor)>& foun
     } else {
         // The "#" rule finds the most; the other rules run meanwhile on a
         // second core, their colours held back until it is done.
-        auto others = std::async(std::launch::async, [&text, rules] {
+        auto others = OnSecondCore([&text, rules] {
             std::vector<TColor> colors;
             ScanPrefixes(text, rules.subspan(1), [&colors](TColor color) { colors.push_back(color); });
             return colors;

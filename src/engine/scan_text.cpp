@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <cstring>
 #include <functional>
-#include <future>
 
 #if defined(__SSE2__)
 #include <immintrin.h>
@@ -41,7 +40,7 @@ auto InTwoHalves(std::string_view bytes, const Work& work, const Join& join)
     std::size_t middle = bytes.size() / 2;
     while (middle < bytes.size() && (static_cast<unsigned char>(bytes[middle]) & 0xC0) == 0x80)
         ++middle;
-    auto second = std::async(std::launch::async, [&] { return work(middle, bytes.size()); });
+    auto second = OnSecondCore([&] { return work(middle, bytes.size()); });
     const auto first = work(std::size_t(0), middle);
     return join(first, second.get());
 }
