@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -422,8 +423,10 @@ struct TakenHash {
     std::size_t stepsBefore;  // the steps that scan used before it
 };
 
-// The "#"s a scan from byte `from` on takes, with no budget.
-[[gnu::always_inline]] inline std::vector<TakenHash> TakeHashesFromInline(const ScanText& text, std::size_t from)
+// The "#"s a scan from byte `from` on takes, with no budget, until the end
+// or until they are `unneeded`.
+[[gnu::always_inline]] inline std::vector<TakenHash> TakeHashesFromInline(const ScanText& text, std::size_t from,
+                                                                          const std::atomic<bool>& unneeded)
 {
     // Each "#" taken uses up at least eight bytes; the room is only
     // reserved, so pages are made as the "#"s come.
@@ -433,7 +436,7 @@ struct TakenHash {
     std::size_t step = 0;
     StepThroughHashes(t, step, std::numeric_limits<std::size_t>::max() - 1, {},
                       [&taken](const Hash& hash, std::size_t stepsBefore) { taken.push_back({hash.byte, stepsBefore}); },
-                      kNeverStop);
+                      [&unneeded](const Hash&) { return unneeded.load(std::memory_order_relaxed); });
     return taken;
 }
 
@@ -457,9 +460,13 @@ template <typename TakeHashesFrom>
         return;
     }
     const std::size_t middle = text.Bytes().size() / 2 / 64 * 64;
-    auto fromMiddle = OnSecondCore([&] { return takeHashesFrom(text, middle); });
+    std::atomic<bool> unneeded = false;
+    auto fromMiddle = OnSecondCore([&] { return takeHashesFrom(text, middle, unneeded); });
     const Hash* pastMiddle =
         StepThroughHashes(t, step, budget, {}, add, [middle](const Hash& hash) { return hash.byte >= middle; });
+    // The budget spent before the middle, or no "#" after it: the second
+    // scan may stop.
+    unneeded = !pastMiddle;
     const std::vector<TakenHash> later = fromMiddle.get();
     if (!pastMiddle)
         return;
@@ -487,9 +494,9 @@ template <typename TakeHashesFrom>
     }
 }
 
-std::vector<TakenHash> TakeHashesFrom(const ScanText& text, std::size_t from)
+std::vector<TakenHash> TakeHashesFrom(const ScanText& text, std::size_t from, const std::atomic<bool>& unneeded)
 {
-    return TakeHashesFromInline(text, from);
+    return TakeHashesFromInline(text, from, unneeded);
 }
 
 void ConsumeHashes(const ScanText& text, std::size_t budget, FoundEntries& entries, const ScanProgress& progress)
@@ -498,10 +505,10 @@ void ConsumeHashes(const ScanText& text, std::size_t budget, FoundEntries& entri
 }
 
 #if TESSARO_BIT_COUNT_BUILD
-__attribute__((target("popcnt"))) std::vector<TakenHash> TakeHashesFromWithBitCount(const ScanText& text,
-                                                                                    std::size_t from)
+__attribute__((target("popcnt"))) std::vector<TakenHash> TakeHashesFromWithBitCount(
+    const ScanText& text, std::size_t from, const std::atomic<bool>& unneeded)
 {
-    return TakeHashesFromInline(text, from);
+    return TakeHashesFromInline(text, from, unneeded);
 }
 
 __attribute__((target("popcnt"))) void ConsumeHashesWithBitCount(const ScanText& text, std::size_t budget,
