@@ -153,8 +153,20 @@ INSTANTIATE_TEST_SUITE_P(Table, CliProgramTest, testing::Values(
     ProgramCase{"NoColorsFound", {"import"}, "p { color: red; }", 3, "", "No colors found!\n"},
     ProgramCase{"HashesButNoColour", {"import"}, "a { color: #fff; }", 3, "", "No colors found!\n"},
     ProgramCase{"NothingToImport", {"import"}, "", 3, "", "No colors found!\n"},
-    ProgramCase{"MissingFile", {"scan", "/nonexistent/tessaro/colours.txt"}, "", 4, "", "tessaro-cli: "}),
+    ProgramCase{"MissingFile", {"scan", "/nonexistent/tessaro/colours.txt"}, "", 4, "", "tessaro-cli: "},
+    // Run by tessaro-cli-full in its place.
+    ProgramCase{"CommandBeyondTheEngine", {"contrast", "000000", "FFFFFF"}, "", 0,
+                "ratio 21.00:1\nnormal AA pass AAA pass\nlarge AA pass AAA pass\n", ""},
+    ProgramCase{"UsageErrorBeyondTheEngine", {"contrast", "000000"}, "", 2, "", "tessaro-cli: "}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliProgramTest, CommandBeyondTheEngineReadsStandardInput)
+{
+    // tessaro-cli hands the command and its standard input on untouched.
+    const ProgramResult r = RunProgram({"weblayout", "-"}, "header.color=clRed\r\n");
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_TRUE(r.out.starts_with("header.color=clRed\r\nfooter.color=clWhite\r\n")) << r.out;
+}
 
 TEST(CliProgramTest, UsageErrorsShowTheUsage)
 {
