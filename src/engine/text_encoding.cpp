@@ -175,7 +175,8 @@ __attribute__((target("avx2"))) bool IsValidUtf8Avx2(std::string_view bytes)
     // after them: zeros are ASCII, so a sequence cut short at the end shows.
     char tail[3 + 32] = {};
     const std::size_t kept = std::min<std::size_t>(i, 3);
-    std::memcpy(tail + 3 - kept, data + i - kept, n - i + kept);
+    if (n > 0)
+        std::memcpy(tail + 3 - kept, data + i - kept, n - i + kept);
     faults = _mm256_or_si256(faults, Faults(tail + 3));
     return _mm256_testz_si256(faults, faults);
 }

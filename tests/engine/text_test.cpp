@@ -188,6 +188,7 @@ TEST(IsValidUtf8Test, AgreesWithTheStandardOnRandomTexts)
 
 TEST(IsValidUtf8Test, SequenceCutShortBeforeALongAsciiRun)
 {
+    EXPECT_TRUE(IsValidUtf8(std::string_view()));
     for (std::size_t offset = 0; offset < 70; ++offset) {
         const std::string start(offset, 'x');
         EXPECT_FALSE(IsValidUtf8(start + "\xE2\x82" + std::string(80, 'y'))) << offset;
