@@ -423,16 +423,16 @@ struct TakenHash {
     std::size_t stepsBefore;  // the steps that scan used before it
 };
 
-// The "#"s a scan from byte `from` on takes, with no budget, until the end
-// or until they are `unneeded`.
-[[gnu::always_inline]] inline std::vector<TakenHash> TakeHashesFromInline(const ScanText& text, std::size_t from,
-                                                                          const std::atomic<bool>& unneeded)
+// The "#"s a scan from the text's halfway point on takes, with no budget,
+// until the end or until they are `unneeded`.
+[[gnu::always_inline]] inline std::vector<TakenHash> TakeHashesFromHalfwayInline(const ScanText& text,
+                                                                                 const std::atomic<bool>& unneeded)
 {
     // Each "#" taken uses up at least eight bytes; the room is only
     // reserved, so pages are made as the "#"s come.
     std::vector<TakenHash> taken;
-    taken.reserve((text.Bytes().size() - from) / 8 + 1);
-    ConsumedText t(text, "#", from, text.UnitsOf(0, from));
+    taken.reserve((text.Bytes().size() - text.Halfway()) / 8 + 1);
+    ConsumedText t(text, "#", text.Halfway(), text.UnitsBeforeHalfway());
     std::size_t step = 0;
     StepThroughHashes(t, step, std::numeric_limits<std::size_t>::max() - 1, {},
                       [&taken](const Hash& hash, std::size_t stepsBefore) { taken.push_back({hash.byte, stepsBefore}); },
@@ -446,22 +446,22 @@ struct TakenHash {
 // the scan from the middle took too. From there both take the same "#"s,
 // their steps apart by a fixed count, so the rest comes from the second
 // scan, as far as the budget reaches.
-template <typename TakeHashesFrom>
+template <typename TakeHashesFromHalfway>
 [[gnu::always_inline]] inline void ConsumeHashesInline(const ScanText& text, std::size_t budget,
                                                        FoundEntries& entries, const ScanProgress& progress,
-                                                       const TakeHashesFrom& takeHashesFrom)
+                                                       const TakeHashesFromHalfway& takeHashesFromHalfway)
 {
     const char* bytes = text.Bytes().data();
     const auto add = [&entries, bytes](const Hash& hash, std::size_t) { entries.Add(bytes + hash.byte); };
     ConsumedText t(text, "#");
     std::size_t step = 0;
-    if (progress || text.Bytes().size() < kTextForTwoCores) {
+    if (progress || text.Halfway() == 0) {
         StepThroughHashes(t, step, budget, progress, add, kNeverStop);
         return;
     }
-    const std::size_t middle = text.Bytes().size() / 2 / 64 * 64;
+    const std::size_t middle = text.Halfway();
     std::atomic<bool> unneeded = false;
-    auto fromMiddle = OnSecondCore([&] { return takeHashesFrom(text, middle, unneeded); });
+    auto fromMiddle = OnSecondCore([&] { return takeHashesFromHalfway(text, unneeded); });
     const Hash* pastMiddle =
         StepThroughHashes(t, step, budget, {}, add, [middle](const Hash& hash) { return hash.byte >= middle; });
     // The budget spent before the middle, or no "#" after it: the second
@@ -494,27 +494,27 @@ template <typename TakeHashesFrom>
     }
 }
 
-std::vector<TakenHash> TakeHashesFrom(const ScanText& text, std::size_t from, const std::atomic<bool>& unneeded)
+std::vector<TakenHash> TakeHashesFromHalfway(const ScanText& text, const std::atomic<bool>& unneeded)
 {
-    return TakeHashesFromInline(text, from, unneeded);
+    return TakeHashesFromHalfwayInline(text, unneeded);
 }
 
 void ConsumeHashes(const ScanText& text, std::size_t budget, FoundEntries& entries, const ScanProgress& progress)
 {
-    ConsumeHashesInline(text, budget, entries, progress, TakeHashesFrom);
+    ConsumeHashesInline(text, budget, entries, progress, TakeHashesFromHalfway);
 }
 
 #if TESSARO_BIT_COUNT_BUILD
-__attribute__((target("popcnt"))) std::vector<TakenHash> TakeHashesFromWithBitCount(
-    const ScanText& text, std::size_t from, const std::atomic<bool>& unneeded)
+__attribute__((target("popcnt"))) std::vector<TakenHash> TakeHashesFromHalfwayWithBitCount(
+    const ScanText& text, const std::atomic<bool>& unneeded)
 {
-    return TakeHashesFromInline(text, from, unneeded);
+    return TakeHashesFromHalfwayInline(text, unneeded);
 }
 
 __attribute__((target("popcnt"))) void ConsumeHashesWithBitCount(const ScanText& text, std::size_t budget,
                                                                  FoundEntries& entries, const ScanProgress& progress)
 {
-    ConsumeHashesInline(text, budget, entries, progress, TakeHashesFromWithBitCount);
+    ConsumeHashesInline(text, budget, entries, progress, TakeHashesFromHalfwayWithBitCount);
 }
 #endif
 

@@ -8,7 +8,6 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#include <functional>
 
 #if defined(__SSE2__)
 #include <immintrin.h>
@@ -29,22 +28,6 @@ std::string_view WithoutFinalBreak(std::string_view bytes)
     return bytes;
 }
 
-// A large text is read on two processor cores: `work(from, to)` runs on
-// its first and second half, the halves split where a character starts,
-// and `join` puts the two results together.
-template <typename Work, typename Join>
-auto InTwoHalves(std::string_view bytes, const Work& work, const Join& join)
-{
-    if (bytes.size() < kTextForTwoCores)
-        return work(std::size_t(0), bytes.size());
-    std::size_t middle = bytes.size() / 2;
-    while (middle < bytes.size() && (static_cast<unsigned char>(bytes[middle]) & 0xC0) == 0x80)
-        ++middle;
-    auto second = OnSecondCore([&] { return work(middle, bytes.size()); });
-    const auto first = work(std::size_t(0), middle);
-    return join(first, second.get());
-}
-
 } // namespace
 
 ScanText::ScanText(std::string_view bytes, ByteEncoding encoding, LineBreaks breaks)
@@ -57,18 +40,34 @@ ScanText::ScanText(std::string_view bytes, ByteEncoding encoding, LineBreaks bre
     if (breaks == LineBreaks::CrLfAfterEveryLine && !bytes.empty())
         tail_ = "\r\n";
 
-    units_ = InTwoHalves(
-                 body_, [this](std::size_t from, std::size_t to) { return UnitsOf(from, to); }, std::plus<>()) +
-             tail_.size();
+    // A large text is counted in two halves, the second on another core.
+    const std::size_t size = body_.size();
+    if (size < kTextForTwoCores) {
+        units_ = UnitsOf(0, size) + tail_.size();
+        return;
+    }
+    halfway_ = size / 2 / 64 * 64;
+    auto second = OnSecondCore([this, size] { return UnitsOf(halfway_, size); });
+    unitsBeforeHalfway_ = UnitsOf(0, halfway_);
+    units_ = unitsBeforeHalfway_ + second.get() + tail_.size();
 }
 
 ScanText ScanText::FromFileBytes(std::string_view bytes, LineBreaks breaks)
 {
-    // A half that ends inside a sequence holds its start and its end, as
-    // the split moves past continuation bytes, and so fails as the whole.
-    const bool utf8 = InTwoHalves(
-        bytes, [bytes](std::size_t from, std::size_t to) { return IsValidUtf8(bytes.substr(from, to - from)); },
-        std::logical_and<>());
+    bool utf8;
+    if (bytes.size() < kTextForTwoCores) {
+        utf8 = IsValidUtf8(bytes);
+    } else {
+        // Checked in two halves, the second on another core. The split
+        // moves past continuation bytes, so a half that ends inside a
+        // sequence holds its start and its end, and fails as the whole.
+        std::size_t middle = bytes.size() / 2;
+        while (middle < bytes.size() && (static_cast<unsigned char>(bytes[middle]) & 0xC0) == 0x80)
+            ++middle;
+        auto second = OnSecondCore([bytes, middle] { return IsValidUtf8(bytes.substr(middle)); });
+        const bool first = IsValidUtf8(bytes.substr(0, middle));
+        utf8 = second.get() && first;
+    }
     return ScanText(bytes, utf8 ? ByteEncoding::Utf8 : ByteEncoding::Windows1252, breaks);
 }
 

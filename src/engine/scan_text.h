@@ -48,6 +48,11 @@ public:
     std::size_t Units() const { return units_; }
     // The units of the characters that start in bytes from..to-1.
     std::size_t UnitsOf(std::size_t from, std::size_t to) const;
+    // A text of kTextForTwoCores bytes or more is counted in two halves:
+    // the first byte of the second (a multiple of 64), and the units
+    // before it. 0 for a text counted whole.
+    std::size_t Halfway() const { return halfway_; }
+    std::size_t UnitsBeforeHalfway() const { return unitsBeforeHalfway_; }
     bool Contains(char c) const;
 
     // How many of the `count` (1 to 8) units from the character at `byte`
@@ -126,6 +131,8 @@ private:
     std::uint64_t utf8Bytes_;   // all bits when UTF-8, else none
     std::uint64_t breakBytes_;  // all bits when lines are joined again, else none
     std::size_t units_ = 0;
+    std::size_t halfway_ = 0;
+    std::size_t unitsBeforeHalfway_ = 0;
 
     friend class NeedleWindows;
 };
