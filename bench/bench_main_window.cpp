@@ -11,7 +11,7 @@
 #include "controls/color_pickers.h"
 #include "controls/shortcuts.h"
 #include "support/fake_platform.h"
-#include "workspace/main_color.h"
+#include "state/main_color.h"
 #include "workspace/main_window.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "engine/color_text.h"
 #include "export/palette_files.h"
 #include "platform/text_files.h"
-#include "workspace/main_color.h"
+#include "state/main_color.h"
 
 #include <QDir>
 #include <QFileInfo>

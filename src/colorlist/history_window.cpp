@@ -2,7 +2,7 @@
 
 #include "colorlist/history_step_delegate.h"
 #include "controls/shortcuts.h"
-#include "workspace/main_color.h"
+#include "state/main_color.h"
 
 #include <QKeyEvent>
 #include <QListView>

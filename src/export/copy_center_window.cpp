@@ -7,7 +7,7 @@
 #include "export/drawing_svg.h"
 #include "export/picture_clipboard.h"
 #include "export/save_bytes.h"
-#include "workspace/main_color.h"
+#include "state/main_color.h"
 
 #include <QAction>
 #include <QApplication>

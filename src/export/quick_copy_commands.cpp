@@ -3,7 +3,7 @@
 #include "engine/conversion_error.h"
 #include "export/drawing.h"
 #include "export/drawing_image.h"
-#include "workspace/main_color.h"
+#include "state/main_color.h"
 
 #include <QMenu>
 

@@ -2,7 +2,7 @@
 // LastEyeCol and ShowGrid.
 #pragma once
 
-#include "workspace/settings_store.h"
+#include "state/settings_store.h"
 
 #include <QSize>
 

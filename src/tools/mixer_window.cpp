@@ -5,7 +5,7 @@
 #include "controls/title_bar.h"
 #include "engine/conversion_error.h"
 #include "engine/named_color.h"
-#include "workspace/settings_store.h"
+#include "state/settings_store.h"
 
 #include <QDragEnterEvent>
 #include <QLabel>

@@ -6,7 +6,7 @@
 
 #include "controls/tool_window.h"
 #include "tools/color_mix.h"
-#include "workspace/settings_table.h"
+#include "state/settings_table.h"
 
 #include <QMap>
 

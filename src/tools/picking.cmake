@@ -27,7 +27,7 @@ add_library(tessaro_picking_ui STATIC
     ${_picking}/quick_palette_window.cpp
     ${_picking}/quick_palette_window.h
 )
-target_link_libraries(tessaro_picking_ui PUBLIC tessaro_picking_model tessaro_workspace_model tessaro_controls
+target_link_libraries(tessaro_picking_ui PUBLIC tessaro_picking_model tessaro_state tessaro_controls
     tessaro_platform Qt6::Widgets PRIVATE tessaro_options)
 
 # The program's windows include these.

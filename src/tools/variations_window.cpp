@@ -5,7 +5,7 @@
 #include "platform/qt_color.h"
 #include "tools/color_picture.h"
 #include "tools/palette_pictures.h"
-#include "workspace/main_color.h"
+#include "state/main_color.h"
 
 #include <QLabel>
 #include <QMenu>

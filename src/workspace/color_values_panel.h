@@ -4,7 +4,7 @@
 #pragma once
 
 #include "engine/color.h"
-#include "workspace/main_color_state.h"
+#include "state/main_color_state.h"
 
 #include <QWidget>
 

@@ -3,7 +3,7 @@
 #include "engine/color_scan.h"
 #include "engine/color_text.h"
 #include "engine/conversion_error.h"
-#include "workspace/main_color.h"
+#include "state/main_color.h"
 
 #include <QMenu>
 #include <QWidget>

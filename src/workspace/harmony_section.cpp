@@ -1,7 +1,7 @@
 #include "workspace/harmony_section.h"
 
 #include "controls/swatch.h"
-#include "workspace/main_color.h"
+#include "state/main_color.h"
 
 #include <QLabel>
 

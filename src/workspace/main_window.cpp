@@ -15,7 +15,7 @@
 #include "workspace/harmony_section.h"
 #include "workspace/hint_router.h"
 #include "workspace/hint_texts.h"
-#include "workspace/main_color.h"
+#include "state/main_color.h"
 #include "workspace/main_menu.h"
 #include "workspace/main_toolbar.h"
 #include "workspace/pictures.h"

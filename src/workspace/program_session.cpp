@@ -19,7 +19,7 @@
 #include "tools/quick_palette_window.h"
 #include "tools/variations_window.h"
 #include "workspace/about_window.h"
-#include "workspace/main_color.h"
+#include "state/main_color.h"
 #include "workspace/main_window.h"
 #include "workspace/wheel_style_chooser.h"
 #include "workspace/window_placement.h"

@@ -5,7 +5,7 @@
 #include "controls/shortcuts.h"
 #include "platform/platform.h"
 #include "workspace/data_folders.h"
-#include "workspace/settings_store.h"
+#include "state/settings_store.h"
 #include "workspace/window_registry.h"
 
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "workspace/window_placement.h"
 
-#include "workspace/settings_store.h"
+#include "state/settings_store.h"
 
 #include <algorithm>
 #include <climits>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "controls/shortcuts.h"
-#include "workspace/settings_store.h"
+#include "state/settings_store.h"
 
 #include <QKeyCombination>
 #include <QString>

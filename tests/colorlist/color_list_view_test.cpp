@@ -6,7 +6,7 @@
 #include "colorlist/color_list_view.h"
 #include "colorlist/color_mime.h"
 #include "support/fake_platform.h"
-#include "workspace/main_color.h"
+#include "state/main_color.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>

@@ -8,7 +8,7 @@
 #include "controls/title_bar.h"
 #include "platform/qt_color.h"
 #include "support/fake_platform.h"
-#include "workspace/main_color.h"
+#include "state/main_color.h"
 
 #include <QAbstractItemModelTester>
 #include <QFile>

@@ -2,7 +2,7 @@
 #include "colorlist/color_list_commands.h"
 #include "colorlist/reopen_window.h"
 #include "support/fake_platform.h"
-#include "workspace/main_color.h"
+#include "state/main_color.h"
 
 #include <QFile>
 #include <QListWidget>

@@ -7,7 +7,7 @@
 #include "export/list_export_commands.h"
 #include "export/quick_copy_commands.h"
 #include "support/fake_platform.h"
-#include "workspace/main_color.h"
+#include "state/main_color.h"
 
 #include <QFile>
 #include <QListWidget>

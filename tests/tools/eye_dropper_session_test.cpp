@@ -5,7 +5,7 @@
 #include "colorlist/color_list_commands.h"
 #include "support/fake_platform.h"
 #include "tools/eye_dropper_window.h"
-#include "workspace/main_color.h"
+#include "state/main_color.h"
 #include "workspace/main_window.h"
 #include "workspace/program_session.h"
 

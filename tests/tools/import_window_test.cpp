@@ -5,7 +5,7 @@
 #include "support/fake_platform.h"
 #include "tools/found_list_view.h"
 #include "tools/import_window.h"
-#include "workspace/main_color.h"
+#include "state/main_color.h"
 
 #include <QFile>
 #include <QItemSelectionModel>

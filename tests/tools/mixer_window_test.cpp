@@ -4,7 +4,7 @@
 #include "controls/swatch.h"
 #include "support/fake_platform.h"
 #include "tools/mixer_window.h"
-#include "workspace/settings_store.h"
+#include "state/settings_store.h"
 
 #include <QLabel>
 #include <QMimeData>

@@ -8,7 +8,7 @@
 #include "tools/palette_pictures.h"
 #include "tools/quick_palette_window.h"
 #include "tools/variations_window.h"
-#include "workspace/main_color.h"
+#include "state/main_color.h"
 
 #include <QLabel>
 #include <QMenu>

@@ -10,7 +10,7 @@
 #include "webpreview/web_page_html.h"
 #include "webpreview/web_page_view.h"
 #include "webpreview/web_preview_window.h"
-#include "workspace/main_color.h"
+#include "state/main_color.h"
 
 #include <QComboBox>
 #include <QDropEvent>

@@ -15,7 +15,7 @@
 #include "workspace/color_values_panel.h"
 #include "workspace/hint_texts.h"
 #include "workspace/editing_commands.h"
-#include "workspace/main_color.h"
+#include "state/main_color.h"
 #include "workspace/main_window.h"
 #include "workspace/program_session.h"
 

@@ -8,7 +8,7 @@
 #include "support/fake_platform.h"
 #include "webpreview/web_preview_window.h"
 #include "workspace/editing_commands.h"
-#include "workspace/main_color.h"
+#include "state/main_color.h"
 #include "workspace/main_window.h"
 #include "export/copy_center_window.h"
 #include "workspace/program_session.h"

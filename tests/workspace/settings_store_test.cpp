@@ -1,4 +1,4 @@
-#include "workspace/settings_store.h"
+#include "state/settings_store.h"
 #include "workspace/window_placement.h"
 
 #include <QDir>

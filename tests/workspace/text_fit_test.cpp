@@ -7,7 +7,7 @@
 #include "support/fake_platform.h"
 #include "workspace/color_values_panel.h"
 #include "workspace/hint_texts.h"
-#include "workspace/main_color.h"
+#include "state/main_color.h"
 #include "workspace/main_window.h"
 #include "workspace/program_session.h"
 #include "workspace/one_line_label.h"

@@ -1,6 +1,6 @@
 #include "workspace/data_folders.h"
 #include "workspace/hint_texts.h"
-#include "workspace/main_color_state.h"
+#include "state/main_color_state.h"
 
 #include <QDir>
 #include <QFile>

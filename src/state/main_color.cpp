@@ -1,4 +1,4 @@
-#include "workspace/main_color.h"
+#include "state/main_color.h"
 
 #include "platform/text_files.h"
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "colorlist/history_list_model.h"
-#include "workspace/main_color_state.h"
+#include "state/main_color_state.h"
 
 #include <QObject>
 #include <QString>

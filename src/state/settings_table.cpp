@@ -1,4 +1,4 @@
-#include "workspace/settings_table.h"
+#include "state/settings_table.h"
 
 #include <array>
 

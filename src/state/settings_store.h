@@ -4,7 +4,7 @@
 #pragma once
 
 #include "engine/keyvalue_text.h"
-#include "workspace/settings_table.h"
+#include "state/settings_table.h"
 
 #include <QMap>
 #include <QString>

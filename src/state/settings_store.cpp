@@ -1,4 +1,4 @@
-#include "workspace/settings_store.h"
+#include "state/settings_store.h"
 
 #include "engine/named_color.h"
 #include "platform/text_files.h"

@@ -1,4 +1,4 @@
-#include "workspace/main_color_state.h"
+#include "state/main_color_state.h"
 
 #include "engine/color_text.h"
 #include "engine/extended_values.h"
