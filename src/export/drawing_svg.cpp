@@ -1,27 +1,13 @@
 #include "export/drawing_svg.h"
 
 #include "engine/color_text.h"
+#include "engine/markup_text.h"
 
 #include <cstdio>
 
 namespace tessaro::exporting {
 
 namespace {
-
-std::string Escaped(const std::string& text)
-{
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
 
 std::string Number(double value)
 {
@@ -52,9 +38,9 @@ std::string DrawingSvg(const Drawing& d)
            " xmlns:dc=\"http://purl.org/dc/elements/1.1/\" version=\"1.1\"" +
            Attribute("width", w) + Attribute("height", h) + Attribute("viewBox", "0 0 " + w + " " + h) +
            " shape-rendering=\"crispEdges\">\n";
-    svg += "<title>" + Escaped(d.title) + "</title>\n";
-    svg += "<metadata><rdf:RDF><rdf:Description rdf:about=\"\"><dc:title>" + Escaped(d.title) +
-           "</dc:title><dc:creator>" + Escaped(d.creator) + "</dc:creator></rdf:Description></rdf:RDF></metadata>\n";
+    svg += "<title>" + EscapeMarkup(d.title) + "</title>\n";
+    svg += "<metadata><rdf:RDF><rdf:Description rdf:about=\"\"><dc:title>" + EscapeMarkup(d.title) +
+           "</dc:title><dc:creator>" + EscapeMarkup(d.creator) + "</dc:creator></rdf:Description></rdf:RDF></metadata>\n";
     svg += "<rect" + Attribute("x", "0") + Attribute("y", "0") + Attribute("width", w) + Attribute("height", h) +
            Attribute("fill", "#FFFFFF") + "/>\n";
     for (const DrawnRect& r : d.rects) {
@@ -72,8 +58,8 @@ std::string DrawingSvg(const Drawing& d)
     }
     for (const DrawnText& t : d.texts)
         svg += "<text" + Attribute("x", std::to_string(t.x)) + Attribute("y", Number(Baseline(t))) +
-               Attribute("font-family", Escaped(t.family)) + Attribute("font-size", std::to_string(t.pixelSize())) +
-               Attribute("fill", HashHexText(t.color)) + ">" + Escaped(t.text) + "</text>\n";
+               Attribute("font-family", EscapeMarkup(t.family)) + Attribute("font-size", std::to_string(t.pixelSize())) +
+               Attribute("fill", HashHexText(t.color)) + ">" + EscapeMarkup(t.text) + "</text>\n";
     svg += "</svg>\n";
     return svg;
 }

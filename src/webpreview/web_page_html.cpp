@@ -1,6 +1,7 @@
 #include "webpreview/web_page_html.h"
 
 #include "engine/hex_digits.h"
+#include "engine/markup_text.h"
 #include "webpreview/web_page_geometry.h"
 
 #include <string_view>
@@ -69,9 +70,26 @@ private:
     std::string text_;
 };
 
+// A font family inside the style sheet: "<" and ">" as CSS escapes, so a
+// family read from a layout file cannot close the style element. The name
+// means the same to the style sheet.
+std::string StyleSheetFamily(std::string_view family)
+{
+    std::string out;
+    for (char c : family) {
+        if (c == '<')
+            out += "\\3C ";
+        else if (c == '>')
+            out += "\\3E ";
+        else
+            out += c;
+    }
+    return out;
+}
+
 void WriteClass(HtmlLines& html, WebText which, const WebPageText& text)
 {
-    html << " ." << ClassName(which) << " {  font-family: " << text.font.family << ";"
+    html << " ." << ClassName(which) << " {  font-family: " << StyleSheetFamily(text.font.family) << ";"
          << " font-size: " << text.font.pointSize << ".0pt;"
          << " color: ";
     html.Color(text.color) << ";";
@@ -87,7 +105,7 @@ void WriteClass(HtmlLines& html, WebText which, const WebPageText& text)
 
 void WriteSpan(HtmlLines& html, WebText which, const WebPageLayout& layout, std::string_view ending)
 {
-    html << " <span class=\"" << ClassName(which) << "\">" << layout.Text(which).string << "</span >";
+    html << " <span class=\"" << ClassName(which) << "\">" << EscapeMarkup(layout.Text(which).string) << "</span >";
     html.Line(ending);
 }
 
@@ -123,7 +141,7 @@ std::string WriteWebPageHtml(const WebPageLayout& layout, const ColorToRgb& toRg
         html << "    <td colspan=\"2\"  valign=\"top\" width=\"" << kPageWidth << "\" height=\"" << headerHeight
              << "\" bgcolor=\"";
         html.Color(layout.AreaColor(WebArea::Header))
-            << "\" class=\"header1\">" << layout.Text(WebText::Header).string << "</td>   ";
+            << "\" class=\"header1\">" << EscapeMarkup(layout.Text(WebText::Header).string) << "</td>   ";
         html.Line();
         html.Line("  </tr>                           ");
     }
@@ -153,7 +171,7 @@ std::string WriteWebPageHtml(const WebPageLayout& layout, const ColorToRgb& toRg
         html.Line("  <tr>                          ");
         html << "    <td  valign=\"top\" width=\"" << kPageWidth << "\" height=\"" << footerHeight << "\" bgcolor=\"";
         html.Color(layout.AreaColor(WebArea::Footer))
-            << "\" colspan=\"2\" class=\"footer1\">" << layout.Text(WebText::Footer).string << "</td>";
+            << "\" colspan=\"2\" class=\"footer1\">" << EscapeMarkup(layout.Text(WebText::Footer).string) << "</td>";
         html.Line();
         html.Line("  </tr> ");
     }

@@ -14,8 +14,9 @@ namespace tessaro::webpreview {
 // they are.
 using ColorToRgb = std::function<TColor(TColor)>;
 
-// UTF-8, every line ended by CR LF; strings are written as they are,
-// without escaping.
+// UTF-8, every line ended by CR LF. The page's texts are written with "&",
+// "<", ">" and '"' as entities, so a text shows as typed and never becomes
+// markup; font families keep "<" and ">" from closing the style sheet.
 std::string WriteWebPageHtml(const WebPageLayout& layout, const ColorToRgb& toRgb = {});
 
 } // namespace tessaro::webpreview

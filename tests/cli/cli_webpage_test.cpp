@@ -76,7 +76,7 @@ TEST(CliWebPage, TheLayoutIsAppliedToTheDefaultPage)
 {
     const Result r = RunCli({"webpage", "-"}, "header.color=clRed\r\nheader.text=A<b>\r\n");
     EXPECT_EQ(r.code, kExitOk);
-    EXPECT_NE(r.out.find("bgcolor=\"#FF0000\" class=\"header1\">A<b></td>   \r\n"), std::string::npos);
+    EXPECT_NE(r.out.find("bgcolor=\"#FF0000\" class=\"header1\">A&lt;b&gt;</td>   \r\n"), std::string::npos);
 }
 
 TEST(CliWebPage, SampleLayoutReadsBackAsWritten)

@@ -214,6 +214,31 @@ const PageCase kPageCases[] = {
          *it = " .content1 {  font-family: Tahoma; font-size: 11.0pt; color: #000000;";
          lines.insert(it + 1, {" font-weight : bold; ", " font-style : italic;", " text-decoration: underline;"});
      }},
+    {"TextsAreEscapedSoTheyStayText",
+     [](WebPageLayout& l) {
+         l.SetTextString(WebText::Header, "Tide & <b>Water</b>");
+         l.SetTextString(WebText::Link2, "<script>alert(\"x\")</script>");
+         l.SetTextString(WebText::Title, "&amp; stays &amp;amp;");
+         l.SetTextString(WebText::Footer, "</td></tr></table>");
+     },
+     [](std::vector<std::string>& lines) {
+         ReplaceAll(lines, "class=\"header1\">Header</td>", "class=\"header1\">Tide &amp; &lt;b&gt;Water&lt;/b&gt;</td>");
+         ReplaceAll(lines, "\">This is link 2</span >",
+                    "\">&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt;</span >");
+         ReplaceAll(lines, "\">Page 1</span >", "\">&amp;amp; stays &amp;amp;amp;</span >");
+         ReplaceAll(lines, "class=\"footer1\">Footer</td>",
+                    "class=\"footer1\">&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</td>");
+     }},
+    {"FontFamiliesCannotCloseTheStyleSheet",
+     [](WebPageLayout& l) {
+         WebFont font = l.Text(WebText::Footer).font;
+         font.family = "x</style><script>";
+         l.SetTextFont(WebText::Footer, font);
+     },
+     [](std::vector<std::string>& lines) {
+         ReplaceAll(lines, " .footer1 {  font-family: MS Sans Serif;",
+                    " .footer1 {  font-family: x\\3C /style\\3E \\3C script\\3E ;");
+     }},
     {"SystemColoursTakeTheirBytesWithoutAResolver",
      [](WebPageLayout& l) { l.SetTextColor(WebText::Title, 0x8000000F); },
      [](std::vector<std::string>& lines) {
