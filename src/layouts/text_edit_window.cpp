@@ -124,10 +124,13 @@ void TextEditWindow::Open(LayoutObject& object, std::function<void()> changed)
     object_ = &object;
     backup_ = object;
     changed_ = std::move(changed);
-    const int face = face_->findText(QString::fromStdString(object.font));
+    // A face that is not installed selects no entry, but its name stays
+    // in the box and on the object.
+    chosenFace_ = QString::fromStdString(object.font);
+    const int face = face_->findText(chosenFace_);
     face_->setCurrentIndex(face);
     if (face < 0)
-        face_->setEditText(QString());
+        face_->setEditText(chosenFace_);
     const QString size = QString::number(object.fontSize);
     const int entry = size_->findText(size);
     size_->setCurrentIndex(entry);
@@ -137,9 +140,7 @@ void TextEditWindow::Open(LayoutObject& object, std::function<void()> changed)
     bold_->setChecked(object.bold);
     italic_->setChecked(object.italic);
     underline_->setChecked(object.underline);
-    LayoutObject look = object;
-    look.font = face_->currentText().toStdString();
-    text_->setFont(TextFont(look));
+    text_->setFont(TextFont(object));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 }
@@ -150,7 +151,7 @@ void TextEditWindow::PreviewText()
         return;
     const QFont font = text_->font();
     object_->text = text_->toPlainText().toStdString();
-    object_->font = font.family().toStdString();
+    object_->font = chosenFace_.toStdString();
     object_->fontSize = size_->currentText().toInt();
     object_->bold = font.bold();
     object_->italic = font.italic();
@@ -200,8 +201,9 @@ void TextEditWindow::applyFace()
                                  QStringLiteral("List index out of bounds (%1)").arg(face_->currentIndex()));
         return;
     }
+    chosenFace_ = face_->currentText();
     QFont font = text_->font();
-    font.setFamily(face_->currentText());
+    font.setFamily(chosenFace_);
     text_->setFont(font);
     previewIfTicked();
 }
@@ -215,7 +217,7 @@ void TextEditWindow::applySize()
         return;
     }
     LayoutObject look;
-    look.font = text_->font().family().toStdString();
+    look.font = chosenFace_.toStdString();
     look.fontSize = std::clamp(int(*points), 1, 240);
     look.bold = bold_->isChecked();
     look.italic = italic_->isChecked();

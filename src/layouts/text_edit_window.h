@@ -62,6 +62,9 @@ private:
     platform::Platform platform_;
     LayoutObject* object_ = nullptr;
     LayoutObject backup_;
+    // The face the object takes: its own until the user chooses another
+    // entry, also when that face is not installed here.
+    QString chosenFace_;
     std::function<void()> changed_;
     QComboBox* face_;
     QComboBox* size_;

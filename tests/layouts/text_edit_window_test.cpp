@@ -108,6 +108,41 @@ private slots:
         QVERIFY(QByteArray(TextEditWindow::kDummyTexts[0]).contains("ut  labore"));
     }
 
+    // A layout may name a face this machine lacks: the box shows the name,
+    // and OK keeps it through every other change, until an installed face
+    // is chosen.
+    void faceNotInstalledStaysUntilAnotherIsChosen()
+    {
+        text_.font = "Georgia";  // not among the installed faces
+        open(text_);
+        QCOMPARE(window_->faceChoice()->currentIndex(), -1);
+        QCOMPARE(window_->faceChoice()->currentText(), QStringLiteral("Georgia"));
+        window_->InsertDummyText(0);
+        window_->ApplyText();
+        QCOMPARE(text_.font, std::string("Georgia"));
+        QVERIFY(text_.text.ends_with("magna aliq."));
+
+        open(text_);
+        window_->previewCheck()->setChecked(true);
+        QLineEdit* size = window_->sizeChoice()->lineEdit();
+        size->clear();
+        QTest::keyClicks(size, QStringLiteral("12"));
+        window_->boldButton()->click();
+        QCOMPARE(text_.font, std::string("Georgia"));
+        QCOMPARE(text_.fontSize, 12);
+        QVERIFY(text_.bold);
+        window_->ApplyText();
+        QCOMPARE(text_.font, std::string("Georgia"));
+
+        open(text_);
+        const int verdana = window_->faceChoice()->findText(QStringLiteral("Verdana"));
+        window_->faceChoice()->setCurrentIndex(verdana);
+        emit window_->faceChoice()->activated(verdana);
+        window_->ApplyText();
+        QCOMPARE(text_.font, std::string("Verdana"));
+        QCOMPARE(text_.fontSize, 12);
+    }
+
     void badSizeIsReportedAndKept()
     {
         open(text_);
