@@ -2,23 +2,6 @@
 
 namespace tessaro::layouts {
 
-namespace {
-
-// Whether two areas differ in anything but colours.
-bool SameLayout(TestArea a, const TestArea& b)
-{
-    for (std::size_t i = 0; i < a.shapes.size(); ++i) {
-        a.shapes[i].fill = b.shapes[i].fill;
-        a.shapes[i].outline = b.shapes[i].outline;
-    }
-    for (std::size_t i = 0; i < a.texts.size(); ++i)
-        a.texts[i].textColor = b.texts[i].textColor;
-    return a.shapes == b.shapes && a.texts == b.texts && a.images == b.images && a.width == b.width &&
-           a.height == b.height && a.title == b.title;
-}
-
-} // namespace
-
 void EditHistory::Reset(const TestArea& area)
 {
     steps_.assign(1, area);
@@ -31,7 +14,7 @@ void EditHistory::Record(const TestArea& area)
         Reset(area);
         return;
     }
-    if (SameLayout(area, steps_[index_]))
+    if (SameArrangement(area, steps_[index_]))
         return;
     steps_.resize(index_ + 1);
     steps_.push_back(area);

@@ -212,6 +212,19 @@ std::optional<HitTarget> HitTest(const TestArea& area, int x, int y)
     return HitTarget{};
 }
 
+bool SameArrangement(const TestArea& a, const TestArea& b)
+{
+    TestArea uncoloured = a;
+    for (std::size_t i = 0; i < uncoloured.shapes.size(); ++i) {
+        uncoloured.shapes[i].fill = b.shapes[i].fill;
+        uncoloured.shapes[i].outline = b.shapes[i].outline;
+    }
+    for (std::size_t i = 0; i < uncoloured.texts.size(); ++i)
+        uncoloured.texts[i].textColor = b.texts[i].textColor;
+    return uncoloured.shapes == b.shapes && uncoloured.texts == b.texts && uncoloured.images == b.images &&
+           uncoloured.width == b.width && uncoloured.height == b.height && uncoloured.title == b.title;
+}
+
 std::string TestAreaTitle(const std::string& title)
 {
     return title.empty() ? "Test Area" : "Test Area - " + title;

@@ -70,6 +70,10 @@ struct TestArea {
     const LayoutObject& Object(ObjectKind kind, int number) const;
 };
 
+// Whether two areas hold the same layout: objects, document size and
+// title, whatever their colours.
+bool SameArrangement(const TestArea& a, const TestArea& b);
+
 // The objects before any layout: a column of grey squares, a column of empty
 // image boxes and a column of texts "Text1".."Text10" in Tahoma 10, black.
 TestArea InitialTestArea();

@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -331,7 +332,8 @@ void TestColorWindow::setShowTexts(bool on)
 void TestColorWindow::Toggle()
 {
     if (isVisible() && isActiveWindow()) {
-        hide();
+        if (MayLeaveLayout())
+            hide();
         return;
     }
     platform().windows->showToolWindow(this);
@@ -343,16 +345,38 @@ void TestColorWindow::showEvent(QShowEvent* event)
     ToolWindow::showEvent(event);
     // Every showing by the program starts again from the first layout (a
     // window coming back from the desktop's minimise is no new showing).
-    if (!event->spontaneous())
+    // While editing, the window only comes back after the program hid it
+    // (a minimise, a screen grab): the edited layout stays.
+    if (!event->spontaneous() && !editMode_)
         SelectLayout(0);
 }
 
-void TestColorWindow::SelectLayout(int row)
+void TestColorWindow::closeEvent(QCloseEvent* event)
+{
+    if (!MayLeaveLayout()) {
+        event->ignore();
+        return;
+    }
+    ToolWindow::closeEvent(event);
+}
+
+void TestColorWindow::closeByHand()
+{
+    if (MayLeaveLayout())
+        ToolWindow::closeByHand();
+}
+
+bool TestColorWindow::SelectLayout(int row)
 {
     if (row < 0 || row >= layoutList_->count())
-        return;
+        return false;
+    if (!MayLeaveLayout()) {
+        layoutList_->setCurrentRow(loadedRow_);
+        return false;
+    }
     layoutList_->setCurrentRow(row);
     LoadLayout();
+    return true;
 }
 
 void TestColorWindow::loadPicture(const LayoutObject& image)
@@ -386,9 +410,16 @@ void TestColorWindow::LoadLayout()
             editor_->imageNames().insert(image.number, QString::fromStdString(image.fileValue));
     frame_->LetGoAll();
     editor_->ShowDocumentSize();
-    layoutChanged_ = false;
+    savedArrangement_ = area_;
+    unsavedNewLayout_ = false;
+    loadedRow_ = layoutList_->currentRow();
     applyDocumentSize();
     view_->update();
+}
+
+bool TestColorWindow::layoutChanged() const
+{
+    return unsavedNewLayout_ || !SameArrangement(area_, savedArrangement_);
 }
 
 int TestColorWindow::currentPage() const
@@ -398,7 +429,6 @@ int TestColorWindow::currentPage() const
 
 void TestColorWindow::markChanged()
 {
-    layoutChanged_ = true;
     if (editMode_ && !restoring_)
         editHistory_.Record(area_);
     view_->update();
@@ -430,7 +460,6 @@ void TestColorWindow::restoreEdit(bool (EditHistory::*step)(TestArea&))
         frame_->Refresh();
         editor_->ShowCurrent();
         editor_->ShowDocumentSize();
-        layoutChanged_ = true;
     }
     restoring_ = false;
     view_->update();
@@ -489,6 +518,8 @@ void TestColorWindow::EnterEditMode()
 
 void TestColorWindow::NewLayout()
 {
+    if (!MayLeaveLayout())
+        return;
     const TestArea initial = InitialTestArea();
     for (std::size_t i = 0; i < area_.shapes.size(); ++i) {
         const TColor fill = area_.shapes[i].fill, outline = area_.shapes[i].outline;
@@ -518,13 +549,13 @@ void TestColorWindow::NewLayout()
     areaTitle_->setText(QStringLiteral(" ") + areaTitle());
     editor_->ShowDocumentSize();
     applyDocumentSize();
-    layoutChanged_ = true;
+    unsavedNewLayout_ = true;
     EnterEditMode();
 }
 
 bool TestColorWindow::QuitEditMode()
 {
-    if (layoutChanged_) {
+    if (layoutChanged()) {
         const platform::Answer answer = platform().dialogs->askYesNoCancel(
             this, QStringLiteral("Save?"), QStringLiteral("The layout has been changed. Do you want to save it?"));
         if (answer == platform::Answer::Cancel)
@@ -537,6 +568,11 @@ bool TestColorWindow::QuitEditMode()
     frame_->LetGoAll();
     pages_->setCurrentIndex(0);
     return true;
+}
+
+bool TestColorWindow::MayLeaveLayout()
+{
+    return !editMode_ || QuitEditMode();
 }
 
 bool TestColorWindow::SaveLayoutAs()
@@ -569,7 +605,8 @@ bool TestColorWindow::SaveLayoutAs()
         return false;
     }
     layout_ = ParseTestLayout(text);
-    layoutChanged_ = false;
+    savedArrangement_ = area_;
+    unsavedNewLayout_ = false;
     areaTitle_->setText(QStringLiteral(" ") + areaTitle());
     applyDocumentSize();
     // A file of the layouts folder joins the list under its name.
@@ -586,6 +623,7 @@ bool TestColorWindow::SaveLayoutAs()
         } else {
             layoutList_->setCurrentItem(found.first());
         }
+        loadedRow_ = layoutList_->currentRow();
     }
     return true;
 }
@@ -627,6 +665,10 @@ void TestColorWindow::RestoreDefaultColors()
 
 void TestColorWindow::ToggleShowTexts()
 {
+    if (!MayLeaveLayout()) {
+        showTextsAction_->setChecked(showTexts_);
+        return;
+    }
     setShowTexts(!showTexts_);
     LoadLayout();
 }

@@ -74,8 +74,9 @@ public:
     // F7: shown (selecting and loading the first layout), or hidden when it
     // is the active window.
     void Toggle();
-    // Selects the list entry `row` and loads it.
-    void SelectLayout(int row);
+    // Selects the list entry `row` and loads it; false when the user stays
+    // with the edited layout (MayLeaveLayout), the list then showing it again.
+    bool SelectLayout(int row);
     // Loads the selected layout into the test area.
     void LoadLayout();
     // A colour dropped on the part `hit` names.
@@ -106,7 +107,9 @@ public:
     void UndoEdit();
     void RedoEdit();
     int currentPage() const;
-    bool layoutChanged() const { return layoutChanged_; }
+    // Whether the objects or the document differ from the layout as loaded
+    // or saved last (colours do not count); a new layout counts until saved.
+    bool layoutChanged() const;
     // "Edit Layout": editing the current layout.
     void EnterEditMode();
     // "New Layout": an empty 425 x 385 layout titled "New Layout" with the
@@ -115,6 +118,11 @@ public:
     // "Quit Editing Mode": asks to save a changed layout (Yes, No, Cancel);
     // false when the user stays.
     bool QuitEditMode();
+    // Every other way out of the layout being edited (closing this window
+    // or the program, another layout, "Show Texts and Images") goes through
+    // "Quit Editing Mode" first; false when the user stays. Outside editing
+    // mode there is nothing to ask.
+    bool MayLeaveLayout();
     // "Save As": the document properties, then a file in the layouts
     // folder; a new name joins the layout list. False when nothing was saved.
     bool SaveLayoutAs();
@@ -125,6 +133,11 @@ public:
     // The names the user saved beyond the built-in list, one a line.
     QString userLayoutsFile() const { return layoutsFolder() + QStringLiteral("user layouts.txt"); }
 
+public slots:
+    // The close button: hides the window, unless the user stays with the
+    // edited layout.
+    void closeByHand() override;
+
 signals:
     // "Edit Layout" and "New Layout" (button or menu).
     void editLayoutRequested();
@@ -133,6 +146,8 @@ signals:
 protected:
     void paintBody(QPainter& painter) override;
     void showEvent(QShowEvent* event) override;
+    // A close by the window manager asks as the close button does.
+    void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -180,7 +195,11 @@ private:
     EditHistory editHistory_;
     bool restoring_ = false;
     bool editMode_ = false;
-    bool layoutChanged_ = false;
+    // The layout as loaded or saved last, and whether it is a new one that
+    // was never saved; the list entry it was loaded from.
+    TestArea savedArrangement_ = area_;
+    bool unsavedNewLayout_ = false;
+    int loadedRow_ = 0;
     PropertiesAsker askProperties_;
 };
 

@@ -33,6 +33,7 @@
 #include <QPainter>
 #include <QToolButton>
 
+#include <algorithm>
 #include <span>
 #include <vector>
 
@@ -431,9 +432,11 @@ void MainWindow::closeByHand()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // An unsaved list is offered for saving first; Cancel keeps the
-    // program running.
-    if (!ending_ && !colorList_->ConfirmClose()) {
+    // An unsaved list is offered for saving first, then the other windows'
+    // unsaved work; Cancel keeps the program running.
+    if (!ending_ && !(colorList_->ConfirmClose() &&
+                      std::all_of(closeQuestions_.begin(), closeQuestions_.end(),
+                                  [](const std::function<bool()>& question) { return question(); }))) {
         event->ignore();
         return;
     }

@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class QLabel;
@@ -75,6 +76,10 @@ public:
     void setEnding() { ending_ = true; }
     // Whether the close was confirmed (or the program is ending otherwise).
     bool isEnding() const { return ending_; }
+    // Asked in turn after the colour list's question when the window is
+    // closed by hand; the first that answers false keeps the program
+    // running. An ending without the close question asks none of them.
+    void addCloseQuestion(std::function<bool()> question) { closeQuestions_.push_back(std::move(question)); }
     controls::Swatch* mainSwatch() const;
     QMenu* mainMenu() const { return mainMenu_; }
     // The colours the copy and export commands take: the main colour with
@@ -145,6 +150,7 @@ private:
     QString listHint_;
     bool stayOnTop_ = false;
     bool ending_ = false;
+    std::vector<std::function<bool()>> closeQuestions_;
     std::vector<controls::ToolWindow*> sideWindows_;
 
     QMenu* mainMenu_ = nullptr;

@@ -268,6 +268,9 @@ void ProgramSession::createCopyCenterWindow()
 void ProgramSession::createTestColorWindow()
 {
     testColor_ = std::make_unique<layouts::TestColorWindow>(platform_, folders_.appDir);
+    // Closing the program leaves an edited layout the way "Quit Editing
+    // Mode" does.
+    main_->addCloseQuestion([this] { return testColor_->MayLeaveLayout(); });
     WindowEntry entry;
     entry.name = QStringLiteral("testcolor");
     entry.window = testColor_.get();

@@ -7,7 +7,9 @@
 #include "layouts/test_color_window.h"
 #include "support/fake_platform.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QMenu>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -214,6 +216,123 @@ private slots:
         QVERIFY(!window_->editMode());
         QCOMPARE(window_->currentPage(), 0);
         QVERIFY(window_->selectionFrame()->held().empty());
+    }
+
+    // Every way out of an edited layout asks as "Quit Editing Mode" does:
+    // Cancel keeps the edit and takes the way back; No goes on unsaved.
+    void everyWayOutAsksAndCancelKeepsTheEdit_data()
+    {
+        QTest::addColumn<QString>("way");
+        for (const char* way :
+             {"close button", "window manager close", "F7", "another layout", "Show Texts and Images", "New Layout"})
+            QTest::newRow(way) << QString::fromLatin1(way);
+    }
+
+    void everyWayOutAsksAndCancelKeepsTheEdit()
+    {
+        QFETCH(QString, way);
+        const auto leave = [&] {
+            if (way == QStringLiteral("close button"))
+                window_->closeByHand();
+            else if (way == QStringLiteral("window manager close"))
+                window_->close();
+            else if (way == QStringLiteral("F7"))
+                window_->Toggle();
+            else if (way == QStringLiteral("another layout"))
+                window_->SelectLayout(1);
+            else if (way == QStringLiteral("Show Texts and Images"))
+                window_->layoutsMenu()->findChild<QAction*>(QStringLiteral("showTextsAction"))->trigger();
+            else
+                window_->NewLayout();
+        };
+        window_->show();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        select(ObjectKind::Shape, 1);
+        QTest::keyClick(window_->selectionFrame(), Qt::Key_Right);
+        QCOMPARE(object(ObjectKind::Shape, 1).left, 17);
+
+        fake_.dialogs.calls.clear();
+        fake_.dialogs.answers.push_back(Answer::Cancel);
+        leave();
+        QCOMPARE(fake_.dialogs.calls.size(), 1);
+        QCOMPARE(fake_.dialogs.calls[0].what, QStringLiteral("askYesNoCancel"));
+        QCOMPARE(fake_.dialogs.calls[0].title, QStringLiteral("Save?"));
+        QVERIFY(window_->editMode());
+        QVERIFY(window_->isVisible());
+        QCOMPARE(object(ObjectKind::Shape, 1).left, 17);
+        QCOMPARE(window_->layoutList()->currentRow(), 0);
+        QVERIFY(window_->showTexts());
+        QVERIFY(window_->layoutsMenu()->findChild<QAction*>(QStringLiteral("showTextsAction"))->isChecked());
+        QCOMPARE(window_->areaTitle(), QStringLiteral("Test Area - Start"));
+
+        fake_.dialogs.answers.push_back(Answer::No);
+        leave();
+        QCOMPARE(fake_.dialogs.calls.size(), 2);
+        QVERIFY(fake_.dialogs.paths.empty());
+        if (way == QStringLiteral("New Layout")) {
+            QCOMPARE(window_->areaTitle(), QStringLiteral("Test Area - New Layout"));
+            return;
+        }
+        QVERIFY(!window_->editMode());
+        if (way == QStringLiteral("another layout"))
+            QCOMPARE(window_->layoutList()->currentRow(), 1);
+        else if (way == QStringLiteral("Show Texts and Images"))
+            QVERIFY(!window_->showTexts());
+        else
+            QVERIFY(!window_->isVisible());
+    }
+
+    void unchangedLayoutLeavesWithoutAQuestion()
+    {
+        window_->show();
+        select(ObjectKind::Shape, 1);
+        QTest::keyClick(window_->selectionFrame(), Qt::Key_Right);
+        QTest::keyClick(window_->selectionFrame(), Qt::Key_Left);
+        // A dropped colour is no change of the layout.
+        window_->DropColor({HitTarget::What::Object, ObjectKind::Shape, 1}, MakeColor(1, 2, 3),
+                           colorlist::DragSource::MainSwatch);
+        QVERIFY(!window_->layoutChanged());
+        window_->closeByHand();
+        QVERIFY(fake_.dialogs.calls.isEmpty());
+        QVERIFY(!window_->isVisible());
+        QVERIFY(!window_->editMode());
+    }
+
+    void yesSavesFirstAndAnUnsavedLayoutStays()
+    {
+        window_->show();
+        select(ObjectKind::Text, 7);
+        QTest::keyClick(window_->selectionFrame(), Qt::Key_Down);
+        window_->setPropertiesAsker([](const DocumentFields& fields) { return std::optional<DocumentFields>(fields); });
+        // The save dialog cancelled: nothing saved, the window stays.
+        fake_.dialogs.answers.push_back(Answer::Yes);
+        fake_.dialogs.paths.push_back(std::nullopt);
+        window_->closeByHand();
+        QVERIFY(window_->isVisible());
+        QVERIFY(window_->editMode());
+        fake_.dialogs.answers.push_back(Answer::Yes);
+        fake_.dialogs.paths.push_back(layouts() + QStringLiteral("Moved.sts"));
+        window_->closeByHand();
+        QVERIFY(!window_->isVisible());
+        QVERIFY(!window_->editMode());
+        QFile saved(layouts() + QStringLiteral("Moved.sts"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains("\r\nt7.top=201\r\n"));
+    }
+
+    // The program hides its windows and shows them again (a minimise, a
+    // screen grab): the layout being edited stays.
+    void showingAgainWhileEditingKeepsTheEdit()
+    {
+        window_->show();
+        select(ObjectKind::Shape, 1);
+        QTest::keyClick(window_->selectionFrame(), Qt::Key_Right);
+        window_->hide();
+        window_->show();
+        QVERIFY(window_->editMode());
+        QCOMPARE(object(ObjectKind::Shape, 1).left, 17);
+        QVERIFY(window_->layoutChanged());
     }
 
     void ctrlZAndCtrlYUndoAndRedoEditsButNoColours()

@@ -4,6 +4,7 @@
 #include "colorlist/history_window.h"
 #include "layouts/layout_editor.h"
 #include "layouts/selection_frame.h"
+#include "layouts/test_area_view.h"
 #include "layouts/test_color_window.h"
 #include "support/fake_platform.h"
 #include "webpreview/web_preview_window.h"
@@ -347,6 +348,49 @@ private slots:
         QVERIFY(session.mainWindow()->close());
         QCOMPARE(finished.count(), 1);
         QVERIFY(!QFile::exists(listFile("default.cll")));
+    }
+
+    // A layout moved in the editor: closing the program asks as "Quit
+    // Editing Mode" does, and Cancel keeps it running; a signal never asks.
+    void closingWithAnEditedLayoutAsksFirst()
+    {
+        QDir(dir_->path()).mkpath(QStringLiteral("TLs"));
+        QFile layout(dir_->path() + QStringLiteral("/TLs/Demo Layout 1.sts"));
+        QVERIFY(layout.open(QIODevice::WriteOnly));
+        layout.write("title=One\r\ns1.left=16\r\ns1.top=24\r\ns1.width=25\r\ns1.height=25\r\ns1.visible=1\r\n");
+        layout.close();
+        const auto editedSession = [](ProgramSession& session) {
+            session.Start();
+            layouts::TestColorWindow* window = session.testColorWindow();
+            window->SelectLayout(0);
+            window->EnterEditMode();
+            emit window->view()->released({layouts::HitTarget::What::Object, layouts::ObjectKind::Shape, 1});
+            window->selectionFrame()->MoveBy(1, 0);
+            QVERIFY(window->layoutChanged());
+        };
+        {
+            ProgramSession session(fake_.platform(), folders(), QStringLiteral("/opt/kt/kt-tessaro"));
+            QSignalSpy finished(&session, &ProgramSession::finished);
+            editedSession(session);
+            fake_.dialogs.calls.clear();
+            fake_.dialogs.answers = {platform::Answer::Cancel};
+            QVERIFY(!session.mainWindow()->close());
+            QCOMPARE(finished.count(), 0);
+            QCOMPARE(fake_.dialogs.calls.size(), 1);
+            QCOMPARE(fake_.dialogs.calls[0].text, QStringLiteral("The layout has been changed. Do you want to save it?"));
+            QVERIFY(session.testColorWindow()->editMode());
+            QCOMPARE(session.testColorWindow()->area().shapes[0].left, 17);
+            fake_.dialogs.answers = {platform::Answer::No};
+            QVERIFY(session.mainWindow()->close());
+            QCOMPARE(finished.count(), 1);
+        }
+        ProgramSession session(fake_.platform(), folders(), QStringLiteral("/opt/kt/kt-tessaro"));
+        QSignalSpy finished(&session, &ProgramSession::finished);
+        editedSession(session);
+        fake_.dialogs.calls.clear();
+        session.Shutdown();
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(fake_.dialogs.calls.isEmpty());
     }
 
     void pasteAddsEveryFoundColourToTheList()
