@@ -173,9 +173,9 @@ private slots:
         const quint16 channels[4] = {0xABAB, 0xCDCD, 0xE1E1, 0xFFFF};
         dropOutside(page()->areaRect(WebArea::Contents).bottomRight() - QPoint(5, 5), "application/x-color",
                     QByteArray(reinterpret_cast<const char*>(channels), sizeof channels));
-        QCOMPARE(window_->layout().AreaColor(WebArea::Contents), TColor(0xABCDE1));
+        QCOMPARE(window_->layout().AreaColor(WebArea::Contents), MakeColor(0xAB, 0xCD, 0xE1));
         dropOutside(page()->textRect(WebText::Title).center(), "text/plain", "#123456");
-        QCOMPARE(window_->layout().Text(WebText::Title).color, TColor(0x123456));
+        QCOMPARE(window_->layout().Text(WebText::Title).color, MakeColor(0x12, 0x34, 0x56));
         dropOutside({1, 150}, "text/plain", "#654321");  // the border takes only the program's swatches
         QCOMPARE(window_->layout().BorderColor(), kBlack);
     }
