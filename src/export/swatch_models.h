@@ -40,9 +40,9 @@ public:
     int skippedCount() const { return skipped_; }
 
     // One sentence for the user, "" when every swatch was RGB, for
-    // example: ASE: 3 of 5 swatches were not RGB: 1 grey converted exactly,
-    // 1 CMYK converted without a colour profile, 1 skipped (colour model
-    // "XYZ ").
+    // example: ASE: 2 of 5 swatches were not RGB: 1 grey converted exactly,
+    // 1 skipped (colour model "XYZ "). Each kind of conversion names its
+    // formula briefly.
     std::string note(const char* format, std::size_t swatches) const;
 
 private:
