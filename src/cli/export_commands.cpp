@@ -35,8 +35,9 @@ namespace tessaro::cli {
 
 namespace {
 
-// Text in bitmaps needs fonts, and fonts need a GUI application: one on the
-// offscreen platform, made the first time a bitmap is written.
+// Text in bitmaps and the character advances of metafiles need fonts, and
+// fonts need a GUI application: one on the offscreen platform, made the
+// first time a picture with text is written.
 void EnsureGuiApplication()
 {
     if (QGuiApplication::instance())
@@ -312,11 +313,11 @@ std::string PictureBytes(const exporting::Drawing& drawing, const std::string& p
     const std::string ext = Extension(path);
     if (ext == "svg")
         return exporting::DrawingSvg(drawing);
-    if (ext == "emf")
-        return exporting::DrawingEmf(drawing);
-    if (ext != "png" && ext != "bmp")
+    if (ext != "png" && ext != "bmp" && ext != "emf")
         throw ExportUsageError{"a picture is written as .png, .bmp, .svg or .emf, not '" + path + "'"};
     EnsureGuiApplication();
+    if (ext == "emf")
+        return exporting::DrawingEmf(drawing, exporting::DrawnTextAdvances);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -325,52 +326,66 @@ std::string PictureBytes(const exporting::Drawing& drawing, const std::string& p
     return bytes.toStdString();
 }
 
-// The colours of a list file (either form, every line) or a palette file.
-std::vector<TColor> ConvertInput(const std::string& path)
+// The palette file's entries, by its extension; the note on swatches that
+// were converted or skipped goes to `err`. Throws usage and file errors.
+std::vector<exporting::PaletteEntry> ReadPaletteFile(const std::string& path, const char* command, std::ostream& err)
 {
-    const bool isList = Extension(path) == "cll";
     const std::optional<exporting::PaletteKind> kind = exporting::PaletteKindOfPath(path);
-    if (!isList && (!kind || *kind == exporting::PaletteKind::Pal || !exporting::IsReadablePalette(*kind)))
-        throw ExportUsageError{"convert reads .cll, .gpl, .aco and .ase files, not '" + path + "'"};
+    if (!kind || !exporting::IsReadablePalette(*kind))
+        throw ExportUsageError{std::string(command) + " reads " + (std::string(command) == "convert" ? ".cll, " : "") +
+                               ".gpl, .aco, .ase and .pal files, not '" + path + "'"};
     const InputBytes input = InputBytes::ReadFile(path);
-    if (isList) {
-        colorlist::ColorList list;
-        list.allowDuplicates = true;
-        list.insertPoint = 0;
-        const std::string_view bytes = input.Bytes();
-        const colorlist::ListLoadResult result =
-            colorlist::LoadColorListText(list, QByteArrayView(bytes.data(), qsizetype(bytes.size())));
-        if (result.error)
-            throw FileError{"cannot read '" + path + "': " + result.error->toStdString()};
-        std::vector<std::string> entries;
-        for (const QString& entry : list.entries())
-            entries.push_back(entry.toStdString());
-        return exporting::ListEntryColors(entries);
-    }
+    exporting::PaletteRead read;
     try {
-        return exporting::ColorsOf(exporting::ReadPalette(*kind, input.Bytes()));
+        read = exporting::ReadPalette(*kind, input.Bytes());
     } catch (const exporting::PaletteFormatError& e) {
         throw FileError{"cannot read '" + path + "': " + e.what()};
     }
+    if (!read.note.empty())
+        err << "tessaro-cli: " << path << ": " << read.note << '\n';
+    return std::move(read.entries);
 }
 
-int Convert(const std::vector<std::string>& args)
+// The colours of a list file (either form, every line) or a palette file.
+std::vector<TColor> ConvertInput(const std::string& path, std::ostream& err)
+{
+    if (Extension(path) != "cll")
+        return exporting::ColorsOf(ReadPaletteFile(path, "convert", err));
+    const InputBytes input = InputBytes::ReadFile(path);
+    colorlist::ColorList list;
+    list.allowDuplicates = true;
+    list.insertPoint = 0;
+    const std::string_view bytes = input.Bytes();
+    const colorlist::ListLoadResult result =
+        colorlist::LoadColorListText(list, QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    if (result.error)
+        throw FileError{"cannot read '" + path + "': " + result.error->toStdString()};
+    std::vector<std::string> entries;
+    for (const QString& entry : list.entries())
+        entries.push_back(entry.toStdString());
+    return exporting::ListEntryColors(entries);
+}
+
+int Convert(const std::vector<std::string>& args, std::ostream& err)
 {
     if (args.size() != 3)
         throw ExportUsageError{"convert takes IN and OUT"};
+    const std::string& in = args[1];
     const std::string& out = args[2];
     const std::string ext = Extension(out);
     const std::optional<exporting::PaletteKind> kind = exporting::PaletteKindOfPath(out);
     if (ext != "cll" && (!kind || ext == "htm"))
         throw ExportUsageError{"convert writes .cll, .gpl, .aco, .ase, .pal or .html files, not '" + out + "'"};
-    const std::vector<TColor> colors = ConvertInput(args[1]);
+    const std::vector<TColor> colors = ConvertInput(in, err);
     std::string bytes;
     if (ext == "cll") {
         for (TColor color : colors)
             bytes += HashHexText(color) + "\r\n";
     } else {
+        // A palette keeps the list's name, or else takes the name of its own file.
+        const std::string name = exporting::PaletteNameOfPath(Extension(in) == "cll" ? in : out);
         try {
-            bytes = exporting::WritePalette(*kind, colors);
+            bytes = exporting::WritePalette(*kind, colors, name);
         } catch (const exporting::PaletteFormatError& e) {
             throw FileError{"cannot write '" + out + "': " + e.what()};
         }
@@ -379,22 +394,11 @@ int Convert(const std::vector<std::string>& args)
     return kExitOk;
 }
 
-int ReadPalette(const std::vector<std::string>& args, std::ostream& out)
+int ReadPalette(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     if (args.size() != 2)
         throw ExportUsageError{"read-palette takes one FILE"};
-    const std::string& path = args[1];
-    const std::string ext = Extension(path);
-    if (ext != "aco" && ext != "pal")
-        throw ExportUsageError{"read-palette reads .aco and .pal files, not '" + path + "'"};
-    const InputBytes input = InputBytes::ReadFile(path);
-    std::vector<exporting::PaletteEntry> entries;
-    try {
-        entries = ext == "aco" ? exporting::ReadAco(input.Bytes()) : exporting::ReadPal(input.Bytes());
-    } catch (const exporting::PaletteFormatError& e) {
-        throw FileError{"cannot read '" + path + "': " + e.what()};
-    }
-    for (const exporting::PaletteEntry& entry : entries)
+    for (const exporting::PaletteEntry& entry : ReadPaletteFile(args[1], "read-palette", err))
         out << HashHexText(entry.color) << '\n';
     return kExitOk;
 }
@@ -415,8 +419,8 @@ int RunExportCommand(const std::vector<std::string>& args, std::istream&, std::o
         if (command == "export-pal") return ListExport(args, out, exporting::WritePal);
         if (command == "export-html") return ListExport(args, out, exporting::HtmlPage);
         if (command == "export") return CenterExport(args, out);
-        if (command == "read-palette") return ReadPalette(args, out);
-        if (command == "convert") return Convert(args);
+        if (command == "read-palette") return ReadPalette(args, out, err);
+        if (command == "convert") return Convert(args, err);
         throw ExportUsageError{"unknown command '" + command + "'"};
     } catch (const ExportUsageError& e) {
         err << "tessaro-cli: " << e.message << "\n\nUsage:\n" << kExportUsage;

@@ -26,9 +26,12 @@ inline constexpr const char* kExportUsage =
     "                          value --fields rgb,hsl,hex,hashhex,delphi,vb,vcpp,actionscript;\n"
     "                          text --fields rgb,hsl,hex,websafe; css-vars, scss, json,\n"
     "                          tailwind --prefix NAME (default color)\n"
-    "  convert IN OUT          IN .cll, .gpl, .aco or .ase; OUT .cll, .gpl, .aco, .ase, .pal or\n"
-    "                          .html, by its extension (letter case ignored)\n"
-    "  read-palette FILE       the colours of an .aco or .pal file, one #RRGGBB a line\n";
+    "  convert IN OUT          IN .cll, .gpl, .aco, .ase or .pal; OUT .cll, .gpl, .aco, .ase, .pal\n"
+    "                          or .html, by its extension (letter case ignored); a .gpl is named\n"
+    "                          after IN when IN is a .cll, else after OUT\n"
+    "  read-palette FILE       the colours of a .gpl, .aco, .ase or .pal file, one #RRGGBB a line;\n"
+    "                          grey, HSB, CMYK and Lab swatches are converted to RGB, others\n"
+    "                          skipped, and a note on standard error says how many\n";
 
 bool IsExportCommand(const std::string& command);
 

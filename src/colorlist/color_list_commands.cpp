@@ -137,17 +137,22 @@ void ColorListCommands::openPalette(const QString& path, exporting::PaletteKind 
         platform_.dialogs->error(dialogParent_, kCaption, QStringLiteral("Can not read %1.").arg(path));
         return;
     }
-    QStringList entries;
+    exporting::PaletteRead read;
     try {
-        for (const exporting::PaletteEntry& entry : exporting::ReadPalette(kind, bytes->toStdString()))
-            entries.append(QString::fromStdString(HashHexText(entry.color)));
+        read = exporting::ReadPalette(kind, bytes->toStdString());
     } catch (const exporting::PaletteFormatError& error) {
         platform_.dialogs->error(dialogParent_, kCaption,
                                  QStringLiteral("Can not read %1: %2.").arg(path, QString::fromStdString(error.what())));
         return;
     }
+    QStringList entries;
+    for (const exporting::PaletteEntry& entry : read.entries)
+        entries.append(QString::fromStdString(HashHexText(entry.color)));
     // The palette's colours become a list of no file yet, to be saved as one.
     model_.restore(QString(), entries);
+    if (!read.note.empty())
+        platform_.dialogs->notify(dialogParent_, kCaption,
+                                  QStringLiteral("%1: %2.").arg(path, QString::fromStdString(read.note)));
 }
 
 bool ColorListCommands::isDefaultList(const QString& path) const

@@ -100,8 +100,7 @@ void ColorListView::dropEvent(QDropEvent* event)
     const int row = dropRow(event->position().toPoint());
     if (dragged->source == DragSource::ColorList && event->source() == this && dragRow_ >= 0)
         emit entryMoved(dragRow_, row);
-    else if (dragged->source == DragSource::Unknown || Accepts(DropTarget::ColorList, dragged->source))
-        // Colours from other programs are taken like a swatch's.
+    else if (Accepts(DropTarget::ColorList, dragged->source))
         emit colorDropped(dragged->color, row);
     event->setDropAction(Qt::CopyAction);
     event->accept();

@@ -83,6 +83,11 @@ inline constexpr DragSourceSet kEverySource =
     kMainWindowSwatches | kTestAreaSources | kWebPageSources |
     DragSourceSet{DragSource::ColorList, DragSource::VariationsGrid, DragSource::QuickPalette,
                   DragSource::ImportList, DragSource::MixerSwatch};
+// Every source inside the program and colours dragged in from other
+// programs. A colour from outside carries nothing but the colour, like an
+// entry of the colour list, so it is taken wherever the list's entries are
+// (checked below): by every target that takes every source of the program.
+inline constexpr DragSourceSet kEveryColor = kEverySource | DragSourceSet{DragSource::Unknown};
 
 struct DropRow {
     DropTarget target;
@@ -94,14 +99,14 @@ inline constexpr std::array<DropRow, std::size_t(DropTarget::Count)> kDropTable{
     // The main swatch never takes its own colour, the test area's
     // background or the import list.
     {DropTarget::MainSwatch,
-     kEverySource.without({DragSource::MainSwatch, DragSource::TestBackground, DragSource::ImportList})},
+     kEveryColor.without({DragSource::MainSwatch, DragSource::TestBackground, DragSource::ImportList})},
     // Dropping the list on itself moves the dragged entry.
-    {DropTarget::ColorList, kEverySource},
-    {DropTarget::MixerSlot, kEverySource},
-    {DropTarget::TestShape, kEverySource},
-    {DropTarget::TestText, kEverySource.without(kWebPageSources)},
-    {DropTarget::TestBackground, kEverySource.without({DragSource::TestBackground})},
-    {DropTarget::WebArea, kEverySource},
+    {DropTarget::ColorList, kEveryColor},
+    {DropTarget::MixerSlot, kEveryColor},
+    {DropTarget::TestShape, kEveryColor},
+    {DropTarget::TestText, kEveryColor.without(kWebPageSources)},
+    {DropTarget::TestBackground, kEveryColor.without({DragSource::TestBackground})},
+    {DropTarget::WebArea, kEveryColor},
     {DropTarget::WebBorder, kMainWindowSwatches | kTestAreaSources | kWebPageSources},
     {DropTarget::WebColorsCaption, kMainWindowSwatches | DragSourceSet{DragSource::VariationsGrid}},
 }};
@@ -114,6 +119,16 @@ constexpr bool RowsFollowTargets()
     return true;
 }
 static_assert(RowsFollowTargets(), "kDropTable holds one row per target, in the order of DropTarget");
+
+constexpr bool OutsideColorsGoWhereListColorsGo()
+{
+    for (const DropRow& row : kDropTable)
+        if (row.accepts.contains(DragSource::Unknown) != row.accepts.contains(DragSource::ColorList))
+            return false;
+    return true;
+}
+static_assert(OutsideColorsGoWhereListColorsGo(),
+              "a colour from another program is taken exactly where a colour list entry is");
 
 // Whether `target` takes the colour of a drag from `source`.
 constexpr bool Accepts(DropTarget target, DragSource source)

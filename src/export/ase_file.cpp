@@ -3,10 +3,12 @@
 #include "engine/color_text.h"
 #include "engine/text_encoding.h"
 #include "export/byte_reader.h"
+#include "export/swatch_models.h"
 
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <optional>
 
 namespace tessaro::exporting {
 
@@ -37,14 +39,47 @@ std::string ColorBlock(TColor color)
     return block;
 }
 
-std::uint8_t Channel8(ByteReader& in, float value)
+// The block's next channel: a float that must be a number.
+double Channel(ByteReader& in)
 {
+    const float value = std::bit_cast<float>(in.U32Be("colour"));
     if (!std::isfinite(value))
         in.Fail("a colour channel is not a number");
-    return std::uint8_t(std::nearbyint(std::clamp(value, 0.0f, 1.0f) * 255.0f));
+    return value;
 }
 
-PaletteEntry ReadColorBlock(ByteReader& in)
+// The colour of one entry block in its model; nullopt for a model that is
+// not read, which the tally notes.
+std::optional<TColor> ReadColor(ByteReader& in, SwatchModelTally& tally)
+{
+    const std::string model(in.Bytes(4, "colour model"));
+    if (model == "RGB ") {
+        const double red = Channel(in), green = Channel(in), blue = Channel(in);
+        const auto channel = [](double v) {
+            return std::uint8_t(std::nearbyint(std::clamp(float(v), 0.0f, 1.0f) * 255.0f));
+        };
+        return MakeColor(channel(red), channel(green), channel(blue));
+    }
+    if (model == "Gray") {
+        tally.converted(SwatchModel::Grey);
+        return GreyToRgb(Channel(in));
+    }
+    if (model == "CMYK") {
+        const double c = Channel(in), m = Channel(in), y = Channel(in), k = Channel(in);
+        tally.converted(SwatchModel::Cmyk);
+        return CmykToRgb(c, m, y, k);
+    }
+    if (model == "LAB ") {
+        // Lightness is kept as a fraction of 100; a and b as they are.
+        const double l = Channel(in), a = Channel(in), b = Channel(in);
+        tally.converted(SwatchModel::Lab);
+        return LabD50ToRgb(l * 100.0, a, b);
+    }
+    tally.skipped("colour model \"" + model + "\"");
+    return std::nullopt;
+}
+
+std::optional<PaletteEntry> ReadColorBlock(ByteReader& in, SwatchModelTally& tally)
 {
     const std::uint16_t nameLength = in.U16Be("name length");
     if (nameLength > in.Remaining() / 2)
@@ -55,17 +90,11 @@ PaletteEntry ReadColorBlock(ByteReader& in)
         name += char16_t(in.U16Be("name"));
     if (!name.empty() && name.back() == u'\0')
         name.pop_back();
-    const std::string_view model = in.Bytes(4, "colour model");
-    if (model != "RGB ")
-        in.Fail("colour model \"" + std::string(model) + "\" is not RGB (only RGB swatches are read)");
-    PaletteEntry entry;
-    std::uint8_t rgb[3];
-    for (std::uint8_t& channel : rgb)
-        channel = Channel8(in, std::bit_cast<float>(in.U32Be("colour")));
+    const std::optional<TColor> color = ReadColor(in, tally);
+    if (!color)
+        return std::nullopt;
     in.U16Be("colour type");
-    entry.color = MakeColor(rgb[0], rgb[1], rgb[2]);
-    entry.name = Utf16ToUtf8(name);
-    return entry;
+    return PaletteEntry{*color, Utf16ToUtf8(name)};
 }
 
 } // namespace
@@ -87,7 +116,7 @@ std::string WriteAse(const std::vector<TColor>& colors)
     return out;
 }
 
-std::vector<PaletteEntry> ReadAse(std::string_view bytes)
+std::vector<PaletteEntry> ReadAse(std::string_view bytes, std::string* note)
 {
     ByteReader in(bytes, "ASE");
     if (in.Bytes(4, "signature") != "ASEF")
@@ -100,6 +129,8 @@ std::vector<PaletteEntry> ReadAse(std::string_view bytes)
     if (count > in.Remaining() / kBlockHeader)
         in.Fail("block count " + std::to_string(count) + " is larger than the file holds");
     std::vector<PaletteEntry> entries;
+    SwatchModelTally tally;
+    std::size_t swatches = 0;
     for (std::uint32_t i = 0; i < count; ++i) {
         const std::uint16_t type = in.U16Be("block type");
         const std::uint32_t length = in.U32Be("block length");
@@ -109,8 +140,15 @@ std::vector<PaletteEntry> ReadAse(std::string_view bytes)
         if (type != kColorEntry)
             continue;
         ByteReader block(body, "ASE");
-        entries.push_back(ReadColorBlock(block));
+        ++swatches;
+        if (auto entry = ReadColorBlock(block, tally))
+            entries.push_back(std::move(*entry));
     }
+    const std::string told = tally.note("ASE", swatches);
+    if (entries.empty() && tally.skippedCount() > 0)
+        throw PaletteFormatError(told + "; no swatch is left to read");
+    if (note)
+        *note = told;
     return entries;
 }
 

@@ -507,7 +507,7 @@ bool CopyCenterWindow::SaveTo(const QString& path)
         if (suffix == QStringLiteral("svg"))
             bytes = DrawingSvg(output_.drawing);
         else if (suffix == QStringLiteral("emf"))
-            bytes = DrawingEmf(output_.drawing);
+            bytes = DrawingEmf(output_.drawing, DrawnTextAdvances);
         else
             bytes = EncodedImage(picture_, suffix == QStringLiteral("bmp") ? "BMP" : "PNG").toStdString();
     }

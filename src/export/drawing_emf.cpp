@@ -72,7 +72,7 @@ void AddRect(RecordWriter& out, const DrawnRect& r)
     out.add(U_EMRDELETEOBJECT_set(kBrushSlot));
 }
 
-void AddText(RecordWriter& out, const DrawnText& t)
+void AddText(RecordWriter& out, const DrawnText& t, const CharacterAdvances& advances)
 {
     std::u16string face = Utf8ToUtf16(t.family);
     face.resize(std::min<std::size_t>(face.size(), U_LF_FACESIZE - 1));
@@ -89,9 +89,11 @@ void AddText(RecordWriter& out, const DrawnText& t)
 
     std::u16string text = Utf8ToUtf16(t.text);
     const auto length = std::uint32_t(text.size());
-    uint32_t* dx = dx_set(-t.pixelSize(), U_FW_NORMAL, std::max<std::uint32_t>(length, 1));
-    char* emrText = emrtext_set(pointl_set(t.x, t.y), length, 2, text.data(), U_ETO_NONE, U_RCL_DEF, dx);
-    std::free(dx);
+    // One advance per UTF-16 unit (at least one slot, as the record holds).
+    std::vector<std::int32_t> dx = advances(t);
+    dx.resize(std::max<std::size_t>(length, 1), 0);
+    char* emrText = emrtext_set(pointl_set(t.x, t.y), length, 2, text.data(), U_ETO_NONE, U_RCL_DEF,
+                                reinterpret_cast<uint32_t*>(dx.data()));
     if (!emrText)
         throw std::bad_alloc();
     char* record = U_EMREXTTEXTOUTW_set(U_RCL_DEF, U_GM_COMPATIBLE, 1.0f, 1.0f, reinterpret_cast<PU_EMRTEXT>(emrText));
@@ -103,7 +105,7 @@ void AddText(RecordWriter& out, const DrawnText& t)
 
 } // namespace
 
-std::string DrawingEmf(const Drawing& d)
+std::string DrawingEmf(const Drawing& d, const CharacterAdvances& advances)
 {
     RecordWriter out;
     std::u16string description = Description(d);
@@ -135,7 +137,7 @@ std::string DrawingEmf(const Drawing& d)
     out.add(U_EMRSELECTOBJECT_set(U_NULL_PEN));
     out.add(U_EMRDELETEOBJECT_set(kPenSlot));
     for (const DrawnText& t : d.texts)
-        AddText(out, t);
+        AddText(out, t, advances);
     // libuemf notes the palette entries of the end record in its tracker.
     EMFTRACK tracker{};
     out.add(U_EMREOF_set(0, nullptr, &tracker));

@@ -6,10 +6,18 @@
 
 #include "export/drawing.h"
 
+#include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace tessaro::exporting {
 
-std::string DrawingEmf(const Drawing& drawing);
+// The advance of each UTF-16 unit of a text line in pixels, as the font
+// lays the line out. Programs that draw a metafile place every character by
+// these advances, so they decide the text's spacing there.
+using CharacterAdvances = std::function<std::vector<std::int32_t>(const DrawnText&)>;
+
+std::string DrawingEmf(const Drawing& drawing, const CharacterAdvances& advances);
 
 } // namespace tessaro::exporting

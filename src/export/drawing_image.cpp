@@ -1,7 +1,9 @@
 #include "export/drawing_image.h"
 
-#include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
+
+#include <cmath>
 
 namespace tessaro::exporting {
 
@@ -13,6 +15,34 @@ QColor ToQColor(TColor color)
 }
 
 } // namespace
+
+QFont DrawnTextFont(const DrawnText& text)
+{
+    QFont font(QString::fromStdString(text.family));
+    font.setPixelSize(text.pixelSize());
+    return font;
+}
+
+std::vector<std::int32_t> DrawnTextAdvances(const DrawnText& text)
+{
+    const QFontMetricsF metrics(DrawnTextFont(text));
+    const QString line = QString::fromStdString(text.text);
+    std::vector<std::int32_t> advances;
+    advances.reserve(std::size_t(line.size()));
+    std::int32_t previous = 0;
+    for (qsizetype end = 1; end <= line.size(); ++end) {
+        // The middle of a surrogate pair has no position of its own: its
+        // first unit takes nothing and its second the whole advance.
+        if (end < line.size() && line.at(end - 1).isHighSurrogate()) {
+            advances.push_back(0);
+            continue;
+        }
+        const auto position = std::int32_t(std::lround(metrics.horizontalAdvance(line.left(end))));
+        advances.push_back(position - previous);
+        previous = position;
+    }
+    return advances;
+}
 
 QImage DrawingImage(const Drawing& d)
 {
@@ -31,9 +61,7 @@ QImage DrawingImage(const Drawing& d)
         }
     }
     for (const DrawnText& t : d.texts) {
-        QFont font(QString::fromStdString(t.family));
-        font.setPixelSize(t.pixelSize());
-        painter.setFont(font);
+        painter.setFont(DrawnTextFont(t));
         painter.setPen(ToQColor(t.color));
         painter.drawText(QRect(t.x, t.y, d.width - t.x, t.pixelSize() * 2), Qt::AlignLeft | Qt::AlignTop,
                          QString::fromStdString(t.text));

@@ -11,13 +11,16 @@
 
 namespace tessaro::exporting {
 
-// Lines end in LF; each colour is named by its "#RRGGBB".
-std::string WriteGpl(const std::vector<TColor>& colors, const std::string& paletteName = "KT Tessaro");
+// Lines end in LF; each colour is named by its "#RRGGBB". The palette is
+// named `paletteName` (line breaks become blanks; "KT Tessaro" when empty),
+// which palette menus list it by.
+std::string WriteGpl(const std::vector<TColor>& colors, const std::string& paletteName);
 
-// Throws PaletteFormatError for a first line other than "GIMP Palette" or
-// a colour line that is not three numbers 0..255 (naming the line).
-// "Name:" and "Columns:" lines, comments ("#") and empty lines are passed
-// over.
+// A UTF-8 byte order mark before "GIMP Palette" is passed over. Throws
+// PaletteFormatError for a first line other than "GIMP Palette" or a colour
+// line that is not three whole numbers 0-255 (naming the line); values out
+// of range are refused, not wrapped around. "Name:" and "Columns:" lines,
+// comments ("#") and empty lines are passed over.
 std::vector<PaletteEntry> ReadGpl(std::string_view bytes);
 
 } // namespace tessaro::exporting

@@ -38,9 +38,10 @@ const ExportRow& RowOf(PaletteKind kind)
 } // namespace
 
 ListExportCommands::ListExportCommands(const platform::Platform& platform,
-                                       std::function<std::vector<std::string>()> listEntries, QWidget* dialogParent,
-                                       QObject* parent)
-    : QObject(parent), platform_(platform), listEntries_(std::move(listEntries)), dialogParent_(dialogParent)
+                                       std::function<std::vector<std::string>()> listEntries,
+                                       std::function<QString()> listFilePath, QWidget* dialogParent, QObject* parent)
+    : QObject(parent), platform_(platform), listEntries_(std::move(listEntries)),
+      listFilePath_(std::move(listFilePath)), dialogParent_(dialogParent)
 {
 }
 
@@ -58,9 +59,11 @@ bool ListExportCommands::Export(PaletteKind kind)
 
 bool ListExportCommands::ExportTo(PaletteKind kind, const QString& path)
 {
+    const QString listFile = listFilePath_ ? listFilePath_() : QString();
+    const std::string name = PaletteNameOfPath((listFile.isEmpty() ? path : listFile).toStdString());
     std::string bytes;
     try {
-        bytes = WritePalette(kind, ListEntryColors(listEntries_()));
+        bytes = WritePalette(kind, ListEntryColors(listEntries_()), name);
     } catch (const PaletteFormatError& error) {
         platform_.dialogs->error(dialogParent_, QStringLiteral("KT Tessaro"),
                                  QStringLiteral("Can not write %1: %2.").arg(path, QString::fromStdString(error.what())));

@@ -20,8 +20,10 @@ namespace tessaro::exporting {
 class ListExportCommands : public QObject {
     Q_OBJECT
 public:
+    // `listFilePath` gives the list's file ("" when it has none yet): a GIMP
+    // palette is named after it, or else after the file it is written to.
     ListExportCommands(const platform::Platform& platform, std::function<std::vector<std::string>()> listEntries,
-                       QWidget* dialogParent, QObject* parent = nullptr);
+                       std::function<QString()> listFilePath, QWidget* dialogParent, QObject* parent = nullptr);
 
     // Shows the kind's save dialog (asking before replacing a file); OK
     // writes the list's colours, Cancel does nothing. False when nothing was
@@ -45,6 +47,7 @@ private:
 
     platform::Platform platform_;
     std::function<std::vector<std::string>()> listEntries_;
+    std::function<QString()> listFilePath_;
     QWidget* dialogParent_;
     QString folder_;
 };

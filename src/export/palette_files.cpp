@@ -29,25 +29,35 @@ bool IsReadablePalette(PaletteKind kind)
     return kind != PaletteKind::Html;
 }
 
-std::string WritePalette(PaletteKind kind, const std::vector<TColor>& colors)
+std::string PaletteNameOfPath(std::string_view path)
+{
+    const std::size_t slash = path.rfind('/');
+    std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    if (const std::size_t dot = name.rfind('.'); dot != std::string_view::npos && dot > 0)
+        name = name.substr(0, dot);
+    return std::string(name);
+}
+
+std::string WritePalette(PaletteKind kind, const std::vector<TColor>& colors, const std::string& name)
 {
     switch (kind) {
     case PaletteKind::Html: return HtmlPage(colors);
     case PaletteKind::Aco: return WriteAco(colors);
     case PaletteKind::Pal: return WritePal(colors);
-    case PaletteKind::Gpl: return WriteGpl(colors);
+    case PaletteKind::Gpl: return WriteGpl(colors, name);
     case PaletteKind::Ase: return WriteAse(colors);
     }
     return {};
 }
 
-std::vector<PaletteEntry> ReadPalette(PaletteKind kind, std::string_view bytes)
+PaletteRead ReadPalette(PaletteKind kind, std::string_view bytes)
 {
+    PaletteRead read;
     switch (kind) {
-    case PaletteKind::Aco: return ReadAco(bytes);
-    case PaletteKind::Pal: return ReadPal(bytes);
-    case PaletteKind::Gpl: return ReadGpl(bytes);
-    case PaletteKind::Ase: return ReadAse(bytes);
+    case PaletteKind::Aco: read.entries = ReadAco(bytes, &read.note); return read;
+    case PaletteKind::Pal: read.entries = ReadPal(bytes); return read;
+    case PaletteKind::Gpl: read.entries = ReadGpl(bytes); return read;
+    case PaletteKind::Ase: read.entries = ReadAse(bytes, &read.note); return read;
     case PaletteKind::Html: break;
     }
     throw PaletteFormatError("HTML pages are not read as palettes");

@@ -13,7 +13,7 @@ void CopyDrawing(platform::Clipboard& clipboard, const Drawing& drawing, Picture
         return;
     }
     clipboard.setVectorPicture(QByteArray::fromStdString(DrawingSvg(drawing)),
-                               QByteArray::fromStdString(DrawingEmf(drawing)), QByteArray());
+                               QByteArray::fromStdString(DrawingEmf(drawing, DrawnTextAdvances)), QByteArray());
 }
 
 } // namespace tessaro::exporting

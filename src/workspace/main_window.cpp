@@ -270,7 +270,8 @@ void MainWindow::buildCopyExport(controls::CommandHandlers& commands)
                 menu->addAction(QString::fromLatin1(caption), quickCopy_, slot);
         }
 
-    listExport_ = new exporting::ListExportCommands(platform_, copySources().listEntries, this, this);
+    listExport_ = new exporting::ListExportCommands(
+        platform_, copySources().listEntries, [this] { return colorList_->model().currentListPath(); }, this, this);
     exportMenu_ = new QMenu(this);
     listExport_->BuildExportMenu(exportMenu_);
     if (auto* listMenu = listPanel_->menu()->findChild<QMenu*>(QStringLiteral("listExportMenu")))

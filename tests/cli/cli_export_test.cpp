@@ -71,6 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
         ExportCase{"ReadPal", {"read-palette", DataPath("export/orange_black.pal")}, 0,
                    "#FF8000\n#000000\n"},
         ExportCase{"ReadAco", {"read-palette", DataPath("export/orange_black.aco")}, 0, "#FF8000\n#000000\n"},
+        ExportCase{"ReadGpl", {"read-palette", DataPath("export/orange_black.gpl")}, 0, "#FF8000\n#000000\n"},
+        ExportCase{"ReadAseWithCmyk", {"read-palette", DataPath("export/cmyk.ase")}, 0, "#FF8000\n#FF8000\n"},
         ExportCase{"CssBothOptions", {"export", "css", "--background-color", "FF8000", "336699"}, 0,
                    ".color1 { color: #FF8000; }\r\n.color2 { color: #336699; }\r\n"
                    ".backgroundcolor1 { background-color: #FF8000; }\r\n"
@@ -112,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
         ExportCase{"OutlineOnList", {"export", "list", "--outline", "-o", "x.png", "FF8000"}, 2, ""},
         ExportCase{"ConvertGplToAco", {"convert", DataPath("export/orange_black.gpl"), "/dev/stdout"}, 2, ""},
         ExportCase{"ConvertFromHtml", {"convert", "a.html", "b.gpl"}, 2, ""},
-        ExportCase{"ConvertUnsound", {"convert", DataPath("export/cmyk.ase"), "out.gpl"}, 4, ""}),
+        ExportCase{"ConvertUnsound", {"convert", DataPath("export/truncated.aco"), "out.gpl"}, 4, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class CliExportFile : public testing::Test {
@@ -158,6 +160,28 @@ TEST_F(CliExportFile, ConvertsBetweenListAndPaletteFiles)
     const std::string html = (folder_ / "d.html").string();
     ASSERT_EQ(RunExport({"convert", (folder_ / "b.aco").string(), html}).code, kExitOk);
     EXPECT_NE(ReadFile(html).find("#FF8000"), std::string::npos);
+}
+
+// convert reads a RIFF palette as read-palette does, and a palette it writes
+// from a palette file goes by the name of its own file.
+TEST_F(CliExportFile, ConvertsFromPalAndNamesTheGplAfterItsFile)
+{
+    const std::string gpl = (folder_ / "Sunset.gpl").string();
+    const ExportResult r = RunExport({"convert", DataPath("export/orange_black.pal"), gpl});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(ReadFile(gpl), "GIMP Palette\nName: Sunset\nColumns: 0\n#\n255 128   0\t#FF8000\n  0   0   0\t#000000\n");
+    EXPECT_EQ(RunExport({"read-palette", DataPath("export/orange_black.pal")}).out, RunExport({"read-palette", gpl}).out);
+}
+
+// A converted swatch is kept, and one note on standard error says so.
+TEST_F(CliExportFile, NotesConvertedSwatchesOnStandardError)
+{
+    const ExportResult r = RunExport({"read-palette", DataPath("export/cmyk.ase")});
+    EXPECT_EQ(r.code, kExitOk);
+    EXPECT_EQ(r.err, "tessaro-cli: " + DataPath("export/cmyk.ase") +
+                         ": ASE: 1 of 2 swatches was not RGB: 1 CMYK converted without a colour profile "
+                         "(R = 255*(1-C)*(1-K), likewise G and B)\n");
 }
 
 // Pictures by the output's extension: PNG and BMP bitmaps, SVG, EMF.

@@ -127,10 +127,11 @@ TEST(DragSourcesTest, EveryKindHasItsOwnName)
     EXPECT_EQ(DragSourceNamed("Wheel-Swatch"), DragSource::Unknown);
 }
 
-TEST(DragSourcesTest, NoTargetTakesAColourFromOutsideTheProgram)
+TEST(DragSourcesTest, AColourFromOutsideTheProgramGoesWhereAListEntryGoes)
 {
     for (unsigned target = 0; target < unsigned(DropTarget::Count); ++target)
-        EXPECT_FALSE(Accepts(DropTarget(target), DragSource::Unknown)) << "target " << target;
+        EXPECT_EQ(Accepts(DropTarget(target), DragSource::Unknown), Accepts(DropTarget(target), DragSource::ColorList))
+            << "target " << target;
 }
 
 TEST(DragSourcesTest, TheColourListAndTheMixerTakeEverySourceOfTheProgram)
@@ -194,7 +195,16 @@ INSTANTIATE_TEST_SUITE_P(
         AcceptCase{"ColorsCaptionTakesTheVariationsGrid", T::WebColorsCaption, S::VariationsGrid, true},
         AcceptCase{"ColorsCaptionRefusesTheQuickPalette", T::WebColorsCaption, S::QuickPalette, false},
         AcceptCase{"ColorsCaptionRefusesATestShape", T::WebColorsCaption, S::TestShape, false},
-        AcceptCase{"ColorsCaptionRefusesTheColourList", T::WebColorsCaption, S::ColorList, false}),
+        AcceptCase{"ColorsCaptionRefusesTheColourList", T::WebColorsCaption, S::ColorList, false},
+        AcceptCase{"MainSwatchTakesAnotherProgram", T::MainSwatch, S::Unknown, true},
+        AcceptCase{"ColorListTakesAnotherProgram", T::ColorList, S::Unknown, true},
+        AcceptCase{"MixerTakesAnotherProgram", T::MixerSlot, S::Unknown, true},
+        AcceptCase{"TestShapeTakesAnotherProgram", T::TestShape, S::Unknown, true},
+        AcceptCase{"TestTextTakesAnotherProgram", T::TestText, S::Unknown, true},
+        AcceptCase{"TestBackgroundTakesAnotherProgram", T::TestBackground, S::Unknown, true},
+        AcceptCase{"WebAreaTakesAnotherProgram", T::WebArea, S::Unknown, true},
+        AcceptCase{"WebBorderRefusesAnotherProgram", T::WebBorder, S::Unknown, false},
+        AcceptCase{"ColorsCaptionRefusesAnotherProgram", T::WebColorsCaption, S::Unknown, false}),
     kCaseName);
 
 } // namespace

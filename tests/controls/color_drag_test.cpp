@@ -127,7 +127,7 @@ private slots:
         QTest::newRow("itself") << DragSource::MainSwatch << false;
         QTest::newRow("test area background") << DragSource::TestBackground << false;
         QTest::newRow("import list") << DragSource::ImportList << false;
-        QTest::newRow("another program") << DragSource::Unknown << false;
+        QTest::newRow("another program") << DragSource::Unknown << true;
     }
     void dropIsTakenOnlyFromSourcesTheTableLists()
     {
@@ -146,7 +146,7 @@ private slots:
         QCOMPARE(swatch->color(), TColor(0xFFFFFF));
     }
 
-    void colourFromAnotherProgramIsReadButNotTaken()
+    void colourFromAnotherProgramIsTaken()
     {
         auto swatch = MainSwatch();
         QSignalSpy dropped(swatch.get(), &Swatch::colorDropped);
@@ -155,9 +155,12 @@ private slots:
         QVERIFY(EnterWith(*swatch, desktop));
         QVERIFY(DropOn(*swatch, desktop));
         QMimeData text;
-        text.setText(QStringLiteral("#FF8000"));
+        text.setText(QStringLiteral("#ABCDE1"));
         QVERIFY(DropOn(*swatch, text));
-        QCOMPARE(dropped.count(), 0);
+        QCOMPARE(dropped.count(), 2);
+        QCOMPARE(dropped.at(0).at(0).value<TColor>(), kOrange);
+        QCOMPARE(dropped.at(1).at(0).value<TColor>(), MakeColor(0xAB, 0xCD, 0xE1));
+        QCOMPARE(dropped.at(1).at(1).value<DragSource>(), DragSource::Unknown);
     }
 };
 

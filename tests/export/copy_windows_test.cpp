@@ -242,7 +242,7 @@ private slots:
         QFETCH(QString, extension);
         QFETCH(QByteArray, start);
         entries_ = {"#FF8000", "#000000"};
-        ListExportCommands exports(fake_.platform(), [this] { return entries_; }, nullptr);
+        ListExportCommands exports(fake_.platform(), [this] { return entries_; }, {}, nullptr);
         fake_.dialogs.paths.push_back(std::nullopt);
         QVERIFY(!exports.Export(PaletteKind(kind)));
         fake_.dialogs.paths.push_back(path("out"));
@@ -253,9 +253,24 @@ private slots:
         QVERIFY2(read(path("out")).startsWith(start), read(path("out")).left(20).constData());
     }
 
+    // A GIMP palette goes by the list file's name, or by its own file's
+    // name while the list has no file.
+    void gplIsNamedAfterTheListOrItsOwnFile()
+    {
+        entries_ = {"#FF8000"};
+        QString listFile;
+        ListExportCommands exports(fake_.platform(), [this] { return entries_; }, [&listFile] { return listFile; },
+                                   nullptr);
+        QVERIFY(exports.ExportTo(PaletteKind::Gpl, path("Sunset.gpl")));
+        QVERIFY(read(path("Sunset.gpl")).startsWith("GIMP Palette\nName: Sunset\n"));
+        listFile = QStringLiteral("/home/someone/lists/Autumn leaves.cll");
+        QVERIFY(exports.ExportTo(PaletteKind::Gpl, path("x.gpl")));
+        QVERIFY(read(path("x.gpl")).startsWith("GIMP Palette\nName: Autumn leaves\n"));
+    }
+
     void listMenuEntriesAreEnabled()
     {
-        ListExportCommands exports(fake_.platform(), [this] { return entries_; }, nullptr);
+        ListExportCommands exports(fake_.platform(), [this] { return entries_; }, {}, nullptr);
         QMenu menu;
         menu.addAction(QStringLiteral("as HTML"))->setEnabled(false);
         exports.BuildListMenu(&menu);
@@ -286,6 +301,21 @@ private slots:
         QCOMPARE(fake_.dialogs.calls.last().what, QStringLiteral("error"));
         QVERIFY(fake_.dialogs.calls.last().text.contains(QStringLiteral("bad.ase")));
         QCOMPARE(list.model().list().entries().size(), 2);
+        // A grey swatch is converted, and one note says so once the list is open.
+        QFile grey(path("grey.aco"));
+        QVERIFY(grey.open(QIODevice::WriteOnly));
+        grey.write(QByteArray("\x00\x01\x00\x02"
+                              "\x00\x00\xFF\xFF\x80\x80\x00\x00\x00\x00"
+                              "\x00\x08\x13\x88\x00\x00\x00\x00\x00\x00",
+                              24));
+        grey.close();
+        const int calls = int(fake_.dialogs.calls.size());
+        list.OpenListFile(path("grey.aco"));
+        QCOMPARE(list.model().list().entries(), (QStringList{"#FF8000", "#808080"}));
+        QCOMPARE(int(fake_.dialogs.calls.size()), calls + 1);
+        QCOMPARE(fake_.dialogs.calls.last().what, QStringLiteral("notify"));
+        QVERIFY2(fake_.dialogs.calls.last().text.contains(QStringLiteral("1 of 2 swatches was not RGB: 1 grey converted")),
+                 qPrintable(fake_.dialogs.calls.last().text));
     }
 };
 

@@ -6,6 +6,8 @@
 #include "export/drawing_emf.h"
 #include "export/drawing_svg.h"
 
+#include "emf_text_records.h"
+
 #include "engine/palette.h"
 
 extern "C" {
@@ -106,10 +108,19 @@ int CountType(const std::vector<const U_EMR*>& records, std::uint32_t type)
     return n;
 }
 
+// Advances a font would give: 5 pixels for a blank, 7 for anything else.
+std::vector<std::int32_t> FixedAdvances(const DrawnText& t)
+{
+    std::vector<std::int32_t> advances;
+    for (char c : t.text)
+        advances.push_back(c == ' ' ? 5 : 7);
+    return advances;
+}
+
 TEST(DrawingEmf, HeaderDescriptionAndRectangles)
 {
     const Drawing d = SwatchesDrawing({kOrange, 0, kOrange}, {20, 12, 3, true});
-    const std::string bytes = DrawingEmf(d);
+    const std::string bytes = DrawingEmf(d, FixedAdvances);
     const std::vector<const U_EMR*> records = Records(bytes);
     ASSERT_FALSE(records.empty());
     const auto* header = reinterpret_cast<const U_EMRHEADER*>(records[0]);
@@ -134,14 +145,28 @@ TEST(DrawingEmf, HeaderDescriptionAndRectangles)
 TEST(DrawingEmf, NoPenWithoutOutline)
 {
     const Drawing d = SwatchesDrawing({kOrange}, {20, 12, 3, false});
-    const std::string bytes = DrawingEmf(d);
+    const std::string bytes = DrawingEmf(d, FixedAdvances);
     const std::vector<const U_EMR*> records = Records(bytes);
     for (const U_EMR* r : records)
         if (r->iType == U_EMR_SELECTOBJECT) {
             EXPECT_NE(reinterpret_cast<const U_EMRSELECTOBJECT*>(r)->ihObject, 1u) << "the outline pen was selected";
         }
     // The list's texts are written as wide-character text records.
-    EXPECT_EQ(CountType(Records(DrawingEmf(ListDrawing({kOrange}))), U_EMR_EXTTEXTOUTW), 3);
+    EXPECT_EQ(CountType(Records(DrawingEmf(ListDrawing({kOrange}), FixedAdvances)), U_EMR_EXTTEXTOUTW), 3);
+}
+
+// Every text record places its characters by the advances the font gives.
+TEST(DrawingEmf, TextRecordsCarryTheFontsAdvances)
+{
+    const std::vector<test::EmfTextRecord> texts = test::EmfTextRecords(DrawingEmf(ListDrawing({kOrange}), FixedAdvances));
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0].text, u"RGB: 255,128,0");
+    EXPECT_EQ(texts[0].advances, (std::vector<std::int32_t>{7, 7, 7, 7, 5, 7, 7, 7, 7, 7, 7, 7, 7, 7}));
+    EXPECT_EQ(texts[2].text, u"HEX: #FF8000");
+    // Advances that fall short are made up with 0; extra ones are dropped.
+    const auto shortAdvances = [](const DrawnText&) { return std::vector<std::int32_t>{4}; };
+    const auto one = test::EmfTextRecords(DrawingEmf(ListDrawing({kOrange}), shortAdvances));
+    EXPECT_EQ(one[2].advances, (std::vector<std::int32_t>{4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST(DrawingSvg, TitleCreatorAndStrokes)

@@ -3,10 +3,14 @@
 #include "export/ase_file.h"
 #include "export/gpl_file.h"
 #include "export/palette_files.h"
+#include "export/byte_reader.h"
 
 #include "export_test_support.h"
 
 #include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
 
 namespace tessaro::exporting {
 namespace {
@@ -19,7 +23,17 @@ const std::vector<PaletteEntry> kNamedOrangeBlack = {{kOrange, "#FF8000"}, {0, "
 
 TEST(Gpl, WritesTheHandMadeFile)
 {
-    EXPECT_EQ(WriteGpl(kOrangeBlack), ExportData("orange_black.gpl"));
+    EXPECT_EQ(WriteGpl(kOrangeBlack, "orange_black"), ExportData("orange_black.gpl"));
+}
+
+TEST(Gpl, NamesThePaletteOnOneLine)
+{
+    EXPECT_TRUE(WriteGpl({}, "Autumn leaves").starts_with("GIMP Palette\nName: Autumn leaves\nColumns: 0\n"));
+    EXPECT_TRUE(WriteGpl({}, "two\r\nlines").starts_with("GIMP Palette\nName: two  lines\n"));
+    EXPECT_TRUE(WriteGpl({}, "").starts_with("GIMP Palette\nName: KT Tessaro\n"));
+    EXPECT_EQ(PaletteNameOfPath("/home/someone/lists/Autumn leaves.cll"), "Autumn leaves");
+    EXPECT_EQ(PaletteNameOfPath("out.v2.gpl"), "out.v2");
+    EXPECT_EQ(PaletteNameOfPath("dir.x/plain"), "plain");
 }
 
 TEST(Gpl, ReadsColoursAndNamesPassingCommentsAndHeaders)
@@ -53,7 +67,12 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedText{"OtherFirstLine", "JASC-PAL\n", "not a GIMP palette"},
                     RefusedText{"ChannelAbove255", "GIMP Palette\n256 0 0 red\n", "line 2"},
                     RefusedText{"TwoNumbers", "GIMP Palette\n#\n10 20\n", "line 3"},
-                    RefusedText{"Negative", "GIMP Palette\n-1 0 0\n", "line 2"}),
+                    RefusedText{"Negative", "GIMP Palette\n-1 0 0\n", "line 2"},
+                    RefusedText{"OutOfRangeAfterByteOrderMark", "\xEF\xBB\xBFGIMP Palette\r\n# c\r\n300 -5 7\r\n",
+                                "line 3 has the value 300: colour values must be 0-255"},
+                    RefusedText{"NegativeValueNamed", "GIMP Palette\n1 -5 7\n", "line 2 has the value -5"},
+                    RefusedText{"HugeValue", "GIMP Palette\n1 2 99999999999999999999\n", "the value 1000 or more"},
+                    RefusedText{"Word", "GIMP Palette\nred 0 0\n", "line 2 is not a colour"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Ase, WritesTheHandMadeFile)
@@ -67,7 +86,53 @@ TEST(Ase, ReadsColourEntriesPassingGroups)
     EXPECT_EQ(ReadAse(ExportData("grouped.ase")), kNamedOrangeBlack);
 }
 
-TEST(Ase, RefusesOtherColourModelsAndDamagedFiles)
+// An ASE file of swatches, each a model and its floats, named "A".
+std::string AseOf(const std::vector<std::pair<std::string, std::vector<float>>>& swatches)
+{
+    std::string out = "ASEF";
+    PutU16Be(out, 1);
+    PutU16Be(out, 0);
+    PutU32Be(out, std::uint32_t(swatches.size()));
+    for (const auto& [model, values] : swatches) {
+        std::string block;
+        PutU16Be(block, 2);
+        PutU16Be(block, 'A');
+        PutU16Be(block, 0);
+        block += model;
+        for (float v : values)
+            PutU32Be(block, std::bit_cast<std::uint32_t>(v));
+        PutU16Be(block, 2);
+        PutU16Be(out, 1);
+        PutU32Be(out, std::uint32_t(block.size()));
+        out += block;
+    }
+    return out;
+}
+
+TEST(Ase, ConvertsGreyCmykAndLabAndSkipsOtherModels)
+{
+    const std::string bytes = AseOf({{"Gray", {0.5f}},
+                                     {"CMYK", {1, 0, 0, 0}},
+                                     {"LAB ", {1, 0, 0}},
+                                     {"XYZ ", {0.1f, 0.2f, 0.3f}},
+                                     {"RGB ", {1, 0.5f, 0}},
+                                     {"LAB ", {0.2957f, 68.30f, -112.03f}}});
+    std::string note;
+    EXPECT_EQ(ColorsOf(ReadAse(bytes, &note)), (std::vector<TColor>{MakeColor(128, 128, 128), MakeColor(0, 255, 255),
+                                                                     MakeColor(255, 255, 255), kOrange,
+                                                                     MakeColor(0, 0, 255)}));
+    EXPECT_EQ(note, "ASE: 5 of 6 swatches were not RGB: 1 grey converted exactly, 1 CMYK converted without a colour "
+                    "profile (R = 255*(1-C)*(1-K), likewise G and B), 2 Lab converted from D50 to sRGB (clipped to "
+                    "sRGB), 1 skipped (colour model \"XYZ \")");
+    // The hand-made file's CMYK swatch, half the magenta and all the yellow, is orange too.
+    EXPECT_EQ(ReadPalette(PaletteKind::Ase, ExportData("cmyk.ase")).entries,
+              (std::vector<PaletteEntry>{{kOrange, "#FF8000"}, {kOrange, "Ink"}}));
+    std::string none = "unchanged";
+    ReadAse(ExportData("orange_black.ase"), &none);
+    EXPECT_EQ(none, "");
+}
+
+TEST(Ase, RefusesDamagedFilesAndFilesOfOnlySkippedSwatches)
 {
     const auto refused = [](const std::string& bytes, const std::string& message) {
         try {
@@ -77,7 +142,9 @@ TEST(Ase, RefusesOtherColourModelsAndDamagedFiles)
             EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
         }
     };
-    refused(ExportData("cmyk.ase"), "colour model \"CMYK\"");
+    refused(AseOf({{"XYZ ", {0.1f, 0.2f, 0.3f}}}), "1 skipped (colour model \"XYZ \"); no swatch is left to read");
+    refused(AseOf({{"Gray", {std::nanf("")}}}), "not a number");
+    refused(AseOf({{"CMYK", {1, 0, 0}}}), "truncated");
     refused("ASEF", "truncated");
     refused(std::string("ASEF\0\1\0\0\xFF\xFF\xFF\xFF", 12), "block count");
     std::string longBlock = ExportData("orange_black.ase");
@@ -95,7 +162,9 @@ TEST_P(PaletteRoundTrip, ReadsBackTheColours)
     for (TColor c = 0; c < 0x1000000; c += 0x0B0D07)
         colors.push_back(c);
     colors.push_back(0xFFFFFF);
-    EXPECT_EQ(ColorsOf(ReadPalette(GetParam(), WritePalette(GetParam(), colors))), colors);
+    const PaletteRead read = ReadPalette(GetParam(), WritePalette(GetParam(), colors, "round trip"));
+    EXPECT_EQ(ColorsOf(read.entries), colors);
+    EXPECT_EQ(read.note, "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, PaletteRoundTrip,

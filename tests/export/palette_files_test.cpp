@@ -53,6 +53,53 @@ TEST(Aco, SixteenBitChannelsRoundToEightBits)
     EXPECT_EQ(ReadAco(v1).at(0).color, MakeColor(128, 1, 0));
 }
 
+// One swatch of each colour space Photoshop writes, words w x y z: RGB
+// 0..65535; HSB hue, saturation and brightness 0..65535; CMYK 65535 - ink;
+// Lab L x 100 and signed a x 100, b x 100; grey black ink x 100; and a
+// Pantone (3) swatch, which only its book can give a colour.
+std::string AcoSwatch(int space, int w, int x, int y, int z)
+{
+    return Bytes({0, space, (w >> 8) & 0xFF, w & 0xFF, (x >> 8) & 0xFF, x & 0xFF, (y >> 8) & 0xFF, y & 0xFF,
+                  (z >> 8) & 0xFF, z & 0xFF});
+}
+
+TEST(Aco, ConvertsHsbCmykLabAndGreyAndSkipsOtherSpaces)
+{
+    const std::string swatches = AcoSwatch(0, 0xFFFF, 0x8080, 0, 0) +
+                                 AcoSwatch(1, 0x5555, 0xFFFF, 0xFFFF, 0) +         // green, a third of a turn
+                                 AcoSwatch(2, 0, 0xFFFF, 0xFFFF, 0xFFFF) +         // all cyan ink
+                                 AcoSwatch(2, 0xFFFF, 0xFFFF, 0xFFFF, 0x8000) +    // half black ink: 128
+                                 AcoSwatch(7, 2957, 6830, 0x10000 - 11203, 0) +    // sRGB blue at D50
+                                 AcoSwatch(7, 10000, 0, 0, 0) +                    // white
+                                 AcoSwatch(8, 2500, 0, 0, 0) +                     // a quarter black: 191.25
+                                 AcoSwatch(8, 10000, 0, 0, 0) +                    // all black
+                                 AcoSwatch(3, 1, 2, 3, 0);
+    std::string note;
+    EXPECT_EQ(ColorsOf(ReadAco(Bytes({0, 1, 0, 9}) + swatches, &note)),
+              (std::vector<TColor>{kOrange, MakeColor(0, 255, 0), MakeColor(0, 255, 255), MakeColor(128, 128, 128),
+                                   MakeColor(0, 0, 255), MakeColor(255, 255, 255), MakeColor(191, 191, 191), 0}));
+    EXPECT_EQ(note, "ACO: 8 of 9 swatches were not RGB: 2 grey converted exactly, 1 HSB converted exactly, 2 CMYK "
+                    "converted without a colour profile (R = 255*(1-C)*(1-K), likewise G and B), 2 Lab converted "
+                    "from D50 to sRGB (clipped to sRGB), 1 skipped (colour space 3)");
+}
+
+TEST(Aco, NoteFollowsTheSectionWhoseColoursAreRead)
+{
+    // Version 1 then version 2 with names: the grey swatch is counted once.
+    const std::string named = Bytes({0, 2, 0, 2}) + AcoSwatch(0, 0xFFFF, 0x8080, 0, 0) +
+                              Bytes({0, 0, 0, 2, 0, 'o', 0, 0}) + AcoSwatch(8, 0, 0, 0, 0) +
+                              Bytes({0, 0, 0, 2, 0, 'w', 0, 0});
+    const std::string both = Bytes({0, 1, 0, 2}) + AcoSwatch(0, 0xFFFF, 0x8080, 0, 0) + AcoSwatch(8, 0, 0, 0, 0) + named;
+    std::string note;
+    EXPECT_EQ(ReadAco(both, &note), (std::vector<PaletteEntry>{{kOrange, "o"}, {MakeColor(255, 255, 255), "w"}}));
+    EXPECT_EQ(note, "ACO: 1 of 2 swatches was not RGB: 1 grey converted exactly");
+    // A skipped swatch keeps its name out of the list and the rest in order.
+    const std::string skipped = Bytes({0, 2, 0, 2}) + AcoSwatch(4, 1, 1, 1, 1) + Bytes({0, 0, 0, 2, 0, 'f', 0, 0}) +
+                                AcoSwatch(0, 0, 0, 0, 0) + Bytes({0, 0, 0, 2, 0, 'k', 0, 0});
+    EXPECT_EQ(ReadAco(skipped, &note), (std::vector<PaletteEntry>{{0, "k"}}));
+    EXPECT_EQ(note, "ACO: 1 of 2 swatches was not RGB: 1 skipped (colour space 4)");
+}
+
 TEST(Aco, RoundTripOfManyColours)
 {
     std::vector<TColor> colors;
@@ -152,9 +199,8 @@ INSTANTIATE_TEST_SUITE_P(
                     BadFile{"NoCount", Bytes({0, 1}), "truncated colour count"},
                     BadFile{"CountLargerThanFile", Bytes({0, 1, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}),
                             "larger than the file holds"},
-                    BadFile{"Cmyk", Bytes({0, 1, 0, 1, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0}), "colour space 2 is not RGB"},
-                    BadFile{"Lab", Bytes({0, 2, 0, 1, 0, 7, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0}),
-                            "colour space 7"},
+                    BadFile{"OnlyASkippedSpace", Bytes({0, 1, 0, 1, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0}),
+                            "1 skipped (colour space 3); no swatch is left to read"},
                     BadFile{"HugeNameLength", Bytes({0, 2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}),
                             "runs past the end"},
                     BadFile{"TruncatedName", Bytes({0, 2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 'a'}),

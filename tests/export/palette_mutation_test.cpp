@@ -56,7 +56,7 @@ void Mutate(Reader read, const std::string& sound)
 
 TEST(PaletteMutation, Aco)
 {
-    Mutate(&ReadAco, test::ExportData("orange_black.aco"));
+    Mutate([](std::string_view bytes) { return ReadAco(bytes); }, test::ExportData("orange_black.aco"));
 }
 
 TEST(PaletteMutation, Pal)
@@ -66,7 +66,7 @@ TEST(PaletteMutation, Pal)
 
 TEST(PaletteMutation, Ase)
 {
-    Mutate(&ReadAse, test::ExportData("grouped.ase"));
+    Mutate([](std::string_view bytes) { return ReadAse(bytes); }, test::ExportData("grouped.ase"));
 }
 
 TEST(PaletteMutation, Gpl)

@@ -108,9 +108,10 @@ private slots:
         QCOMPARE(mixer.slotColor(0), MakeColor(0, 0, 0));
         // 0 + 5 * 171 div 55 = 15, 5 * 110 div 55 = 10, 5 * 212 div 55 = 19.
         QCOMPARE(mixer.mixedColor(), MakeColor(15, 10, 19));
-        // A colour from outside the program is not one of the slot's sources.
+        // A colour dragged in from another program fills the slot too.
         drop(mixer.slotSwatch(0), MakeColor(9, 9, 9), colorlist::DragSource::Unknown);
-        QCOMPARE(mixer.slotColor(0), MakeColor(0, 0, 0));
+        QCOMPARE(mixer.slotColor(0), MakeColor(9, 9, 9));
+        drop(mixer.slotSwatch(0), MakeColor(0, 0, 0), colorlist::DragSource::ImportList);
 
         mixer.setAmount(0, 0);
         mixer.setAmount(1, 0);

@@ -158,6 +158,28 @@ private slots:
         QCOMPARE(window_->chooserSwatch()->color(), TColor(0x123456));
     }
 
+    // Another program's colour, as a GTK colour button or a text editor
+    // drags it, colours the area or text under the drop and nothing else.
+    void colourFromAnotherProgram()
+    {
+        const auto dropOutside = [this](QPoint at, const char* type, const QByteArray& payload) {
+            QMimeData mime;
+            mime.setData(QString::fromLatin1(type), payload);
+            QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(page(), &enter);
+            QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(page(), &drop);
+        };
+        const quint16 channels[4] = {0xABAB, 0xCDCD, 0xE1E1, 0xFFFF};
+        dropOutside(page()->areaRect(WebArea::Contents).bottomRight() - QPoint(5, 5), "application/x-color",
+                    QByteArray(reinterpret_cast<const char*>(channels), sizeof channels));
+        QCOMPARE(window_->layout().AreaColor(WebArea::Contents), MakeColor(0xAB, 0xCD, 0xE1));
+        dropOutside(page()->textRect(WebText::Title).center(), "text/plain", "#123456");
+        QCOMPARE(window_->layout().Text(WebText::Title).color, MakeColor(0x12, 0x34, 0x56));
+        dropOutside({1, 150}, "text/plain", "#654321");  // the border takes only the program's swatches
+        QCOMPARE(window_->layout().BorderColor(), kBlack);
+    }
+
     void captionSetsTheBackground()
     {
         dropOn(window_->colorsCaption(), QPoint(3, 3), 0x00FFFF, colorlist::DragSource::HarmonySwatch);

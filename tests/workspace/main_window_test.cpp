@@ -396,6 +396,37 @@ private slots:
         QCOMPARE(history()->log().colorAt(0), color);
     }
 
+    // Another program's colour drag carries application/x-color (a GTK
+    // colour button) or only the text "#RRGGBB" (a text editor).
+    void colourFromAnotherProgramBecomesTheMainColour_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<QByteArray>("payload");
+        // Four 16-bit channels in the machine's byte order: red, green, blue, alpha.
+        const auto wire = [](quint16 r, quint16 g, quint16 b) {
+            const quint16 channels[4] = {r, g, b, 0xFFFF};
+            return QByteArray(reinterpret_cast<const char*>(channels), sizeof channels);
+        };
+        QTest::newRow("desktop colour") << QByteArray("application/x-color") << wire(0xABAB, 0xCDCD, 0xE1E1);
+        QTest::newRow("colour text") << QByteArray("text/plain") << QByteArray("#ABCDE1");
+    }
+    void colourFromAnotherProgramBecomesTheMainColour()
+    {
+        QFETCH(QByteArray, type);
+        QFETCH(QByteArray, payload);
+        QMimeData mime;
+        mime.setData(QString::fromLatin1(type), payload);
+        auto* target = child("shape1");
+        QDragEnterEvent enter(QPoint(30, 30), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(30, 30), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        verifyConsistent({0xAB, 0xCD, 0xE1});
+        QCOMPARE(historySteps(), 1);
+        QCOMPARE(history()->log().colorAt(0), MakeColor(0xAB, 0xCD, 0xE1));
+    }
+
     void mainSwatchDroppedOnItselfChangesNothing()
     {
         dropSwatchOnMainSwatch("shape1");
