@@ -1,8 +1,9 @@
 // Keeps the recovery file of the colour list current while the list has
 // unsaved changes, so that a crash or a power loss loses next to none of
 // them: a moment after a change the list is written, off the event loop's
-// thread; once the changes are saved (or the list is loaded, emptied or
-// restored to an unchanged state) the file is removed.
+// thread; once the list has no unsaved changes again (saved, another list
+// loaded, a new list) the file is removed. A recovery file it did not
+// write (one of an earlier run, still to be offered) is left alone.
 #pragma once
 
 #include <QObject>
