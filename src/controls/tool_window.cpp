@@ -129,6 +129,16 @@ void ToolWindow::DockToAnchor()
     move(place);
 }
 
+void ToolWindow::ShowCentredOn(const QWidget* anchor)
+{
+    if (!centredOnce_ && anchor) {
+        centredOnce_ = true;
+        const QRect a = anchor->frameGeometry();
+        move(a.x() + (a.width() - width()) / 2, a.y() + (a.height() - height()) / 2);
+    }
+    platform_.windows->showToolWindow(this);
+}
+
 bool ToolWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == anchor_ && event->type() == QEvent::Move && dockingEnabled_ && isVisible())

@@ -59,6 +59,10 @@ public:
     void setDockingEnabled(bool enabled);
     void DockToAnchor();
 
+    // Shows the window in front: the first time centred on `anchor`, after
+    // that where it was left.
+    void ShowCentredOn(const QWidget* anchor);
+
     // Opacity, 0 transparent .. 255 opaque.
     int opacity() const { return opacity_; }
     void setOpacityLevel(int opacity);
@@ -110,6 +114,7 @@ private:
     QPointer<QWidget> anchor_;
     DockSide dockSide_ = DockSide::Left;
     bool dockingEnabled_ = false;
+    bool centredOnce_ = false;
     int opacity_ = 255;
     int fadeCountdown_ = 0;
     QTimer fadeTimer_;

@@ -1,5 +1,6 @@
 #include "platform/qt_shell.h"
 
+#include "platform/packaged_files.h"
 #include "platform/text_files.h"
 
 #include <QDesktopServices>
@@ -39,15 +40,7 @@ QString UserDataFolder()
 
 QString ListFileMimePackage()
 {
-    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                          "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-                          "  <mime-type type=\"%1\">\n"
-                          "    <comment>KT Tessaro Color List</comment>\n"
-                          "    <sub-class-of type=\"text/plain\"/>\n"
-                          "    <glob pattern=\"*.cll\"/>\n"
-                          "  </mime-type>\n"
-                          "</mime-info>\n")
-        .arg(QLatin1String(kListFileMimeType));
+    return QString::fromUtf8(kPackagedMimePackage);
 }
 
 QString DesktopExecArgument(const QString& argument)
@@ -87,16 +80,54 @@ QString DesktopExecArgument(const QString& argument)
 
 QString ListFileDesktopEntry(const QString& executable)
 {
-    return QStringLiteral("[Desktop Entry]\n"
-                          "Type=Application\n"
-                          "Name=KT Tessaro\n"
-                          "Comment=Colour scheme generator\n"
-                          "Exec=%1 %f\n"
-                          "Icon=kt-tessaro\n"
-                          "Terminal=false\n"
-                          "Categories=Graphics;\n"
-                          "MimeType=%2;\n")
-        .arg(DesktopExecArgument(executable), QLatin1String(kListFileMimeType));
+    // The packaged entry runs the program from the PATH; this one runs the
+    // executable itself, in the main entry and in its actions alike.
+    const QString exec = QStringLiteral("Exec=");
+    QStringList lines = QString::fromUtf8(kPackagedDesktopEntry).split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        if (!line.startsWith(exec))
+            continue;
+        const qsizetype programEnd = line.indexOf(QLatin1Char(' '), exec.size());
+        line = exec + DesktopExecArgument(executable) + (programEnd < 0 ? QString() : line.mid(programEnd));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QStringList SystemDataFolders()
+{
+    QString configured = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (configured.isEmpty())
+        configured = QStringLiteral("/usr/local/share/:/usr/share/");
+    QStringList folders;
+    for (const QString& folder : configured.split(QLatin1Char(':'), Qt::SkipEmptyParts))
+        if (QDir::isAbsolutePath(folder))
+            folders << QDir::cleanPath(folder);
+    return folders;
+}
+
+bool DesktopEntryDeclaresType(const QString& entryText, const QString& mimeType)
+{
+    bool inMainGroup = false;
+    for (QString line : entryText.split(QLatin1Char('\n'))) {
+        line = line.trimmed();
+        if (line.startsWith(QLatin1Char('['))) {
+            inMainGroup = line == QStringLiteral("[Desktop Entry]");
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (inMainGroup && equals > 0 && line.left(equals).trimmed() == QStringLiteral("MimeType"))
+            return line.mid(equals + 1).trimmed().split(QLatin1Char(';')).contains(mimeType);
+    }
+    return false;
+}
+
+bool InstalledEntryOpensListFiles()
+{
+    for (const QString& folder : SystemDataFolders())
+        if (const std::optional<QString> text = ReadTextFile(folder + QStringLiteral("/applications/kt-tessaro.desktop")))
+            // The first one found is the one the desktop uses.
+            return DesktopEntryDeclaresType(*text, QLatin1String(kListFileMimeType));
+    return false;
 }
 
 QtShell::QtShell() : QtShell(RunDetachedIfInstalled) {}
@@ -120,6 +151,10 @@ void QtShell::registerListFileAssociation(const QString& executable)
     const QString applications = data + QStringLiteral("/applications");
     if (WriteWhole(mimeFolder + QStringLiteral("/packages/kt-tessaro.xml"), ListFileMimePackage()) && runner_)
         runner_(QStringLiteral("update-mime-database"), {mimeFolder});
+    // A per-user entry of the same name hides the installed one: it is only
+    // written where no installed entry opens list files already.
+    if (InstalledEntryOpensListFiles())
+        return;
     if (WriteWhole(applications + QStringLiteral("/kt-tessaro.desktop"), ListFileDesktopEntry(executable)) && runner_)
         runner_(QStringLiteral("update-desktop-database"), {applications});
 }

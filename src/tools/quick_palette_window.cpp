@@ -97,14 +97,4 @@ bool QuickPaletteWindow::take(TColor color, bool fromWebsafe)
     return true;
 }
 
-void QuickPaletteWindow::ShowCentredOn(const QWidget* anchor)
-{
-    if (!placed_ && anchor) {
-        placed_ = true;
-        const QRect a = anchor->frameGeometry();
-        move(a.x() + (a.width() - width()) / 2, a.y() + (a.height() - height()) / 2);
-    }
-    platform().windows->showToolWindow(this);
-}
-
 } // namespace tessaro::tools

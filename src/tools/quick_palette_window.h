@@ -34,9 +34,6 @@ public:
     TColor dragColor() const { return dragColor_; }
     void setDragStarter(std::function<void(TColor)> starter) { startDrag_ = std::move(starter); }
 
-    // Shows the window; the first time centred on `anchor`.
-    void ShowCentredOn(const QWidget* anchor);
-
 private:
     // The colour under the mouse; false for the websafe picture's lines.
     bool take(TColor color, bool fromWebsafe);
@@ -46,7 +43,6 @@ private:
     controls::Swatch* swatch_;
     QLabel* valueLine_;
     TColor dragColor_ = 0;
-    bool placed_ = false;
     std::function<void(TColor)> startDrag_;
 };
 

@@ -4,6 +4,7 @@
 #include "colorlist/color_list_panel.h"
 #include "colorlist/color_list_recovery.h"
 #include "colorlist/history_window.h"
+#include "colorlist/list_recovery_writer.h"
 #include "colorlist/reopen_window.h"
 #include "export/copy_center_window.h"
 #include "export/copy_sources.h"
@@ -55,6 +56,7 @@ ProgramSession::~ProgramSession()
     history_.reset();
     reopen_.reset();
     wheelStyles_.reset();
+    listRecovery_.reset();
     main_.reset();
 }
 
@@ -124,6 +126,9 @@ void ProgramSession::createColorList()
 {
     colorlist::ColorListCommands& list = main_->colorList();
     list.setDefaultListPath(defaultListPath());
+    // From here on unsaved changes reach the recovery file a moment after
+    // they are made, so a crash does not take them along.
+    listRecovery_ = std::make_unique<colorlist::ListRecoveryWriter>(list.model(), listRecoveryPath());
     WindowEntry entry;
     entry.name = QStringLiteral("colorlist");
     entry.window = main_->colorListPanel();
@@ -195,7 +200,8 @@ void ProgramSession::createWheelStyleChooser()
     registry_.add(std::move(entry), settings_);
 }
 
-// The list's unsaved changes of a run ended by a signal.
+// The list's unsaved changes of a run that ended by a signal, a crash or a
+// power loss.
 void ProgramSession::offerListRecovery()
 {
     const std::optional<colorlist::RecoveredList> recovered = colorlist::LoadListRecovery(listRecoveryPath());
@@ -308,29 +314,23 @@ void ProgramSession::createTestColorWindow()
     registry_.add(std::move(entry), settings_);
 }
 
-void ProgramSession::showCentredOnce(QWidget* window)
-{
-    if (!shownOnce_.contains(window)) {
-        shownOnce_.append(window);
-        const QRect main = main_->frameGeometry();
-        window->move(main.center() - QPoint(window->width() / 2, window->height() / 2));
-    }
-    platform_.windows->showToolWindow(window);
-    window->activateWindow();
-}
-
 void ProgramSession::createImportWindow()
 {
     import_ = std::make_unique<tools::ImportWindow>(platform_, main_->colorList());
     connect(main_.get(), &MainWindow::filesDropped, import_.get(), [this](const QStringList& paths) {
-        if (std::any_of(paths.cbegin(), paths.cend(), &tools::ImportWindow::IsImportFile))
-            showCentredOnce(import_.get());
+        if (std::any_of(paths.cbegin(), paths.cend(), &tools::ImportWindow::IsImportFile)) {
+            import_->ShowCentredOn(main_.get());
+            import_->activateWindow();
+        }
         import_->OpenDroppedFiles(paths);
     });
     WindowEntry entry;
     entry.name = QStringLiteral("import");
     entry.window = import_.get();
-    entry.show = [this] { showCentredOnce(import_.get()); };
+    entry.show = [this] {
+        import_->ShowCentredOn(main_.get());
+        import_->activateWindow();
+    };
     entry.showCommand = controls::Command::ImportColors;
     entry.keys = controls::SideWindowKeys();
     entry.readSettings = [this](const SettingsStore& s) {
@@ -443,7 +443,10 @@ void ProgramSession::createMixerWindow()
     WindowEntry entry;
     entry.name = QStringLiteral("mixer");
     entry.window = mixer_.get();
-    entry.show = [this] { showCentredOnce(mixer_.get()); };
+    entry.show = [this] {
+        mixer_->ShowCentredOn(main_.get());
+        mixer_->activateWindow();
+    };
     entry.showCommand = controls::Command::ColorMixer;
     entry.keys = controls::SideWindowKeys();
     entry.readSettings = [this](const SettingsStore& s) { mixer_->ReadSettings(s); };
@@ -483,9 +486,13 @@ void ProgramSession::Shutdown()
     shutDown_ = true;
     // Ended without the close question (a signal at logout): unsaved
     // changes of the list go to the recovery file, offered at the next start.
-    const colorlist::ColorListModel& list = main_->colorList().model();
-    if (!main_->isEnding() && list.listChanged())
-        colorlist::SaveListRecovery(listRecoveryPath(), list.currentListPath(), list.list().entries());
+    // After the question the user has dealt with them: no file is left.
+    if (listRecovery_) {
+        if (main_->isEnding())
+            listRecovery_->Discard();
+        else
+            listRecovery_->WriteNow();
+    }
     main_->setEnding();
     // The found colours of the import window; nothing reads them back, and
     // a failed write is skipped.

@@ -9,13 +9,13 @@
 #include "workspace/window_registry.h"
 
 #include <QObject>
-#include <QList>
 #include <QStringList>
 
 #include <memory>
 
 namespace tessaro::colorlist {
 class HistoryWindow;
+class ListRecoveryWriter;
 class ReopenWindow;
 }
 
@@ -109,8 +109,6 @@ private:
     void createCopyCenterWindow();
     void createImportWindow();
     void createMixerWindow();
-    // Shows a tool window, centred on the main window the first time.
-    void showCentredOnce(QWidget* window);
     void openCommandLineList();
     void offerListRecovery();
     void createTestColorWindow();
@@ -133,13 +131,13 @@ private:
     WindowRegistry registry_{commands_};
     std::unique_ptr<MainColor> mainColor_;
     std::unique_ptr<MainWindow> main_;
+    std::unique_ptr<colorlist::ListRecoveryWriter> listRecovery_;
     std::unique_ptr<colorlist::ReopenWindow> reopen_;
     std::unique_ptr<WheelStyleChooser> wheelStyles_;
     std::unique_ptr<colorlist::HistoryWindow> history_;
     std::unique_ptr<exporting::CopyCenterWindow> copyCenter_;
     std::unique_ptr<tools::ImportWindow> import_;
     std::unique_ptr<tools::MixerWindow> mixer_;
-    QList<QWidget*> shownOnce_;
     std::unique_ptr<layouts::TestColorWindow> testColor_;
     std::unique_ptr<webpreview::WebPreviewWindow> webPreview_;
     std::unique_ptr<AboutWindow> about_;

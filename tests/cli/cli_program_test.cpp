@@ -203,6 +203,64 @@ TEST(CliProgramTest, HugeInputOnStandardInput)
     EXPECT_EQ(r.out, "#ABCDEF\n");
 }
 
+// Unsets an environment variable for one test and restores it afterwards.
+class ScopedUnset {
+public:
+    explicit ScopedUnset(const char* name) : name_(name)
+    {
+        if (const char* value = std::getenv(name)) {
+            had_ = true;
+            old_ = value;
+        }
+        unsetenv(name);
+    }
+    ~ScopedUnset()
+    {
+        if (had_)
+            setenv(name_, old_.c_str(), 1);
+    }
+    ScopedUnset(const ScopedUnset&) = delete;
+    ScopedUnset& operator=(const ScopedUnset&) = delete;
+
+private:
+    const char* name_;
+    bool had_ = false;
+    std::string old_;
+};
+
+// Commands that draw through Qt print nothing of Qt's own on standard error,
+// also where XDG_RUNTIME_DIR is unset (services, containers, cron).
+TEST(CliProgramTest, DrawingCommandsPrintNoQtMessages)
+{
+    const ScopedUnset runtime("XDG_RUNTIME_DIR");
+    const ScopedUnset platform("QT_QPA_PLATFORM");
+    const std::string layouts = std::string(TESSARO_PROGRAM_DATA_DIR) + "/TLs/";
+    struct Run {
+        const char* name;
+        std::vector<std::string> args;  // "OUT" stands for the output file
+        const char* extension;
+    };
+    const Run runs[] = {
+        {"swatches as PNG", {"export", "swatches", "-o", "OUT", "FF8000", "336699"}, ".png"},
+        {"swatches as BMP", {"export", "swatches", "--columns", "2", "-o", "OUT", "FF8000", "336699"}, ".bmp"},
+        {"web page", {"export", "html", "-o", "OUT", "FF8000"}, ".htm"},
+        {"layout with texts", {"render", layouts + "Demo Layout 2.sts", "-o", "OUT"}, ".png"},
+        {"layout with fonts", {"render", layouts + "Fonts 01.sts", "--view", "greyscale", "-o", "OUT"}, ".png"},
+    };
+    for (const Run& run : runs) {
+        const std::string out = TempFile().path() + run.extension;
+        std::vector<std::string> args = run.args;
+        for (std::string& arg : args)
+            if (arg == "OUT")
+                arg = out;
+        const ProgramResult r = RunProgram(args);
+        EXPECT_EQ(r.code, 0) << run.name << ": " << r.err;
+        EXPECT_EQ(r.err, "") << run.name;
+        EXPECT_FALSE(ReadFile(out).empty()) << run.name;
+        unlink(out.c_str());
+    }
+}
+
 bool LocaleExists(const char* name)
 {
     const locale_t l = newlocale(LC_ALL_MASK, name, locale_t(0));

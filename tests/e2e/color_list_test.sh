@@ -9,9 +9,6 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin "$0" "$@"
 app=$1 cli=$2
 
-status=0
-fail() { echo "FAIL: $*"; status=1; }
-
 # The first entry's swatch in the list (Big style), in screen coordinates.
 first_entry_colour() {
     "$TESSARO_SCREEN_PROBE" $((x + 343)) $((y + 100))
@@ -22,10 +19,7 @@ list=$work/mine.cll
 wheel=$("$cli" derive 7FD46E | awk '$1 == "wheel" {print substr($2, 2)}')
 
 # ---- drag the first wheel swatch onto the list, save it with Ctrl+S
-e2e_start_program
-wait_for_window || { echo "FAIL: the main window did not appear"; exit 1; }
-main=$window
-sleep 0.5
+e2e_open_program
 e2e_drag $((x + 100)) $((y + 120)) $((x + 400)) $((y + 200))
 sleep 0.3
 [ "$(first_entry_colour)" = "#$wheel" ] || fail "the list shows $(first_entry_colour) after the drop, expected #$wheel"
@@ -49,10 +43,7 @@ grep -q "^lastcll=$list"$'\r'"\$" "$prog/TD/set.set" || fail "set.set names no l
 [ "$(tr -d '\r' <"$prog/TD/colorlist.cl1" 2>/dev/null)" = "$list" ] || fail "colorlist.cl1 does not remember $list"
 
 # ---- the next start reopens the list
-e2e_start_program
-wait_for_window || { echo "FAIL: the main window did not come back"; exit 1; }
-main=$window
-sleep 0.5
+e2e_open_program
 [ "$(first_entry_colour)" = "#$wheel" ] || fail "after the restart the list shows $(first_entry_colour), expected #$wheel"
 
 # ---- a change, then the close question

@@ -10,9 +10,6 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin "$0" "$@"
 app=$1 cli=$2
 
-status=0
-fail() { echo "FAIL: $*"; status=1; }
-
 probe() { "$TESSARO_SCREEN_PROBE" "$1" "$2"; }
 
 e2e_portable_copy "$app"
@@ -20,12 +17,7 @@ main_colour=7FD46E
 # The wheel swatch opposite the main colour.
 wheel=$("$cli" derive "$main_colour" | awk '$1 == "wheel" {print substr($8, 2)}')
 
-e2e_start_program
-wait_for_window || { echo "FAIL: the main window did not appear"; exit 1; }
-main=$window
-sleep 0.5
-
-xdotool windowactivate --sync "$main" 2>/dev/null || true
+e2e_open_program
 xdotool key --window "$main" F9
 wait_for_named "Color Mixer" || { echo "FAIL: F9 showed no Color Mixer"; exit 1; }
 mixer=$window

@@ -10,21 +10,16 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin "$0" "$@"
 app=$1 cli=$2
 
-status=0
-fail() { echo "FAIL: $*"; status=1; }
 clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
 
 e2e_portable_copy "$app"
 main_hex=7FD46E
 wheel=$("$cli" derive $main_hex | awk '$1 == "wheel" {for (i = 2; i <= NF; i++) print substr($i, 2)}')
 
-e2e_start_program
-wait_for_window || { echo "FAIL: the main window did not appear"; exit 1; }
-main=$window mx=$x my=$y
-sleep 0.5
+e2e_open_program
+mx=$x my=$y
 
 # ---- Ctrl+C: "&HTML Style Hex" of the main colour
-xdotool windowactivate --sync "$main" 2>/dev/null || true
 xdotool key --window "$main" ctrl+c
 sleep 0.3
 [ "$(clipboard)" = "$main_hex" ] || fail "Ctrl+C copied '$(clipboard)', expected $main_hex"

@@ -10,9 +10,6 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin "$0" "$@"
 app=$1 pattern=$2
 
-status=0
-fail() { echo "FAIL: $*"; status=1; }
-
 # The known picture: four blocks of 100 x 100 at (700, 450).
 "$pattern" 700 450 &
 pattern_pid=$!
@@ -22,11 +19,7 @@ sleep 0.3
 [ "$("$TESSARO_SCREEN_PROBE" 750 500)" = "#C83214" ] || { echo "FAIL: the pattern is not on the screen"; exit 1; }
 
 e2e_portable_copy "$app"
-e2e_start_program
-wait_for_window || { echo "FAIL: the main window did not appear"; exit 1; }
-main=$window
-sleep 0.5
-xdotool windowactivate --sync "$main" 2>/dev/null || true
+e2e_open_program
 xdotool key --window "$main" F1
 wait_for_named "Eye Dropper" || { echo "FAIL: F1 opened no eye dropper"; exit 1; }
 dropper=$window

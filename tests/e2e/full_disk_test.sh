@@ -31,9 +31,6 @@ for i in $(seq 1 40); do printf '%d,%d,%d - #%02X%02X%02X\r\n' $i $i $i $i $i $i
 cp "$td/set.set" "$work/set.set.before"
 cp "$td/history.cl2" "$work/history.cl2.before"
 
-status=0
-fail() { echo "FAIL: $*"; status=1; }
-
 # Prints a shown window of the program other than the main window: a
 # message box.
 find_box() {
@@ -50,9 +47,7 @@ find_box() {
     return 1
 }
 
-e2e_start_program
-wait_for_window || { echo "FAIL: the main window did not appear"; exit 1; }
-sleep 0.5
+e2e_open_program
 
 # The disk fills up.
 dd if=/dev/zero of="$td/filler" bs=1k 2>/dev/null || true

@@ -10,9 +10,6 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin "$0" "$@"
 app=$1 drag_source=$2
 
-status=0
-fail() { echo "FAIL: $*"; status=1; }
-
 list_entry_colour() {  # ROW: the swatch of a colour list entry (Big style)
     "$TESSARO_SCREEN_PROBE" $((x + 343)) $((y + 100 + 30 * $1))
 }
@@ -21,10 +18,7 @@ e2e_portable_copy "$app"
 css=$work/site.css
 printf 'body { color: #FF8000; }\r\na:hover { color:#0080ff }\r\n.x { color: #FFF }\r\n' >"$css"
 
-e2e_start_program
-wait_for_window || { echo "FAIL: the main window did not appear"; exit 1; }
-main=$window
-sleep 0.5
+e2e_open_program
 
 # ---- a file dropped on the main window opens the import window
 "$drag_source" "$css" 880 660 &

@@ -3,11 +3,18 @@
 # its window, to wait for it to end and to take screenshots.
 #
 # Use from a test script:
+#     set -euo pipefail
 #     source "$(dirname "$0")/lib.sh"
 #     e2e_begin "$0" "$@"      # re-runs the script under Xvfb with openbox
+#     app=$1
 #     e2e_portable_copy "$app" # $prog: the program beside its own TD/
-#     e2e_start_program        # $pid
-#     wait_for_window          # $window, $x, $y: the main window's client origin
+#     e2e_open_program         # $pid; $main, $x, $y: the main window, active
+#     ...
+#     [ "$x" -gt 0 ] || fail "..."   # a failed check: the script goes on
+#     exit $status
+#
+# e2e_open_program is e2e_start_program and wait_for_window with the steps
+# every test takes around them; a test of the start-up itself uses those two.
 #
 # Screenshots: `e2e_screenshot NAME` saves NAME.png into $TESSARO_E2E_SHOTS
 # when that variable names a folder (otherwise into the scratch folder),
@@ -32,10 +39,18 @@ e2e_begin() {
     fi
     work=$(mktemp -d)
     pid=""
+    status=0
     exit_commands=()
     trap e2e_end EXIT
     export HOME=$work XDG_DATA_HOME=$work/share XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
     mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+}
+
+# A failed check: said at once, and the script ends with status 1 (once
+# it reaches `exit $status`).
+fail() {
+    echo "FAIL: $*"
+    status=1
 }
 
 # Runs a command when the script ends, after the program is gone and before
@@ -69,6 +84,19 @@ e2e_portable_copy() {
 e2e_start_program() {
     "$prog/kt-tessaro" "$@" &
     pid=$!
+}
+
+# The opening of a test: the program in $prog started with ARGS, its main
+# window mapped and the splash gone, a moment for the first paint, and the
+# main window made active. Sets $pid, $main (and $window), $x and $y (the
+# client area's screen origin). A program that shows no main window ends
+# the test.
+e2e_open_program() {  # [ARGS...]
+    e2e_start_program "$@"
+    wait_for_window || { echo "FAIL: the main window did not appear"; exit 1; }
+    main=$window
+    sleep 0.5
+    xdotool windowactivate --sync "$main" 2>/dev/null || true
 }
 
 # Sets $window to the first mapped window whose whole name is NAME (a

@@ -8,15 +8,12 @@ e2e_begin "$0" "$@"
 app=$1 probe=$2 cli=$3
 
 e2e_portable_copy "$app"
-e2e_start_program
-wait_for_window || { echo "FAIL: the main window did not appear"; exit 1; }
-sleep 0.5   # let the first paint land
+e2e_open_program
 
 # The main swatch is 60 x 60 at 71,144; wheel swatch 6 (Shape8) is 25 x 25 at 87,215.
 expected_main="#7FD46E"
 expected_wheel6=$("$cli" derive 7FD46E | awk '/^wheel/ {print $8}')
 mapfile -t got < <("$probe" $((x + 101)) $((y + 174)) $((x + 99)) $((y + 227)))
-status=0
 check() {
     if [ "$2" = "$3" ]; then echo "ok: $1 $2"; else echo "FAIL: $1 is $2, expected $3"; status=1; fi
 }

@@ -11,16 +11,12 @@ e2e_begin "$0" "$@"
 app=$1
 
 e2e_portable_copy "$app"
-e2e_start_program
-wait_for_window || { echo "FAIL: the main window did not appear"; exit 1; }
-main=$window
-sleep 0.5
+e2e_open_program
 
 # Keys through the real keyboard (no --window): xdotool sends the keys of a
 # "--window" combination to a window that has lost the focus meanwhile as
 # synthetic events, so Ctrl+I, which moves the focus to the new window,
 # would leave Ctrl held down on the X server.
-xdotool windowactivate --sync "$main" 2>/dev/null || true
 xdotool key ctrl+a
 xdotool key ctrl+i
 wait_for_named "Import Colors" || { echo "FAIL: Ctrl+I showed no Import Colors window"; exit 1; }

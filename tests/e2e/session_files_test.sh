@@ -13,13 +13,8 @@ e2e_portable_copy "$app"
 printf 'program=tessaro\r\nfirstrun=0\r\n1.left=40\r\n1.top=30\r\nhist.autofade=0\r\nzoom=3\r\n' >"$prog/TD/set.set"
 printf '0,0,0 - #000000\r\nxyz\r\n1,2,3 - #010203\r\n#ff8000\r\n' >"$prog/TD/history.cl2"
 
-status=0
-fail() { echo "FAIL: $*"; status=1; }
-
-e2e_start_program
-wait_for_window || { echo "FAIL: the main window did not appear"; exit 1; }
+e2e_open_program
 [ "$x $y" = "40 30" ] || fail "window at $x,$y, expected 40,30"
-sleep 0.5
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 xdotool key --window "$window" ctrl+z
 sleep 0.3
@@ -42,10 +37,7 @@ grep -qx 'hist.autofade=0' <<<"$settings" || fail "hist.autofade was not kept"
 # Undo took the main colour back to (1,2,3); the next start shows the newest
 # step again. This run copies the main colour, so it owns the clipboard and
 # ends the orderly way, and ends by SIGTERM.
-e2e_start_program
-wait_for_window || { echo "FAIL: the main window did not appear again"; exit 1; }
-sleep 0.3
-xdotool windowactivate --sync "$window" 2>/dev/null || true
+e2e_open_program
 xdotool key --window "$window" ctrl+c
 sleep 0.3
 copied=$(xclip -o -selection clipboard 2>/dev/null || true)

@@ -11,12 +11,7 @@ e2e_begin "$0" "$@"
 app=$1 cli=$2
 
 e2e_portable_copy "$app"
-e2e_start_program
-wait_for_window || { echo "FAIL: the main window did not appear"; exit 1; }
-sleep 0.5
-
-status=0
-fail() { echo "FAIL: $*"; status=1; }
+e2e_open_program
 
 # Swatch centres in the client area: "group index x y", where group is the
 # line of `tessaro-cli derive` that holds the swatch's colour.

@@ -11,21 +11,13 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin "$0" "$@"
 app=$1 cli=$2
 
-status=0
-fail() { echo "FAIL: $*"; status=1; }
-
 e2e_portable_copy "$app"
 cp -r "$(dirname "$app")/TLs/." "$prog/TLs/"
 
 # Sets $tx and $ty: the client origin of window $1.
 window_origin() { read -r tx ty < <(window_origin_of "$1"); }
 
-e2e_start_program
-wait_for_window || { echo "FAIL: the main window did not appear"; exit 1; }
-main=$window
-sleep 0.5
-
-xdotool windowactivate --sync "$main" 2>/dev/null || true
+e2e_open_program
 xdotool key --window "$main" F7
 wait_for_named "Test Color" || { echo "FAIL: F7 did not open the Test Color window"; exit 1; }
 test_window=$window

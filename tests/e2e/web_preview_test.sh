@@ -11,19 +11,13 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin "$0" "$@"
 app=$1 cli=$2
 
-status=0
-fail() { echo "FAIL: $*"; status=1; }
-
 e2e_portable_copy "$app"
 cp "$(dirname "$app")/Sample 1.cls" "$prog/"
 layout=$work/mine.cls
 page=$work/mine.htm
 
-e2e_start_program
-wait_for_window || { echo "FAIL: the main window did not appear"; exit 1; }
-main=$window main_x=$x main_y=$y
-sleep 0.5
-xdotool windowactivate --sync "$main" 2>/dev/null || true
+e2e_open_program
+main_x=$x main_y=$y
 xdotool key --window "$main" F8
 wait_for_named "Simple Web Page Test" || { echo "FAIL: F8 did not open the web preview"; exit 1; }
 web=$window

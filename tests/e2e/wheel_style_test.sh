@@ -9,9 +9,6 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin "$0" "$@"
 app=$1 styles=$2
 
-status=0
-fail() { echo "FAIL: $*"; status=1; }
-
 e2e_portable_copy "$app"
 cp "$styles"/*.whl "$prog/CWSs/"
 main_colour="#7FD46E"
@@ -20,10 +17,7 @@ main_colour="#7FD46E"
 # swatch covers.
 row_probe() { "$TESSARO_SCREEN_PROBE" $((x + 20)) $((y + 100)); }
 
-e2e_start_program
-wait_for_window || { echo "FAIL: the main window did not appear"; exit 1; }
-main=$window
-sleep 0.5
+e2e_open_program
 before=$(row_probe)
 [ "$before" != "$main_colour" ] || fail "the default wheel already covers the probe point"
 
@@ -54,9 +48,7 @@ xdotool mousemove $((x + 502)) $((y + 9)) click 1
 wait_for_exit || fail "the program did not end after the close button"
 grep -q "^lastwhl=$prog/CWSs/Row.whl"$'\r'"\$" "$prog/TD/set.set" || fail "set.set does not remember the style"
 
-e2e_start_program
-wait_for_window || { echo "FAIL: the main window did not come back"; exit 1; }
-sleep 0.5
+e2e_open_program
 [ "$(row_probe)" = "$main_colour" ] || fail "after the restart the probe point shows $(row_probe)"
 
 [ $status -eq 0 ] && echo "PASS: wheel style chosen with the pointer, applied and kept across a restart"

@@ -12,9 +12,6 @@ app=$1
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$0" "$@"
 
-status=0
-fail() { echo "FAIL: $*"; status=1; }
-
 # A fresh portable copy with settings and the given history text.
 prepare() {  # HISTORY_TEXT
     rm -rf "$work/prog"
@@ -46,11 +43,7 @@ done
 
 # ---- a History question: its caption and where the keyboard goes after it
 prepare '0,0,0 - #000000\r\n1,2,3 - #010203\r\n4,5,6 - #040506\r\n'
-e2e_start_program
-wait_for_named "KT Tessaro" || { echo "FAIL: the main window did not appear"; exit 1; }
-main=$window
-sleep 0.5
-xdotool windowactivate --sync "$main" 2>/dev/null || true
+e2e_open_program
 xdotool key --window "$main" ctrl+z
 if wait_for_named "History"; then
     history=$window

@@ -148,11 +148,69 @@ INSTANTIATE_TEST_SUITE_P(Table, DesktopExecTest, testing::Values(
     ExecCase{"Backslash", "/opt/a\\b/kt-tessaro", "\"/opt/a\\\\\\\\b/kt-tessaro\" %f"}),
     test::kCaseName);
 
+QString PackagedFile(const char* name)
+{
+    QFile file(QStringLiteral(TESSARO_PACKAGING_DIR "/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The per-user copies are the packaged files, the entry running the
+// executable itself: the action, GenericName and Keywords come along.
+TEST(PackagedFilesTest, PerUserCopiesCarryThePackagedText)
+{
+    QString expected = PackagedFile("kt-tessaro.desktop");
+    ASSERT_TRUE(expected.contains(QStringLiteral("\nExec=kt-tessaro --pick\n")));
+    expected.replace(QStringLiteral("\nExec=kt-tessaro "), QStringLiteral("\nExec=/opt/tessaro/kt-tessaro "));
+    EXPECT_EQ(ListFileDesktopEntry(QStringLiteral("/opt/tessaro/kt-tessaro")), expected);
+    EXPECT_EQ(ListFileMimePackage(), PackagedFile("kt-tessaro.xml"));
+}
+
+struct DeclaresCase {
+    const char* name;
+    const char* entry;
+    bool declares;
+};
+
+class DesktopEntryDeclaresTypeTest : public testing::TestWithParam<DeclaresCase> {};
+
+TEST_P(DesktopEntryDeclaresTypeTest, ReadsTheMainGroupsMimeType)
+{
+    EXPECT_EQ(DesktopEntryDeclaresType(QString::fromUtf8(GetParam().entry),
+                                       QStringLiteral("application/x-kt-tessaro-colorlist")),
+              GetParam().declares);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, DesktopEntryDeclaresTypeTest, testing::Values(
+    DeclaresCase{"Packaged", "[Desktop Entry]\nName=KT Tessaro\nMimeType=application/x-kt-tessaro-colorlist;\n", true},
+    DeclaresCase{"AmongOthers", "[Desktop Entry]\nMimeType=text/plain;application/x-kt-tessaro-colorlist;image/png\n",
+                 true},
+    DeclaresCase{"BlanksAndCrLf", "[Desktop Entry]\r\nMimeType = application/x-kt-tessaro-colorlist\r\n", true},
+    DeclaresCase{"NoMimeType", "[Desktop Entry]\nName=KT Tessaro\nExec=kt-tessaro %f\n", false},
+    DeclaresCase{"OtherType", "[Desktop Entry]\nMimeType=application/x-kt-tessaro-colorlist-old;\n", false},
+    DeclaresCase{"OnlyInAnAction",
+                 "[Desktop Entry]\nName=KT Tessaro\n[Desktop Action pick]\nMimeType=application/x-kt-tessaro-colorlist;\n",
+                 false},
+    DeclaresCase{"CommentedOut", "[Desktop Entry]\n#MimeType=application/x-kt-tessaro-colorlist;\n", false}),
+    test::kCaseName);
+
 class AssociationTest : public testing::Test {
 protected:
-    AssociationTest() : data_("XDG_DATA_HOME", folder_.path().toUtf8()) {}
+    // The system's data folders are an empty folder of the test's own, so
+    // an installed copy of the program changes nothing here.
+    AssociationTest()
+        : data_("XDG_DATA_HOME", folder_.path().toUtf8()), systemData_("XDG_DATA_DIRS", system_.path().toUtf8())
+    {
+    }
 
     QString path(const QString& relative) const { return folder_.path() + QLatin1Char('/') + relative; }
+    // Puts a kt-tessaro.desktop into the system data folder `system`.
+    static void install(const QTemporaryDir& system, const QByteArray& entry)
+    {
+        ASSERT_TRUE(QDir(system.path()).mkpath(QStringLiteral("applications")));
+        QFile file(system.filePath(QStringLiteral("applications/kt-tessaro.desktop")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(entry);
+    }
 
     void registerWith(const QString& executable)
     {
@@ -163,9 +221,37 @@ protected:
     }
 
     QTemporaryDir folder_;
+    QTemporaryDir system_;
     ScopedEnvironment data_;
+    ScopedEnvironment systemData_;
     QStringList ran_;
 };
+
+// An installed entry that opens list files is not hidden by a per-user
+// one; the MIME package is still written (it changes nothing the
+// installed one gives).
+TEST_F(AssociationTest, NoEntryWhereTheInstalledOneOpensListFiles)
+{
+    QTemporaryDir other;
+    install(system_, PackagedFile("kt-tessaro.desktop").toUtf8());
+    const ScopedEnvironment dirs("XDG_DATA_DIRS", (other.path() + QLatin1Char(':') + system_.path()).toUtf8());
+    registerWith(QStringLiteral("/usr/bin/kt-tessaro"));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("applications/kt-tessaro.desktop"))));
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("mime/packages/kt-tessaro.xml"))));
+    EXPECT_EQ(ran_, QStringList{QStringLiteral("update-mime-database ") + path(QStringLiteral("mime"))});
+}
+
+// An installed entry that does not open list files (an older package)
+// gets the per-user entry that does.
+TEST_F(AssociationTest, EntryWhereTheInstalledOneDoesNotOpenListFiles)
+{
+    install(system_, "[Desktop Entry]\nType=Application\nName=KT Tessaro\nExec=kt-tessaro\n");
+    registerWith(QStringLiteral("/usr/bin/kt-tessaro"));
+    QFile written(path(QStringLiteral("applications/kt-tessaro.desktop")));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(written.readAll()), ListFileDesktopEntry(QStringLiteral("/usr/bin/kt-tessaro")));
+    EXPECT_EQ(ran_.size(), 2);
+}
 
 TEST_F(AssociationTest, WritesMimePackage)
 {

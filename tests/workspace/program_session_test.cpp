@@ -430,6 +430,31 @@ private slots:
         again.mainWindow()->close();
     }
 
+    // A crash ends the run without any shutdown: the change made a moment
+    // before it is still offered at the next start. After the close
+    // question the file is gone.
+    void crashKeepsUnsavedListForTheNextStart()
+    {
+        {
+            ProgramSession session(fake_.platform(), folders(), QStringLiteral("/opt/kt/kt-tessaro"));
+            session.Start();
+            QVERIFY(session.commands().run(controls::Command::AddMainColor));
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dataFile("colorlist.recover")), 10000);
+            // The session goes without Shutdown, as a killed process does.
+        }
+        fake_.dialogs.answers = {platform::Answer::Yes};
+        ProgramSession again(fake_.platform(), folders(), QStringLiteral("/opt/kt/kt-tessaro"));
+        again.Start();
+        QCOMPARE(fake_.dialogs.calls.size(), 1);
+        QCOMPARE(fake_.dialogs.calls[0].title, QStringLiteral("Restore?"));
+        QCOMPARE(entriesOf(again), QStringList{"#7FD46E"});
+        // Restored and still unsaved: kept current again.
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dataFile("colorlist.recover")), 10000);
+        fake_.dialogs.answers = {platform::Answer::No};
+        QVERIFY(again.mainWindow()->close());
+        QVERIFY(!QFile::exists(dataFile("colorlist.recover")));
+    }
+
     // The Copy/Export Center: its place and preview from the settings, F5
     // opens it, and its keys go back at shutdown.
     void copyCenterSettingsAndF5()

@@ -432,6 +432,44 @@ private slots:
         QTRY_COMPARE(reopen->geometry().topLeft(), window()->geometry().topRight() + QPoint(1, 0));
     }
 
+    // Import Colors, the Color Mixer and the Quick Color Palette open
+    // centred on the main window the first time, and where they were left
+    // after that.
+    void toolWindowsOpenCentredOnTheMainWindowOnce_data()
+    {
+        QTest::addColumn<QString>("windowName");
+        QTest::addColumn<Command>("open");
+        QTest::newRow("import") << "import" << Command::ImportColors;
+        QTest::newRow("mixer") << "mixer" << Command::ColorMixer;
+        QTest::newRow("quick palette") << "quickpalette" << Command::QuickPalette;
+    }
+    void toolWindowsOpenCentredOnTheMainWindowOnce()
+    {
+        QFETCH(QString, windowName);
+        QFETCH(Command, open);
+        QWidget* tool = nullptr;
+        for (const WindowEntry& entry : session_->windows().entries())
+            if (entry.name == windowName)
+                tool = entry.window;
+        QVERIFY(tool);
+        window()->move(120, 90);
+        QVERIFY(session_->commands().run(open));
+        QTRY_VERIFY(tool->isVisible());
+        const QRect main = window()->frameGeometry();
+        const QRect shown = tool->frameGeometry();
+        QVERIFY2(qAbs(shown.center().x() - main.center().x()) <= 1 &&
+                     qAbs(shown.center().y() - main.center().y()) <= 1,
+                 qPrintable(QStringLiteral("centre %1,%2 on %3,%4")
+                                .arg(shown.center().x()).arg(shown.center().y())
+                                .arg(main.center().x()).arg(main.center().y())));
+        tool->hide();
+        tool->move(10, 20);
+        window()->move(200, 100);
+        QVERIFY(session_->commands().run(open));
+        QTRY_VERIFY(tool->isVisible());
+        QCOMPARE(tool->pos(), QPoint(10, 20));
+    }
+
     void superMinimizeRollsTheShownSideWindowsOnly()
     {
         colorlist::HistoryWindow* history = session_->historyWindow();
