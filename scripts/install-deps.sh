@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
-    libjpeg-dev
+    libjpeg-dev zlib1g-dev
     libwmf-dev libemf2svg-dev
     libgtest-dev libgmock-dev libbenchmark-dev valgrind
     libxcb1-dev

@@ -3,15 +3,13 @@
 #include "cli/input_bytes.h"
 #include "platform/replace_file.h"
 
-#include <cstring>
-
 namespace tessaro::cli {
 
 void WriteFileWhole(const std::string& name, std::string_view bytes)
 {
     int error = 0;
     if (!ReplaceFileBytes(name, bytes, &error))
-        throw FileError{"cannot write '" + name + "': " + std::strerror(error)};
+        throw FileError{"cannot write '" + name + "': " + ReplaceErrorText(error)};
 }
 
 } // namespace tessaro::cli

@@ -11,7 +11,6 @@
 #include <QSet>
 
 #include <algorithm>
-#include <cerrno>
 
 namespace tessaro::colorlist {
 
@@ -117,13 +116,12 @@ QByteArray ColorListText(const QStringList& entries)
 
 std::optional<QString> SaveColorList(const QStringList& entries, const QString& path)
 {
-    errno = 0;
-    if (platform::WriteFileBytes(path, ColorListText(entries)))
+    int error = 0;
+    if (platform::WriteFileBytes(path, ColorListText(entries), &error))
         return std::nullopt;
-    const int error = errno;
     if (!QFileInfo(path).absoluteDir().exists())
         return QStringLiteral("The folder does not exist.");
-    return error != 0 ? qt_error_string(error) : QStringLiteral("The file could not be written.");
+    return platform::WriteErrorText(error);
 }
 
 bool ReopenList::RememberListFile(const QString& path)

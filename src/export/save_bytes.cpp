@@ -2,8 +2,6 @@
 
 #include "platform/replace_file.h"
 
-#include <cstring>
-
 namespace tessaro::exporting {
 
 bool SaveBytesReporting(platform::Dialogs& dialogs, QWidget* parent, const QString& path, std::string_view bytes)
@@ -12,7 +10,7 @@ bool SaveBytesReporting(platform::Dialogs& dialogs, QWidget* parent, const QStri
     if (ReplaceFileBytes(path.toStdString(), bytes, &error))
         return true;
     dialogs.error(parent, QStringLiteral("KT Tessaro"),
-                  QStringLiteral("Can not write %1: %2.").arg(path, QString::fromLocal8Bit(std::strerror(error))));
+                  QStringLiteral("Can not write %1: %2.").arg(path, QString::fromLocal8Bit(ReplaceErrorText(error))));
     return false;
 }
 

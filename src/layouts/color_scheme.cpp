@@ -47,9 +47,9 @@ std::string ColorSchemeText(const ColorScheme& scheme)
     return text;
 }
 
-bool WriteColorScheme(const std::string& path, const ColorScheme& scheme)
+bool WriteColorScheme(const std::string& path, const ColorScheme& scheme, int* error)
 {
-    return ReplaceFileBytes(path, ColorSchemeText(scheme));
+    return ReplaceFileBytes(path, ColorSchemeText(scheme), error);
 }
 
 ColorScheme ReadColorScheme(const KeyValueText& lines, const ColorScheme& base)

@@ -27,8 +27,9 @@ ColorScheme SchemeOf(const TestArea& area);
 // The 21 lines in file order, each followed by CR LF.
 std::string ColorSchemeText(const ColorScheme& scheme);
 // Replaces the file with the scheme; false when it cannot be written, in
-// which case nothing is written.
-bool WriteColorScheme(const std::string& path, const ColorScheme& scheme);
+// which case nothing is written and the error for ReplaceErrorText is in
+// `error` when given.
+bool WriteColorScheme(const std::string& path, const ColorScheme& scheme, int* error = nullptr);
 
 // The scheme's colours from the lines of a scheme file: each key present
 // takes its colour, every other part keeps its colour from `base`. Throws

@@ -14,6 +14,7 @@
 #include "layouts/text_contrast.h"
 #include "layouts/text_edit_window.h"
 #include "platform/replace_file.h"
+#include "platform/text_files.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -599,9 +600,9 @@ bool TestColorWindow::SaveLayoutAs()
     for (LayoutObject& image : area_.images)
         image.fileValue = editor_->imageNames().value(image.number).toStdString();
     const std::string text = TestLayoutText(*chosen, area_);
-    if (!ReplaceFileBytes(path->toStdString(), text)) {
-        platform().dialogs->error(this, QStringLiteral("KT Tessaro"),
-                                  QStringLiteral("Can not save the layout to %1").arg(*path));
+    int error = 0;
+    if (!ReplaceFileBytes(path->toStdString(), text, &error)) {
+        showSaveError(QStringLiteral("Can not save the layout to %1").arg(*path), error);
         return false;
     }
     layout_ = ParseTestLayout(text);
@@ -616,9 +617,7 @@ bool TestColorWindow::SaveLayoutAs()
         const QList<QListWidgetItem*> found = layoutList_->findItems(saved.fileName(), Qt::MatchExactly);
         if (found.isEmpty()) {
             layoutList_->addItem(saved.fileName());
-            QFile list(userLayoutsFile());
-            if (list.open(QIODevice::Append))
-                list.write(saved.fileName().toUtf8() + "\r\n");
+            addUserLayout(saved.fileName());
             layoutList_->setCurrentRow(layoutList_->count() - 1);
         } else {
             layoutList_->setCurrentItem(found.first());
@@ -626,6 +625,28 @@ bool TestColorWindow::SaveLayoutAs()
         loadedRow_ = layoutList_->currentRow();
     }
     return true;
+}
+
+// The list of saved layouts is rewritten whole with the new name at its
+// end, so a full disk can never leave half a line in it.
+void TestColorWindow::addUserLayout(const QString& name)
+{
+    const QString list = userLayoutsFile();
+    const QString what = QStringLiteral("Can not add %1 to %2").arg(name, list);
+    const std::optional<QByteArray> old = QFileInfo::exists(list) ? platform::ReadFileBytes(list) : QByteArray();
+    if (!old) {
+        platform().dialogs->error(this, QStringLiteral("KT Tessaro"), what + QStringLiteral(":\nThe list can not be read"));
+        return;
+    }
+    int error = 0;
+    if (!platform::WriteFileBytes(list, *old + name.toUtf8() + "\r\n", &error))
+        showSaveError(what, error);
+}
+
+void TestColorWindow::showSaveError(const QString& what, int error)
+{
+    platform().dialogs->error(this, QStringLiteral("KT Tessaro"),
+                              what + QStringLiteral(":\n") + QString::fromLocal8Bit(ReplaceErrorText(error)));
 }
 
 void TestColorWindow::readUserLayouts()
@@ -711,8 +732,11 @@ void TestColorWindow::SaveScheme()
                                      *name + QStringLiteral(".shm already exists. Do you want to replace it?")) !=
             platform::Answer::Yes)
         return;
-    if (!WriteColorScheme(path.toStdString(), SchemeOf(area_)))
+    int error = 0;
+    if (!WriteColorScheme(path.toStdString(), SchemeOf(area_), &error)) {
+        showSaveError(QStringLiteral("Can not save the scheme to %1").arg(path), error);
         return;
+    }
     ReadSchemeList();
     schemeChanged_ = false;
 }

@@ -167,6 +167,10 @@ private:
     void markChanged();
     void selectReleased(const HitTarget& hit);
     void readUserLayouts();
+    // Adds a saved layout's name to the user layouts file.
+    void addUserLayout(const QString& name);
+    // "WHAT:" and why the file could not be written (an error of ReplaceFileBytes).
+    void showSaveError(const QString& what, int error);
 
     QString programFolder_;
     TestArea area_ = InitialTestArea();

@@ -1,9 +1,11 @@
 #include "platform/jpeg_reader.h"
 
+#include "platform/picture_limits.h"
 #include "platform/platform.h"
 
 #include <csetjmp>
 #include <cstdio>
+#include <string>
 
 #include <jpeglib.h>
 #include <jerror.h>
@@ -11,9 +13,6 @@
 namespace tessaro::platform {
 
 namespace {
-
-// The same ceiling Qt's own image readers apply by default.
-constexpr qsizetype kMaxDecodedBytes = qsizetype(256) * 1024 * 1024;
 
 // libjpeg reports fatal errors through error_exit, which must not return.
 // Ours jumps back into Decode() with the message kept.
@@ -53,6 +52,7 @@ struct Decoder {
     ErrorManager errors{};
     QImage image;
     bool tooLarge = false;
+    QSize size;  // as the header gives it
 };
 
 constexpr uchar CmykChannel(uchar ink, uchar black, bool inverted)
@@ -80,6 +80,12 @@ bool Decode(Decoder& d, const QByteArray& bytes)
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.constData()),
                  static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&cinfo, TRUE);
+    // Refused before libjpeg sets up anything for the picture's size.
+    d.size = QSize(int(cinfo.image_width), int(cinfo.image_height));
+    if (!PictureSizeAllowed(cinfo.image_width, cinfo.image_height)) {
+        d.tooLarge = true;
+        return false;
+    }
 
     const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     const bool gray = cinfo.jpeg_color_space == JCS_GRAYSCALE;
@@ -88,10 +94,6 @@ bool Decode(Decoder& d, const QByteArray& bytes)
 
     const qsizetype width = cinfo.output_width;
     const qsizetype height = cinfo.output_height;
-    if (width * height * 4 > kMaxDecodedBytes) {
-        d.tooLarge = true;
-        return false;
-    }
     d.image = QImage(int(width), int(height), QImage::Format_RGB32);
     if (d.image.isNull()) {
         d.tooLarge = true;
@@ -135,7 +137,8 @@ QImage ReadJpeg(const QByteArray& bytes)
     const bool ok = Decode(decoder, complete);
     jpeg_destroy_decompress(&decoder.cinfo);
     if (decoder.tooLarge)
-        throw PictureError("JPEG picture is too large");
+        throw PictureError("JPEG picture is too large (" + std::to_string(decoder.size.width()) + " x " +
+                           std::to_string(decoder.size.height()) + ")");
     if (!ok)
         throw PictureError(std::string("JPEG error: ") + decoder.errors.message);
     return decoder.image;

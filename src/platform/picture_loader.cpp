@@ -2,6 +2,7 @@
 
 #include "platform/jpeg_reader.h"
 #include "platform/metafile_reader.h"
+#include "platform/picture_limits.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -42,7 +43,11 @@ QImage ReadWithQt(const QByteArray& bytes, const char* format, const char* kindN
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
+    AllowPicturesUpToTheLimit();
     QImageReader reader(&buffer, format);
+    const QSize size = reader.size();
+    if (size.isValid() && !PictureSizeAllowed(size.width(), size.height()))
+        Fail(QStringLiteral("%1 image is too large (%2 x %3)").arg(QLatin1String(kindName)).arg(size.width()).arg(size.height()));
     const QImage image = qstrcmp(format, "ico") == 0 ? ReadNearestIcon(reader) : reader.read();
     if (image.isNull())
         Fail(QStringLiteral("%1 image is not valid").arg(QLatin1String(kindName)));

@@ -25,6 +25,7 @@ QList<FileFilter> PictureFileFilters();
 
 // .jpg/.jpeg through libjpeg, .bmp/.ico/.png through Qt's image readers,
 // .svg rendered at its own size; the extension is compared without case.
+// Pictures of more than kMaxPicturePixels pixels are refused by their size.
 class PictureLoader : public Pictures {
 public:
     QImage load(const QString& path) const override;

@@ -3,10 +3,9 @@
 #include "engine/text_encoding.h"
 #include "engine/text_lines.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "platform/replace_file.h"
 
-#include <unistd.h>
+#include <QFile>
 
 namespace tessaro::platform {
 
@@ -82,20 +81,15 @@ bool WriteTextLines(QIODevice& device, const QStringList& lines)
     return WriteAll(device, EncodeTextLines(lines));
 }
 
-bool WriteFileBytes(const QString& path, QByteArrayView bytes)
+bool WriteFileBytes(const QString& path, QByteArrayView bytes, int* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // QSaveFile buffers: a full disk may only show when the buffer is
-    // flushed, and commit() does not look at that error. Flush and sync
-    // here, where a failure can still keep the old file.
-    if (!WriteAll(file, bytes) || !file.flush() || file.error() != QFileDevice::NoError ||
-        ::fsync(file.handle()) != 0) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return ReplaceFileBytes(QFile::encodeName(path).toStdString(),
+                            std::string_view(bytes.data(), std::size_t(bytes.size())), error);
+}
+
+QString WriteErrorText(int error)
+{
+    return QString::fromLocal8Bit(ReplaceErrorText(error));
 }
 
 bool WriteTextLines(const QString& path, const QStringList& lines)

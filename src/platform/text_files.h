@@ -2,8 +2,8 @@
 // UTF-8, or as Windows-1252 when they are not valid UTF-8; they are written
 // as UTF-8 with CR LF after every line, through a temporary file that
 // replaces the old one only once every byte of it is on the disk, so a
-// failed or interrupted save (a full disk, a missing folder, no permission)
-// leaves the previous file whole and reports false.
+// failed or interrupted save (a full disk, a missing folder, no permission,
+// a read-only file) leaves the previous file whole and reports false.
 #pragma once
 
 #include <QByteArray>
@@ -34,9 +34,14 @@ bool WriteAll(QIODevice& device, QByteArrayView bytes);
 bool WriteTextLines(QIODevice& device, const QStringList& lines);
 
 // Replaces the file with `bytes`: written to a temporary file beside it,
-// flushed and synced, and only then renamed over the old one. False when
-// any of it fails, in which case the previous file is untouched.
-bool WriteFileBytes(const QString& path, QByteArrayView bytes);
+// flushed and synced, and only then renamed over the old one, keeping the
+// old file's permissions. False when any of it fails or the old file is
+// read-only, in which case the previous file is untouched; the error for
+// WriteErrorText is then in `error` when given (see ReplaceFileBytes).
+bool WriteFileBytes(const QString& path, QByteArrayView bytes, int* error = nullptr);
+// Why a write failed, for messages: "The file is read-only" or the
+// system's text for the error.
+QString WriteErrorText(int error);
 // Writes every line followed by CR LF, as WriteFileBytes.
 bool WriteTextLines(const QString& path, const QStringList& lines);
 

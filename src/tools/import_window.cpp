@@ -8,6 +8,7 @@
 #include "tools/picture_colors.h"
 #include "tools/picture_samples.h"
 #include "engine/color_text.h"
+#include "platform/text_files.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -17,7 +18,6 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QToolButton>
@@ -395,11 +395,7 @@ void ImportWindow::ShowEntry(int row)
 
 bool ImportWindow::SaveLastImported(const QString& path) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(found_.text());
-    return file.commit();
+    return platform::WriteFileBytes(path, found_.text());
 }
 
 } // namespace tessaro::tools

@@ -83,8 +83,8 @@ public:
     // A click on an entry: the swatch and the text below show its colour.
     void ShowEntry(int row);
 
-    // Writes the found list, one entry a line; false when it could not be
-    // written.
+    // Replaces the file with the found list, one entry a line; false when
+    // it could not be written, in which case the old file stays whole.
     bool SaveLastImported(const QString& path) const;
 
 signals:

@@ -1,5 +1,6 @@
 #include "tools/picture_samples.h"
 
+#include "platform/picture_limits.h"
 #include "platform/qt_color.h"
 #include "tools/picture_colors.h"
 
@@ -14,18 +15,24 @@ std::optional<QImage> ReadPictureFile(const QString& path, QString& error)
         error = QStringLiteral("\"%1\" is not a picture file.").arg(path);
         return std::nullopt;
     }
+    const auto tooLarge = [&](QSize size) {
+        error = QStringLiteral("The picture \"%1\" is too large (%2 x %3).").arg(path).arg(size.width()).arg(size.height());
+        return std::nullopt;
+    };
+    platform::AllowPicturesUpToTheLimit();
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPicturePixels) {
-        error = QStringLiteral("The picture \"%1\" is too large (%2 x %3).").arg(path).arg(size.width()).arg(size.height());
-        return std::nullopt;
-    }
+    if (size.isValid() && !platform::PictureSizeAllowed(size.width(), size.height()))
+        return tooLarge(size);
     QImage picture = reader.read();
     if (picture.isNull()) {
         error = QStringLiteral("Cannot read the picture \"%1\". %2").arg(path, reader.errorString());
         return std::nullopt;
     }
+    // A kind whose header does not tell the size is held to the same limit.
+    if (!platform::PictureSizeAllowed(picture.width(), picture.height()))
+        return tooLarge(picture.size());
     return picture;
 }
 

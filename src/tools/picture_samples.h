@@ -14,10 +14,9 @@
 
 namespace tessaro::tools {
 
-// Pictures whose header claims more pixels than this are not decoded.
-inline constexpr qint64 kMaxPicturePixels = 100'000'000;
-
-// The picture, or nullopt with the reason in `error`.
+// The picture, or nullopt with the reason in `error`. Pictures of more than
+// platform::kMaxPicturePixels pixels are refused, before decoding when
+// their header tells the size.
 std::optional<QImage> ReadPictureFile(const QString& path, QString& error);
 // The picture's pixels as colours, after bringing it down.
 std::vector<TColor> PictureSamples(const QImage& picture);

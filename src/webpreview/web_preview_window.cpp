@@ -24,8 +24,6 @@
 #include <QPushButton>
 #include <QTemporaryFile>
 
-#include <cstring>
-
 namespace tessaro::webpreview {
 
 namespace {
@@ -237,7 +235,7 @@ bool WebPreviewWindow::writeWhole(const QString& path, const std::string& bytes)
     if (ReplaceFileBytes(QFile::encodeName(path).toStdString(), bytes, &error))
         return true;
     platform().dialogs->error(this, kCaption,
-                              QStringLiteral("Can not write %1:\n%2").arg(path, QString::fromLocal8Bit(std::strerror(error))));
+                              QStringLiteral("Can not write %1:\n%2").arg(path, QString::fromLocal8Bit(ReplaceErrorText(error))));
     return false;
 }
 

@@ -494,10 +494,11 @@ void ProgramSession::Shutdown()
             listRecovery_->WriteNow();
     }
     main_->setEnding();
-    // The found colours of the import window; nothing reads them back, and
-    // a failed write is skipped.
-    if (import_)
-        import_->SaveLastImported(lastImportedPath());
+    // The found colours of the import window: the only copy of them once
+    // the program ends, so a failed write is reported.
+    if (import_ && !import_->SaveLastImported(lastImportedPath()))
+        platform_.dialogs->error(main_.get(), QStringLiteral("KT Tessaro"),
+                                 QStringLiteral("ERROR! Can not save imported colors file!"));
     // The reopen list is only a convenience: a failed write is skipped.
     main_->colorList().reopenList().Save(reopenListPath());
     // A signal during start-up (while the list's error box is open) can

@@ -1,6 +1,7 @@
 // The built tessaro-cli program: exit codes, standard error and the
 // locale's decimal separator.
 #include "cli/cli_test_support.h"
+#include "large_pictures.h"
 
 #include <gtest/gtest.h>
 
@@ -193,6 +194,47 @@ TEST(CliProgramTest, FolderIsAFileError)
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "tessaro-cli: '" + DataPath("cli") + "' is a folder, not a text file\n");
 }
+
+struct LargePictureCase {
+    const char* name;
+    bool (*write)(const std::string&, const test::TwoBands&);
+    const char* extension;
+    test::TwoBands bands;
+    int code;
+    std::string out;
+    std::string err;  // after the file's name
+};
+
+void PrintTo(const LargePictureCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class CliLargePictureTest : public testing::TestWithParam<LargePictureCase> {};
+
+// Camera pictures are read whole; a picture over the program's limit is
+// refused by its size before anything of it is decoded.
+TEST_P(CliLargePictureTest, ExtractsOrRefusesByTheProgramsLimit)
+{
+    const LargePictureCase& c = GetParam();
+    const TempFile file;
+    const std::string path = file.path() + c.extension;
+    ASSERT_TRUE(c.write(path, c.bands));
+    const ProgramResult r = RunProgram({"extract", path});
+    unlink(path.c_str());
+    EXPECT_EQ(r.code, c.code) << r.err;
+    EXPECT_EQ(r.out, c.out);
+    EXPECT_EQ(r.err, c.err.empty() ? "" : "tessaro-cli: The picture \"" + path + "\"" + c.err);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CliLargePictureTest, testing::Values(
+    LargePictureCase{"Png7000x7000", test::WriteBandsPng, ".png", {7000, 7000, 4000, 0x123456, 0xFF8000},
+                     0, "#123456\n#FF8000\n", ""},
+    LargePictureCase{"Jpeg7000x7000", test::WriteBandsJpeg, ".jpg", {7000, 7000, 4000, 0xFFFFFF, 0x000000},
+                     0, "#FFFFFF\n#000000\n", ""},
+    LargePictureCase{"PngOverTheLimit", test::WriteBandsPng, ".png", {10001, 10000, 5000, 0x123456, 0xFF8000, 1},
+                     4, "", " is too large (10001 x 10000).\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliProgramTest, HugeInputOnStandardInput)
 {

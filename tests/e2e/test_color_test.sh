@@ -3,8 +3,8 @@
 # window opens it, a click in the layout list loads "Demo Layout 2.sts", a
 # harmony swatch dragged from the main window onto a shape fills the shape
 # (read back from the screen), and "Save Scheme" with its input box writes
-# the scheme file, which is read back. The close button saves the window's
-# settings keys.
+# the scheme file, which is read back; a scheme that cannot be written is
+# reported. The close button saves the window's settings keys.
 # Usage: test_color_test.sh KT_TESSARO TESSARO_CLI
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -65,6 +65,36 @@ if [ -f "$prog/e2e scheme.shm" ]; then
 else
     fail "no scheme file was written"
 fi
+
+# A scheme that cannot be written (its folder does not exist) is reported
+# in a message box; Return closes it.
+xdotool mousemove $((tx + 540 + 88)) $((ty + 26 + 357)) click 1
+if wait_for_named "Type a Filename"; then
+    sleep 0.3
+    xdotool type --delay 20 "no such folder/e2e"
+    xdotool key Return
+    box=""
+    for _ in $(seq 1 50); do
+        for candidate in $(xdotool search --onlyvisible --pid "$pid" --name '^KT Tessaro$' 2>/dev/null); do
+            [ "$candidate" != "$main" ] && box=$candidate
+        done
+        [ -n "$box" ] && break
+        sleep 0.1
+    done
+    if [ -n "$box" ]; then
+        sleep 0.3
+        e2e_screenshot test_color_scheme_not_saved
+        xdotool windowactivate --sync "$box" 2>/dev/null || true
+        xdotool key Return
+        sleep 0.5
+        xwininfo -id "$box" 2>/dev/null | grep -q 'Map State: IsViewable' && fail "Return left the message box open"
+    else
+        fail "a scheme that could not be written showed no message"
+    fi
+else
+    fail "Save Scheme showed no input box the second time"
+fi
+[ ! -e "$prog/no such folder" ] || fail "a folder was made for the scheme"
 
 # The close button of the main window ends the program and saves the
 # window's place and the "Show Texts and Images" check.

@@ -202,6 +202,20 @@ private slots:
         // The bottom-right drag by 10: g(30 + 10) - 3 for the frame, 7 more for the object.
         QCOMPARE(other.area().shapes[0].width, 32);
         QCOMPARE(other.area().shapes[0].fill, MakeColor(255, 128, 0));
+
+        // A second layout joins the list's end; a save that fails says
+        // why and leaves the list alone.
+        fake_.dialogs.paths.push_back(layouts() + QStringLiteral("Second.sts"));
+        QVERIFY(window_->SaveLayoutAs());
+        const QString missing = layouts() + QStringLiteral("missing/Third.sts");
+        fake_.dialogs.paths.push_back(missing);
+        QVERIFY(!window_->SaveLayoutAs());
+        QCOMPARE(fake_.dialogs.calls.last().what, QStringLiteral("error"));
+        QCOMPARE(fake_.dialogs.calls.last().text,
+                 QStringLiteral("Can not save the layout to %1:\nNo such file or directory").arg(missing));
+        QFile longer(window_->userLayoutsFile());
+        QVERIFY(longer.open(QIODevice::ReadOnly));
+        QCOMPARE(longer.readAll(), QByteArray("Mine.sts\r\nSecond.sts\r\n"));
     }
 
     void quitAsksAboutChangesAndCancelStays()

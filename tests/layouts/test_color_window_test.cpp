@@ -321,6 +321,18 @@ private slots:
         QCOMPARE(window_->area().background, MakeColor(1, 2, 3));
         QVERIFY(!window_->schemeChanged());
 
+        // A scheme that cannot be written is reported; the colours stay
+        // unsaved.
+        QVERIFY(QDir(folder()).mkdir(QStringLiteral("Folder.shm")));
+        fake_.dialogs.texts.push_back(QStringLiteral("Folder"));
+        fake_.dialogs.answers.push_back(Answer::Yes);
+        window_->DropColor({}, MakeColor(9, 9, 9), colorlist::DragSource::MainSwatch);
+        window_->SaveScheme();
+        QCOMPARE(dialogs(QStringLiteral("error")),
+                 QStringList{QStringLiteral("Can not save the scheme to %1Folder.shm:\nIs a directory").arg(folder())});
+        QVERIFY(window_->schemeChanged());
+        QVERIFY(QDir(folder()).rmdir(QStringLiteral("Folder.shm")));
+
         // An empty name writes ".shm".
         fake_.dialogs.texts.push_back(QString());
         window_->SaveScheme();

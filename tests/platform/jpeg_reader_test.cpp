@@ -127,6 +127,22 @@ INSTANTIATE_TEST_SUITE_P(Table, JpegBadFileTest, testing::Values(
     BadCase{"ZeroWidth", WithZeroWidth}),
     test::kCaseName);
 
+// A header claiming more pixels than the program takes: refused by its
+// size, before anything of the picture is decoded.
+TEST(JpegReaderTest, PictureOverTheLimitIsRefusedBySize)
+{
+    QByteArray bytes = SampleJpeg();
+    const qsizetype frame = bytes.indexOf(QByteArray("\xFF\xC0", 2));
+    const char size[] = {char(0x27), char(0x10), char(0x27), char(0x11)};  // 10000 high, 10001 wide
+    bytes.replace(frame + 5, 4, size, 4);
+    try {
+        ReadJpeg(bytes);
+        ADD_FAILURE() << "no error";
+    } catch (const PictureError& error) {
+        EXPECT_STREQ(error.what(), "JPEG picture is too large (10001 x 10000)");
+    }
+}
+
 TEST(JpegReaderTest, FileWithoutEndMarkerIsComplete)
 {
     const QByteArray whole = EncodeJpeg(TwoHalves(qRgb(255, 0, 0), qRgb(0, 0, 255)), JpegKind::Color);

@@ -163,5 +163,19 @@ INSTANTIATE_TEST_SUITE_P(Table, PictureErrorTest, testing::Values(
     BadCase{"BrokenSvg", "broken.svg", [] { return QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" <<"); }}),
     test::kCaseName);
 
+// A header claiming more pixels than the program takes: refused by its
+// size, with the size in the message, before anything is decoded.
+TEST_F(PictureFolder, PictureOverTheLimitIsRefusedBySize)
+{
+    const QByteArray header = QByteArray::fromHex(
+        "89504e470d0a1a0a0000000d49484452000075300000753008060000006627f8ba0000000c49444154789c6360a00c000000400001b7347cef");
+    try {
+        loader_.load(write(QStringLiteral("huge.png"), header));
+        ADD_FAILURE() << "no error";
+    } catch (const PictureError& error) {
+        EXPECT_STREQ(error.what(), "PNG image is too large (30000 x 30000)");
+    }
+}
+
 } // namespace
 } // namespace tessaro::platform

@@ -221,18 +221,22 @@ private slots:
         QVERIFY2(saved.contains("snaptogrid=0\r\nsnapsize=1\r\nshowtext="), saved.constData());
     }
 
-    // Each file that cannot be written is reported, the history first.
+    // Each file that cannot be written is reported, in the order they are
+    // saved: the import window's found colours, the history, the settings.
     void unwritableFilesAreReportedAndShutdownRunsOnce_data()
     {
         QTest::addColumn<QString>("folderInPlaceOf");  // empty: the whole data folder is gone
         QTest::addColumn<QStringList>("errors");
+        QTest::newRow("imported colors") << QStringLiteral("lastimported.txt")
+                                         << QStringList{QStringLiteral("ERROR! Can not save imported colors file!")};
         QTest::newRow("history") << QStringLiteral("history.cl2")
                                  << QStringList{QStringLiteral("ERROR! Can not save history file!")};
         QTest::newRow("settings") << QStringLiteral("set.set")
                                   << QStringList{QStringLiteral("ERROR! Can not save settings file!")};
-        QTest::newRow("both") << QString()
-                              << QStringList{QStringLiteral("ERROR! Can not save history file!"),
-                                             QStringLiteral("ERROR! Can not save settings file!")};
+        QTest::newRow("all") << QString()
+                             << QStringList{QStringLiteral("ERROR! Can not save imported colors file!"),
+                                            QStringLiteral("ERROR! Can not save history file!"),
+                                            QStringLiteral("ERROR! Can not save settings file!")};
     }
     void unwritableFilesAreReportedAndShutdownRunsOnce()
     {
