@@ -76,12 +76,12 @@ std::string CssColorText(CssNotation notation, TColor color)
     }
     case CssNotation::OkLch: {
         const OkLch lch = ColorToOkLch(color);
-        const std::string chroma = Number(lch.c, 4);
-        return Join("oklch", Number(lch.l * 100, 2) + "%", chroma, Hue(lch.h, chroma == "0", 2));
+        const std::string chroma = Number(lch.c, 5);
+        return Join("oklch", Number(lch.l * 100, 3) + "%", chroma, Hue(lch.h, chroma == "0", 3));
     }
     case CssNotation::OkLab: {
         const OkLab lab = ColorToOkLab(color);
-        return Join("oklab", Number(lab.l * 100, 2) + "%", Number(lab.a, 4), Number(lab.b, 4));
+        return Join("oklab", Number(lab.l * 100, 3) + "%", Number(lab.a, 5), Number(lab.b, 5));
     }
     case CssNotation::Lab: {
         const CieLab lab = ColorToLab(color);

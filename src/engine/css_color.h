@@ -5,8 +5,8 @@
 // that reading the text back gives the same 8-bit colour for every colour:
 //   rgb(R G B)                     integers
 //   hsl(H S% L%)                   H, S and L with one decimal
-//   oklch(L% C H)                  L 2 decimals, C 4, H 2
-//   oklab(L% A B)                  L 2 decimals, A and B 4
+//   oklch(L% C H)                  L 3 decimals, C 5, H 3
+//   oklab(L% A B)                  L 3 decimals, A and B 5
 //   lab(L A B)                     L, A and B 2 decimals
 //   lch(L C H)                     L, C and H 2 decimals
 //   color(display-p3 R G B)        4 decimals

@@ -13,6 +13,8 @@ namespace tessaro::exporting {
 
 // Lines end in LF; each colour is named by its "#RRGGBB".
 std::string WriteGpl(const std::vector<TColor>& colors, const std::string& paletteName = "KT Tessaro");
+// The same with each colour's own name (its "#RRGGBB" where it has none).
+std::string WriteGpl(const std::vector<PaletteEntry>& entries, const std::string& paletteName = "KT Tessaro");
 
 // Throws PaletteFormatError for a first line other than "GIMP Palette" or
 // a colour line that is not three numbers 0..255 (naming the line).
