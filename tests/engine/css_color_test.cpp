@@ -2,6 +2,7 @@
 // finding colours in free text, and the named colours.
 #include "engine/css_color.h"
 #include "engine/css_named_color.h"
+#include "engine/paste_colors.h"
 
 #include <gtest/gtest.h>
 
@@ -33,9 +34,8 @@ TEST(CssColorText, GreysBlackAndWhiteHaveNoHueAndNoNegativeZero)
     EXPECT_EQ(CssColorText(CssNotation::Hsl, MakeColor(255, 0, 0)), "hsl(0 100% 50%)");
 }
 
-// Every notation reads back to the colour it was written from. The whole
-// cube is checked by a separate run (all 16,777,216 colours); here the
-// primaries' edges and a large random sample.
+// Every notation reads back to the colour it was written from: the edges of
+// the RGB cube (where gamut clipping is closest) and a large random sample.
 TEST(CssColorText, ReadsBackToTheSameColour)
 {
     std::vector<TColor> colors;
@@ -164,6 +164,18 @@ TEST(FindCssColors, AnUnclosedFunctionDoesNotHideWhatFollows)
     const std::vector<CssColorFind> finds = FindCssColors("rgb(1 2 3 blue");
     ASSERT_EQ(finds.size(), 1u);
     EXPECT_EQ(finds[0].color, MakeColor(0, 0, 255));
+}
+
+TEST(PastedColors, CssColoursOnlyWhereTheProgramsOwnScanFindsNone)
+{
+    // The program's own prefixes win, and CSS text beside them is left alone.
+    EXPECT_EQ(PastedColors(u"color: #112233; background: rgb(1 2 3)"), std::vector<TColor>{MakeColor(0x11, 0x22, 0x33)});
+    EXPECT_EQ(PastedColors(u"RGB(1,2,3) and navy"), std::vector<TColor>{MakeColor(1, 2, 3)});
+    // Otherwise each CSS colour, in order, gamut-mapped.
+    EXPECT_EQ(PastedColors(u"--a: oklch(70% 0.3 30); --b: rebeccapurple; --c: hsl(0 100% 50%)"),
+              (std::vector<TColor>{MakeColor(0xFF, 0x58, 0x43), MakeColor(102, 51, 153), MakeColor(255, 0, 0)}));
+    EXPECT_EQ(PastedColors(u"Grün: lab(46.28 -47.55 48.59)"), std::vector<TColor>{MakeColor(0, 128, 0)});
+    EXPECT_TRUE(PastedColors(u"transparent, nothing else").empty());
 }
 
 } // namespace
