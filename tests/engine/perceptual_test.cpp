@@ -22,7 +22,7 @@ struct SpaceCase {
     Rgb01 p3;
 };
 
-// Values from colorjs.io 0.6 (the CSS Color 4 editors' library), to 12
+// Values from colorjs.io 0.7 (the CSS Color 4 editors' library), to 12
 // significant digits; red is CSS Color 4's own example oklch(62.8% 0.2577
 // 29.23).
 const SpaceCase kSpaceCases[] = {
