@@ -30,7 +30,7 @@ TEST_P(CliPerceptualTest, PrintsAndExits)
 {
     std::istringstream in;
     std::ostringstream out, err;
-    const int code = Run(GetParam().args, in, out, err, ".");
+    const int code = cli::Run(GetParam().args, in, out, err, ".");
     EXPECT_EQ(code, GetParam().code);
     EXPECT_EQ(out.str(), GetParam().out);
     EXPECT_TRUE(err.str().starts_with(GetParam().errStart)) << err.str();

@@ -6,6 +6,7 @@
 #include "export/copy_center_window.h"
 #include "export/list_export_commands.h"
 #include "export/quick_copy_commands.h"
+#include "platform/qt_fonts.h"
 #include "support/fake_platform.h"
 #include "state/main_color.h"
 
@@ -14,6 +15,7 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -209,13 +211,17 @@ private slots:
         center.findChild<QCheckBox*>(QStringLiteral("display-p3"))->setChecked(true);
         QCOMPARE(center.output().text,
                  std::string("oklch(73.189% 0.1858 52.985)\r\ncolor(display-p3 0.9361 0.529 0.1987)\r\n\r\n"));
-        // Fifteen boxes in three columns, none overlapping another, all on the page.
+        // Fifteen boxes in three columns, none overlapping another, all on
+        // the page, each caption fitting in the program's face.
         const QList<QCheckBox*> boxes =
             center.findChild<QCheckBox*>(QStringLiteral("oklch()"))->parentWidget()->findChildren<QCheckBox*>();
         QCOMPARE(boxes.size(), 15);
+        const QFontMetrics metrics(platform::ProgramFont());
         for (QCheckBox* a : boxes) {
             QVERIFY(a->parentWidget()->rect().contains(a->geometry()));
-            QVERIFY(a->sizeHint().width() <= a->width() + 8);
+            const int indicator = a->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                                  a->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+            QVERIFY2(indicator + metrics.horizontalAdvance(a->text()) <= a->width(), qPrintable(a->text()));
             for (QCheckBox* b : boxes)
                 QVERIFY(a == b || !a->geometry().intersects(b->geometry()));
         }
