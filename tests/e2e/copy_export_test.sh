@@ -53,8 +53,8 @@ e2e_screenshot copy_center_swatches
 # The format list's fifth row: "Value".
 xdotool mousemove $((cx + 40)) $((cy + 175)) click 1
 sleep 0.4
-# The Value page's "oklch()" box: third column, third row.
-xdotool mousemove $((cx + 366)) $((cy + 91)) click 1
+# The Value page's "oklch()" box: third column, first row.
+xdotool mousemove $((cx + 366)) $((cy + 47)) click 1
 sleep 0.4
 e2e_screenshot copy_center_value
 xdotool key Return
