@@ -7,6 +7,7 @@
 #include "cli/extract_command.h"
 #include "cli/input_bytes.h"
 #include "cli/mix_command.h"
+#include "cli/scale_export_command.h"
 #include "cli/webpage_commands.h"
 
 #include "colorlist/color_list_file.h"
@@ -55,6 +56,7 @@ std::optional<int> RunFileCommand(const std::vector<std::string>& args, std::ist
     if (command == "render") return RenderCommand(args);
     if (command == "contrast") return ContrastCommand(args, out);
     if (command == "extract") return ExtractCommand(args, out);
+    if (command == "scale") return ScaleExportCommand(args, out);
     return std::nullopt;
 }
 

@@ -5,6 +5,7 @@
 #include "cli/command_line.h"
 #include "cli/input_bytes.h"
 #include "cli/line_writer.h"
+#include "cli/scale_command.h"
 
 #include "engine/color.h"
 #include "engine/color_scan.h"
@@ -176,6 +177,8 @@ std::optional<int> RunEngineCommand(const std::vector<std::string>& args, std::i
     if (command == "scan") return Scan(args, in, out);
     if (command == "import") return Import(args, in, out, err);
     if (command == "named") return Named(args, out);
+    if (command == "css") return CssCommand(args, out, err);
+    if (command == "scale") return ScaleCommand(args, out);
     return std::nullopt;
 }
 

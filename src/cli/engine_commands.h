@@ -1,5 +1,6 @@
 // The commands of tessaro-cli that need only the colour engine: derive,
-// values, adjust, hsl, rgb, scan, import and named.
+// values, adjust, hsl, rgb, scan, import, named, css and scale (scale
+// --format is left to the full program).
 #pragma once
 
 #include <iosfwd>

@@ -3,6 +3,7 @@
 #include "cli/color_argument.h"
 #include "cli/command_errors.h"
 #include "cli/input_bytes.h"
+#include "engine/apca.h"
 #include "engine/color_vision.h"
 #include "layouts/color_scheme.h"
 #include "layouts/test_area.h"
@@ -122,7 +123,8 @@ int ContrastCommand(const std::vector<std::string>& args, std::ostream& out)
     const ContrastVerdict large = JudgeContrast(*fg, *bg, true);
     out << "ratio " << ContrastRatioText(normal.ratio) << '\n'
         << "normal AA " << Verdict(normal.passesAA) << " AAA " << Verdict(normal.passesAAA) << '\n'
-        << "large AA " << Verdict(large.passesAA) << " AAA " << Verdict(large.passesAAA) << '\n';
+        << "large AA " << Verdict(large.passesAA) << " AAA " << Verdict(large.passesAAA) << '\n'
+        << "APCA Lc " << ApcaContrastText(ApcaContrast(*fg, *bg)) << '\n';
     return 0;
 }
 

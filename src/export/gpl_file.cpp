@@ -71,17 +71,26 @@ std::string OneLineName(const std::string& name)
 
 } // namespace
 
-std::string WriteGpl(const std::vector<TColor>& colors, const std::string& paletteName)
+std::string WriteGpl(const std::vector<PaletteEntry>& entries, const std::string& paletteName)
 {
     std::string out = "GIMP Palette\nName: " + OneLineName(paletteName) + "\nColumns: 0\n#\n";
     char line[32];
-    for (TColor color : colors) {
+    for (const PaletteEntry& entry : entries) {
+        const TColor color = entry.color;
         std::snprintf(line, sizeof line, "%3d %3d %3d\t", RedOf(color), GreenOf(color), BlueOf(color));
         out += line;
-        out += HashHexText(color);
+        out += entry.name.empty() ? HashHexText(color) : entry.name;
         out += '\n';
     }
     return out;
+}
+
+std::string WriteGpl(const std::vector<TColor>& colors, const std::string& paletteName)
+{
+    std::vector<PaletteEntry> entries;
+    for (TColor color : colors)
+        entries.push_back({color, {}});
+    return WriteGpl(entries, paletteName);
 }
 
 std::vector<PaletteEntry> ReadGpl(std::string_view bytes)

@@ -11,10 +11,12 @@
 
 namespace tessaro::exporting {
 
-// Lines end in LF; each colour is named by its "#RRGGBB". The palette is
-// named `paletteName` (line breaks become blanks; "KT Tessaro" when empty),
-// which palette menus list it by.
+// Lines end in LF. The palette is named `paletteName` (line breaks become
+// blanks; "KT Tessaro" when empty), which palette menus list it by.
+// Each colour is named by its "#RRGGBB".
 std::string WriteGpl(const std::vector<TColor>& colors, const std::string& paletteName);
+// The same with each colour's own name (its "#RRGGBB" where it has none).
+std::string WriteGpl(const std::vector<PaletteEntry>& entries, const std::string& paletteName);
 
 // A UTF-8 byte order mark before "GIMP Palette" is passed over. Throws
 // PaletteFormatError for a first line other than "GIMP Palette" or a colour

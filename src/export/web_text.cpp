@@ -18,6 +18,14 @@ bool IsNameChar(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
 }
 
+std::vector<NamedColor> Numbered(const std::vector<TColor>& colors, const std::string& prefix)
+{
+    std::vector<NamedColor> named;
+    for (std::size_t i = 0; i < colors.size(); ++i)
+        named.push_back({Name(prefix, i), colors[i]});
+    return named;
+}
+
 } // namespace
 
 bool IsValidNamePrefix(std::string_view prefix)
@@ -30,29 +38,30 @@ bool IsValidNamePrefix(std::string_view prefix)
     return true;
 }
 
-std::string CssVariablesText(const std::vector<TColor>& colors, const std::string& prefix)
+
+std::string CssVariablesText(const std::vector<NamedColor>& colors)
 {
     std::string text = std::string(":root {") + kEol;
-    for (std::size_t i = 0; i < colors.size(); ++i)
-        text += "  --" + Name(prefix, i) + ": " + HashHexText(colors[i]) + ";" + kEol;
+    for (const NamedColor& c : colors)
+        text += "  --" + c.name + ": " + HashHexText(c.color) + ";" + kEol;
     return text + "}" + kEol;
 }
 
-std::string ScssText(const std::vector<TColor>& colors, const std::string& prefix)
+std::string ScssText(const std::vector<NamedColor>& colors)
 {
     std::string text;
-    for (std::size_t i = 0; i < colors.size(); ++i)
-        text += "$" + Name(prefix, i) + ": " + HashHexText(colors[i]) + ";" + kEol;
+    for (const NamedColor& c : colors)
+        text += "$" + c.name + ": " + HashHexText(c.color) + ";" + kEol;
     return text;
 }
 
-std::string JsonText(const std::vector<TColor>& colors, const std::string& prefix)
+std::string JsonText(const std::vector<NamedColor>& colors)
 {
     std::string text = std::string("[") + kEol;
     for (std::size_t i = 0; i < colors.size(); ++i) {
-        const TColor c = colors[i];
+        const TColor c = colors[i].color;
         const HslTriple hsl = RgbToHsl(ToRgb(c));
-        text += "  { \"name\": \"" + Name(prefix, i) + "\", \"hex\": \"" + HashHexText(c) + "\", \"rgb\": { \"r\": " +
+        text += "  { \"name\": \"" + colors[i].name + "\", \"hex\": \"" + HashHexText(c) + "\", \"rgb\": { \"r\": " +
                 std::to_string(RedOf(c)) + ", \"g\": " + std::to_string(GreenOf(c)) + ", \"b\": " +
                 std::to_string(BlueOf(c)) + " }, \"hsl\": { \"h\": " + std::to_string(hsl.hue) + ", \"s\": " +
                 std::to_string(hsl.saturation) + ", \"l\": " + std::to_string(hsl.lightness) + " } }";
@@ -60,6 +69,29 @@ std::string JsonText(const std::vector<TColor>& colors, const std::string& prefi
         text += kEol;
     }
     return text + "]" + kEol;
+}
+
+std::string TailwindGroupText(const std::string& group, const std::vector<NamedColor>& colors)
+{
+    std::string text = std::string("colors: {") + kEol + "  '" + group + "': {" + kEol;
+    for (const NamedColor& c : colors)
+        text += "    '" + c.name + "': '" + HashHexText(c.color) + "'," + kEol;
+    return text + "  }," + kEol + "}," + kEol;
+}
+
+std::string CssVariablesText(const std::vector<TColor>& colors, const std::string& prefix)
+{
+    return CssVariablesText(Numbered(colors, prefix));
+}
+
+std::string ScssText(const std::vector<TColor>& colors, const std::string& prefix)
+{
+    return ScssText(Numbered(colors, prefix));
+}
+
+std::string JsonText(const std::vector<TColor>& colors, const std::string& prefix)
+{
+    return JsonText(Numbered(colors, prefix));
 }
 
 std::string TailwindText(const std::vector<TColor>& colors, const std::string& prefix)

@@ -29,4 +29,17 @@ std::string JsonText(const std::vector<TColor>& colors, const std::string& prefi
 // theme (or its extend section).
 std::string TailwindText(const std::vector<TColor>& colors, const std::string& prefix);
 
+// The same formats for colours that carry names of their own (valid in
+// every format: letters, digits, "-" and "_").
+struct NamedColor {
+    std::string name;
+    TColor color = 0;
+};
+std::string CssVariablesText(const std::vector<NamedColor>& colors);
+std::string ScssText(const std::vector<NamedColor>& colors);
+std::string JsonText(const std::vector<NamedColor>& colors);
+// "colors: {", "  'group': {", "    'name': '#RRGGBB',", "  },", "}," : one
+// colour family whose shades are keyed by name (50 .. 950 for a scale).
+std::string TailwindGroupText(const std::string& group, const std::vector<NamedColor>& colors);
+
 } // namespace tessaro::exporting

@@ -28,9 +28,9 @@ TEST(Gpl, WritesTheHandMadeFile)
 
 TEST(Gpl, NamesThePaletteOnOneLine)
 {
-    EXPECT_TRUE(WriteGpl({}, "Autumn leaves").starts_with("GIMP Palette\nName: Autumn leaves\nColumns: 0\n"));
-    EXPECT_TRUE(WriteGpl({}, "two\r\nlines").starts_with("GIMP Palette\nName: two  lines\n"));
-    EXPECT_TRUE(WriteGpl({}, "").starts_with("GIMP Palette\nName: KT Tessaro\n"));
+    EXPECT_TRUE(WriteGpl(std::vector<TColor>{}, "Autumn leaves").starts_with("GIMP Palette\nName: Autumn leaves\nColumns: 0\n"));
+    EXPECT_TRUE(WriteGpl(std::vector<TColor>{}, "two\r\nlines").starts_with("GIMP Palette\nName: two  lines\n"));
+    EXPECT_TRUE(WriteGpl(std::vector<TColor>{}, "").starts_with("GIMP Palette\nName: KT Tessaro\n"));
     EXPECT_EQ(PaletteNameOfPath("/home/someone/lists/Autumn leaves.cll"), "Autumn leaves");
     EXPECT_EQ(PaletteNameOfPath("out.v2.gpl"), "out.v2");
     EXPECT_EQ(PaletteNameOfPath("dir.x/plain"), "plain");
