@@ -395,10 +395,15 @@ void ImportWindow::ShowEntry(int row)
 
 bool ImportWindow::SaveLastImported(const QString& path) const
 {
+    return SaveFoundList(path, found_.text());
+}
+
+bool ImportWindow::SaveFoundList(const QString& path, const QByteArray& text)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    file.write(found_.text());
+    file.write(text);
     return file.commit();
 }
 

@@ -86,6 +86,9 @@ public:
     // Writes the found list, one entry a line; false when it could not be
     // written.
     bool SaveLastImported(const QString& path) const;
+    // Writes a found list's text (FoundColors::text) to `path`, as
+    // SaveLastImported does; false when it could not be written.
+    static bool SaveFoundList(const QString& path, const QByteArray& text);
 
 signals:
     // A scan ended and the found list holds what it found.
