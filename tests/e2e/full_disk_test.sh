@@ -53,6 +53,10 @@ find_box() {
 e2e_start_program
 wait_for_window || { echo "FAIL: the main window did not appear"; exit 1; }
 sleep 0.5
+# A new main colour (Make Websafe), so that the history has a step to write.
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key --window "$window" ctrl+w
+sleep 0.3
 
 # The disk fills up.
 dd if=/dev/zero of="$td/filler" bs=1k 2>/dev/null || true
