@@ -40,6 +40,7 @@ bench: build
 	@scripts/bench_startup.sh $(BUILD_DIR)
 	@scripts/bench_list_memory.sh $(BUILD_DIR)
 	@$(BUILD_DIR)/bin/bench_test_color
+	@$(BUILD_DIR)/bin/bench_tool_windows
 	@scripts/bench_eye_dropper.sh $(BUILD_DIR)
 
 # Installs into PREFIX (default /usr/local); DESTDIR stages it elsewhere.

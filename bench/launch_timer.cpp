@@ -1,19 +1,23 @@
 // Times one run of a program as its user sees it on an X display: from the
-// launch to its first mapped top-level window, and from SIGTERM (sent once
-// the program has had time to settle) to the end of the process.
+// launch to its first mapped top-level window (or its N-th, with --maps N:
+// a splash comes before the main window), and from SIGTERM (sent once the
+// program has had time to settle) to the end of the process.
 //
-//   bench_launch_timer [--settle MS] PROGRAM [ARG...]
+//   bench_launch_timer [--settle MS] [--maps N] PROGRAM [ARG...]
 //
-// Prints one line: "launch_ms exit_ms launch_cpu_ms exit_cpu_ms": the wall
-// times, then the processor time the program spent in each part (read from
-// /proc/PID/task/*/schedstat at the map and at the signal, and from the
+// Prints one line: "launch_ms exit_ms launch_cpu_ms exit_cpu_ms rss_kb": the
+// wall times, then the processor time the program spent in each part (read
+// from /proc/PID/task/*/schedstat at the map and at the signal, and from the
 // process's resource usage at its end), which other work on the machine
-// hardly changes. Watches the root window of
+// hardly changes, and the program's resident memory just before the signal.
+// The program's standard output goes to /dev/null.
+// Watches the root window of
 // $DISPLAY for windows being mapped, so it needs no window manager (with
 // one, the first frame it maps counts). Exits 1 when the program fails,
 // maps nothing within 20 s, or does not end within 20 s of the signal.
 #include <xcb/xcb.h>
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -43,9 +47,10 @@ double NowMs()
     return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
 }
 
-// Waits for the first MapNotify of a window that is not override-redirect
-// (menus and tooltips are); false on a timeout or a broken connection.
-bool WaitForMap(xcb_connection_t* connection, double deadlineMs)
+// Waits for the `count`-th MapNotify of a window that is not
+// override-redirect (menus and tooltips are); false on a timeout or a broken
+// connection.
+bool WaitForMap(xcb_connection_t* connection, double deadlineMs, int count)
 {
     const pollfd watch{xcb_get_file_descriptor(connection), POLLIN, 0};
     for (;;) {
@@ -53,7 +58,7 @@ bool WaitForMap(xcb_connection_t* connection, double deadlineMs)
             const bool mapped = (event->response_type & 0x7F) == XCB_MAP_NOTIFY &&
                                 !reinterpret_cast<xcb_map_notify_event_t*>(event)->override_redirect;
             std::free(event);
-            if (mapped)
+            if (mapped && --count == 0)
                 return true;
         }
         if (xcb_connection_has_error(connection))
@@ -80,6 +85,17 @@ double ProcessCpuMs(pid_t pid)
     return ns / 1e6;
 }
 
+// The process's resident memory in kB (VmRSS), 0 when it cannot be read.
+long ResidentKb(pid_t pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::atol(line.c_str() + 6);
+    return 0;
+}
+
 // Waits for the child to end, without hanging past the deadline.
 bool WaitForExit(pid_t pid, double deadlineMs, rusage& usage)
 {
@@ -98,13 +114,18 @@ bool WaitForExit(pid_t pid, double deadlineMs, rusage& usage)
 int main(int argc, char** argv)
 {
     int settleMs = 500;
+    int maps = 1;
     int first = 1;
-    if (argc > 2 && std::strcmp(argv[1], "--settle") == 0) {
-        settleMs = std::atoi(argv[2]);
-        first = 3;
+    for (; first + 1 < argc; first += 2) {
+        if (std::strcmp(argv[first], "--settle") == 0)
+            settleMs = std::atoi(argv[first + 1]);
+        else if (std::strcmp(argv[first], "--maps") == 0)
+            maps = std::atoi(argv[first + 1]);
+        else
+            break;
     }
-    if (first >= argc) {
-        std::fprintf(stderr, "usage: %s [--settle MS] PROGRAM [ARG...]\n", argv[0]);
+    if (first >= argc || maps < 1) {
+        std::fprintf(stderr, "usage: %s [--settle MS] [--maps N] PROGRAM [ARG...]\n", argv[0]);
         return 2;
     }
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
@@ -125,11 +146,17 @@ int main(int argc, char** argv)
 
     const double launched = NowMs();
     pid_t pid = 0;
-    if (posix_spawnp(&pid, argv[first], nullptr, nullptr, argv + first, environ) != 0) {
+    // The program's own output stays out of the one line printed here.
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    const int spawned = posix_spawnp(&pid, argv[first], &quiet, nullptr, argv + first, environ);
+    posix_spawn_file_actions_destroy(&quiet);
+    if (spawned != 0) {
         std::perror("bench_launch_timer: spawn");
         return 1;
     }
-    if (!WaitForMap(connection, launched + kTimeoutMs)) {
+    if (!WaitForMap(connection, launched + kTimeoutMs, maps)) {
         std::fprintf(stderr, "bench_launch_timer: no window was mapped\n");
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
@@ -140,6 +167,7 @@ int main(int argc, char** argv)
 
     usleep(useconds_t(settleMs) * 1000);
     const double cpuBeforeSignalMs = ProcessCpuMs(pid);
+    const long residentKb = ResidentKb(pid);
     const double signalled = NowMs();
     kill(pid, SIGTERM);
     rusage usage{};
@@ -152,7 +180,8 @@ int main(int argc, char** argv)
     const double ended = NowMs();
     const double cpuMs = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
                          double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-    std::printf("%.2f %.2f %.2f %.2f\n", mapped - launched, ended - signalled, launchCpuMs, cpuMs - cpuBeforeSignalMs);
+    std::printf("%.2f %.2f %.2f %.2f %ld\n", mapped - launched, ended - signalled, launchCpuMs, cpuMs - cpuBeforeSignalMs,
+                residentKb);
     xcb_disconnect(connection);
     return 0;
 }

@@ -8,12 +8,19 @@ namespace tessaro::colorlist {
 
 HistoryLog::LoadResult HistoryFile::Load(const QString& path, HistoryLog& log)
 {
+    const bool wasEmpty = log.count() == 0;
     const std::optional<QByteArray> text = platform::ReadFileBytes(path);
-    if (!text)
-        return {};
-    const HistoryLog::LoadResult result = log.LoadText(*text);
+    const HistoryLog::LoadResult result = text ? log.LoadText(*text) : HistoryLog::LoadResult{};
     if (result.badLines > 0)
         backupDue_ = path;
+    // An empty log and a missing file hold the same steps: none. A file
+    // that is there but cannot be read is no copy of anything.
+    if (wasEmpty && result.badLines == 0 && (text || !QFileInfo::exists(path))) {
+        currentPath_ = path;
+        currentRevision_ = log.revision();
+    } else {
+        currentPath_.clear();
+    }
     return result;
 }
 
@@ -25,7 +32,13 @@ bool HistoryFile::Save(const QString& path, const HistoryLog& log)
             return false;
         backupDue_.clear();
     }
-    return platform::WriteFileBytes(path, log.Text());
+    if (path == currentPath_ && log.revision() == currentRevision_)
+        return true;
+    if (!platform::WriteFileBytes(path, log.Text()))
+        return false;
+    currentPath_ = path;
+    currentRevision_ = log.revision();
+    return true;
 }
 
 } // namespace tessaro::colorlist

@@ -24,12 +24,18 @@ public:
     // Replaces the file with the log's steps; false when it could not be
     // written, in which case the previous file stays whole. A file loaded
     // with bad lines is first copied to its BackupPath; when that copy
-    // fails, nothing is written and the result is false.
+    // fails, nothing is written and the result is false. A file that
+    // already holds the log's steps (loaded whole into an empty log, or
+    // saved, with no change to the log since) is left untouched.
     bool Save(const QString& path, const HistoryLog& log);
 
 private:
     // The file last loaded with bad lines, until it has been copied.
     QString backupDue_;
+    // The file that holds the log's steps as of the log's revision
+    // `currentRevision_`; empty when none is known to.
+    QString currentPath_;
+    std::uint64_t currentRevision_ = 0;
 };
 
 } // namespace tessaro::colorlist

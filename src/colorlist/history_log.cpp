@@ -128,6 +128,7 @@ void HistoryLog::Record(TColor color)
 {
     colors_.push_back(color);
     cursor_ = count();
+    ++revision_;
 }
 
 std::optional<int> HistoryLog::Undo()
@@ -172,12 +173,14 @@ void HistoryLog::RemoveSteps(QList<int> indices)
     }
     colors_ = std::move(kept);
     cursor_ = count();
+    ++revision_;
 }
 
 void HistoryLog::Clear()
 {
     colors_.clear();
     cursor_ = 0;
+    ++revision_;
 }
 
 QStringList HistoryLog::steps() const
@@ -226,8 +229,10 @@ HistoryLog::LoadResult HistoryLog::LoadText(QByteArrayView text)
         }
         p = lineEnd;
     }
-    if (result.recorded > 0)
+    if (result.recorded > 0) {
         cursor_ = count();
+        ++revision_;
+    }
     return result;
 }
 

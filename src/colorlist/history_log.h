@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -85,9 +86,14 @@ public:
     // The same as lines.
     QStringList Lines() const { return steps(); }
 
+    // Counts the changes to the steps (recorded, loaded, removed, cleared;
+    // not the cursor), so that a saved copy can tell whether it is behind.
+    std::uint64_t revision() const { return revision_; }
+
 private:
     std::vector<TColor> colors_;
     int cursor_ = 0;
+    std::uint64_t revision_ = 0;
 };
 
 } // namespace tessaro::colorlist

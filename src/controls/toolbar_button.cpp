@@ -5,8 +5,8 @@
 
 namespace tessaro::controls {
 
-ToolbarButton::ToolbarButton(const QPixmap& normal, const QPixmap& highlighted, QWidget* parent)
-    : QWidget(parent), normal_(normal), highlightedPicture_(highlighted)
+ToolbarButton::ToolbarButton(const QPixmap& normal, std::function<QPixmap()> makeHighlighted, QWidget* parent)
+    : QWidget(parent), normal_(normal), makeHighlighted_(std::move(makeHighlighted))
 {
     setFixedSize(32, 32);
     setCursor(Qt::PointingHandCursor);
@@ -17,6 +17,10 @@ void ToolbarButton::setHighlighted(bool highlighted)
     if (highlighted == highlighted_)
         return;
     highlighted_ = highlighted;
+    if (highlighted_ && makeHighlighted_) {
+        highlightedPicture_ = makeHighlighted_();
+        makeHighlighted_ = nullptr;
+    }
     update();
 }
 

@@ -5,12 +5,15 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
+
 namespace tessaro::controls {
 
 class ToolbarButton : public QWidget {
     Q_OBJECT
 public:
-    ToolbarButton(const QPixmap& normal, const QPixmap& highlighted, QWidget* parent = nullptr);
+    // The highlighted picture is made the first time it is shown.
+    ToolbarButton(const QPixmap& normal, std::function<QPixmap()> makeHighlighted, QWidget* parent = nullptr);
 
     bool isHighlighted() const { return highlighted_; }
     void setHighlighted(bool highlighted);
@@ -29,6 +32,7 @@ protected:
 
 private:
     QPixmap normal_;
+    std::function<QPixmap()> makeHighlighted_;
     QPixmap highlightedPicture_;
     bool highlighted_ = false;
     bool down_ = false;

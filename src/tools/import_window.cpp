@@ -395,7 +395,12 @@ void ImportWindow::ShowEntry(int row)
 
 bool ImportWindow::SaveLastImported(const QString& path) const
 {
-    return platform::WriteFileBytes(path, found_.text());
+    return SaveFoundList(path, found_.text());
+}
+
+bool ImportWindow::SaveFoundList(const QString& path, const QByteArray& text)
+{
+    return platform::WriteFileBytes(path, text);
 }
 
 } // namespace tessaro::tools

@@ -86,6 +86,9 @@ public:
     // Replaces the file with the found list, one entry a line; false when
     // it could not be written, in which case the old file stays whole.
     bool SaveLastImported(const QString& path) const;
+    // Writes a found list's text (FoundColors::text) to `path`, as
+    // SaveLastImported does; false when it could not be written.
+    static bool SaveFoundList(const QString& path, const QByteArray& text);
 
 signals:
     // A scan ended and the found list holds what it found.

@@ -13,6 +13,8 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace tessaro::tools {
 
 namespace {
@@ -131,8 +133,9 @@ void MixerWindow::buildSlot(int slot)
     connect(s.bar, &QScrollBar::valueChanged, this, [this, slot](int amount) { amountChanged(slot, amount); });
 }
 
-void MixerWindow::ReadSettings(const workspace::SettingsStore& settings)
+void MixerWindow::ReadSettings(const workspace::SettingsStore& settings, Messages messages)
 {
+    quiet_ = messages == Messages::Left;
     for (int slot = 0; slot < kMixSlots; ++slot)
         setAmount(slot, StoredMixAmount(settings.GetSetting(kAmountKeys[std::size_t(slot)]).toStdString()));
     for (int slot = 0; slot < kMixSlots; ++slot) {
@@ -140,11 +143,35 @@ void MixerWindow::ReadSettings(const workspace::SettingsStore& settings)
         try {
             slotSwatch(slot)->setColor(stored.isEmpty() ? TColor(0xFFFFFF) : NamedTextToColor(stored.toStdString()));
         } catch (const ConversionError& error) {
-            platform().dialogs->error(this, QStringLiteral("KT Tessaro"), QString::fromStdString(error.what()));
+            if (!quiet_)
+                platform().dialogs->error(this, QStringLiteral("KT Tessaro"), QString::fromStdString(error.what()));
         }
     }
     Mix();
     clearTip();
+    quiet_ = false;
+}
+
+// The same steps as ReadSettings: an amount only mixes when it is not zero,
+// so the one mix that can find every amount zero is the last.
+void MixerWindow::ReportStoredSettings(const workspace::SettingsStore& settings, platform::Dialogs& dialogs,
+                                       QWidget* parent)
+{
+    for (const workspace::Setting key : kColorKeys) {
+        const QString stored = settings.GetSetting(key);
+        if (stored.isEmpty())
+            continue;
+        try {
+            NamedTextToColor(stored.toStdString());
+        } catch (const ConversionError& error) {
+            dialogs.error(parent, QStringLiteral("KT Tessaro"), QString::fromStdString(error.what()));
+        }
+    }
+    const bool allZero = std::all_of(kAmountKeys.begin(), kAmountKeys.end(), [&settings](workspace::Setting key) {
+        return StoredMixAmount(settings.GetSetting(key).toStdString()) == 0;
+    });
+    if (allZero)
+        dialogs.notify(parent, QStringLiteral("Color Mixer"), QString::fromLatin1(kAllAmountsZeroMessage));
 }
 
 void MixerWindow::WriteSettings(QMap<workspace::Setting, QString>& live) const
@@ -195,7 +222,8 @@ void MixerWindow::Mix()
 {
     const std::optional<TColor> mixed = MixColors(mixSlots());
     if (!mixed) {
-        platform().dialogs->notify(this, QStringLiteral("Color Mixer"), QString::fromLatin1(kAllAmountsZeroMessage));
+        if (!quiet_)
+            platform().dialogs->notify(this, QStringLiteral("Color Mixer"), QString::fromLatin1(kAllAmountsZeroMessage));
         return;
     }
     mixed_ = *mixed;

@@ -45,11 +45,19 @@ public:
     TColor mixedColor() const { return mixed_; }
     std::array<MixSlot, kMixSlots> mixSlots() const;
 
+    // Whether reading the settings shows its messages.
+    enum class Messages { Shown, Left };
     // Creation from the settings: each stored amount in turn (50 when
     // missing), each stored colour (white when missing), then the mix. A
     // colour that is neither a name nor a number is reported and the slot
-    // stays as it was.
-    void ReadSettings(const workspace::SettingsStore& settings);
+    // stays as it was; all amounts zero are reported too. With
+    // Messages::Left nothing is reported (ReportStoredSettings did it).
+    void ReadSettings(const workspace::SettingsStore& settings, Messages messages = Messages::Shown);
+    // The messages ReadSettings would show for these settings, without a
+    // window: the program starts with them even when the mixer is not
+    // opened.
+    static void ReportStoredSettings(const workspace::SettingsStore& settings, platform::Dialogs& dialogs,
+                                     QWidget* parent);
     // The amounts in decimal and the colours as named colour texts.
     void WriteSettings(QMap<workspace::Setting, QString>& live) const;
 
@@ -88,6 +96,9 @@ private:
     controls::Swatch* mixedSwatch_ = nullptr;
     QLabel* tips_ = nullptr;
     TColor mixed_ = 0xFFFFFF;
+    // While the settings are read again for a mixer opened late: its
+    // messages were shown at start-up.
+    bool quiet_ = false;
 };
 
 } // namespace tessaro::tools

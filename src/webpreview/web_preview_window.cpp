@@ -41,6 +41,45 @@ constexpr int kRowHeight = 21;
 // Far beyond any layout file: nine strings and a few numbers.
 constexpr qint64 kLargestLayoutFile = 16 * 1024 * 1024;
 
+
+// Reads the layout file at `path` into `layout`; problems are reported
+// over `parent`. True when the file was read whole.
+bool ReadLayoutFile(const platform::Platform& platform, QWidget* parent, const QString& path, WebPageLayout& layout)
+{
+    // Only regular files are read (not folders, devices or pipes), and no
+    // more of them than a layout could ever need.
+    const QFileInfo info(path);
+    QFile file(path);
+    QString problem;
+    if (info.exists() && !info.isFile())
+        problem = QStringLiteral("Not a file");
+    else if (info.size() > kLargestLayoutFile)
+        problem = QStringLiteral("The file is too large for a layout");
+    else if (!file.open(QIODevice::ReadOnly))
+        problem = file.errorString();
+    if (!problem.isEmpty()) {
+        platform.dialogs->error(parent, kCaption, QStringLiteral("Can not open %1:\n%2").arg(path, problem));
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    std::vector<WebLayoutNote> notes;
+    bool whole = true;
+    try {
+        ApplyWebLayoutFile(std::string_view(bytes.constData(), std::size_t(bytes.size())), layout, &notes);
+    } catch (const ConversionError& error) {
+        platform.dialogs->error(parent, kCaption, QString::fromStdString(error.what()));
+        whole = false;
+    }
+    if (!notes.empty()) {
+        QStringList lines;
+        for (const WebLayoutNote& note : notes)
+            lines << QString::fromStdString(DescribeNote(note));
+        platform.dialogs->notify(parent, kCaption,
+                                QStringLiteral("Sizes larger than the page were held to it:\n") + lines.join('\n'));
+    }
+    return whole;
+}
+
 } // namespace
 
 WebPreviewWindow::WebPreviewWindow(const platform::Platform& platform, colorlist::ColorListCommands& list,
@@ -142,19 +181,33 @@ void WebPreviewWindow::layoutChanged()
 
 void WebPreviewWindow::LoadAtStart(const QString& lastLayout, const QString& sampleLayout)
 {
+    Restore(LoadStartLayout(platform(), this, lastLayout, sampleLayout));
+}
+
+void WebPreviewWindow::Restore(const StartLayout& start)
+{
+    layout_ = start.layout;
+    lastLayout_ = start.lastLayout;
+    layoutChanged();
+    chooser_->setCurrentText(QStringLiteral("Border Color"));
+    chooseEntry(QStringLiteral("Border Color"));
+}
+
+StartLayout LoadStartLayout(const platform::Platform& platform, QWidget* parent, const QString& lastLayout,
+                            const QString& sampleLayout)
+{
+    StartLayout start;
     if (!lastLayout.isEmpty()) {
         // Kept as the last layout even while its file is gone.
-        lastLayout_ = lastLayout;
+        start.lastLayout = lastLayout;
         if (QFileInfo(lastLayout).isFile())
-            LoadLayoutFile(lastLayout);
+            ReadLayoutFile(platform, parent, lastLayout, start.layout);
     } else if (!sampleLayout.isEmpty() && QFileInfo(sampleLayout).isFile()) {
         // The sample is shown, not remembered: only the commands set the
         // last layout.
-        LoadLayoutFile(sampleLayout);
-        lastLayout_.clear();
+        ReadLayoutFile(platform, parent, sampleLayout, start.layout);
     }
-    chooser_->setCurrentText(QStringLiteral("Border Color"));
-    chooseEntry(QStringLiteral("Border Color"));
+    return start;
 }
 
 void WebPreviewWindow::chooseEntry(const QString& label)
@@ -192,38 +245,8 @@ void WebPreviewWindow::askForFont(WebText text)
 
 bool WebPreviewWindow::LoadLayoutFile(const QString& path)
 {
-    // Only regular files are read (not folders, devices or pipes), and no
-    // more of them than a layout could ever need.
-    const QFileInfo info(path);
-    QFile file(path);
-    QString problem;
-    if (info.exists() && !info.isFile())
-        problem = QStringLiteral("Not a file");
-    else if (info.size() > kLargestLayoutFile)
-        problem = QStringLiteral("The file is too large for a layout");
-    else if (!file.open(QIODevice::ReadOnly))
-        problem = file.errorString();
-    if (!problem.isEmpty()) {
-        platform().dialogs->error(this, kCaption, QStringLiteral("Can not open %1:\n%2").arg(path, problem));
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    std::vector<WebLayoutNote> notes;
-    bool whole = true;
-    try {
-        ApplyWebLayoutFile(std::string_view(bytes.constData(), std::size_t(bytes.size())), layout_, &notes);
-    } catch (const ConversionError& error) {
-        platform().dialogs->error(this, kCaption, QString::fromStdString(error.what()));
-        whole = false;
-    }
+    const bool whole = ReadLayoutFile(platform(), this, path, layout_);
     layoutChanged();
-    if (!notes.empty()) {
-        QStringList lines;
-        for (const WebLayoutNote& note : notes)
-            lines << QString::fromStdString(DescribeNote(note));
-        platform().dialogs->notify(this, kCaption,
-                                   QStringLiteral("Sizes larger than the page were held to it:\n") + lines.join('\n'));
-    }
     if (whole)
         lastLayout_ = path;
     return whole;

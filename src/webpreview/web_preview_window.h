@@ -25,6 +25,20 @@ namespace tessaro::webpreview {
 
 class WebPageView;
 
+// The layout the window starts with, read at start-up whether or not the
+// window is ever opened.
+struct StartLayout {
+    WebPageLayout layout;
+    QString lastLayout;
+};
+
+// Start-up: the last layout when `lastLayout` is set (nothing is read when
+// the file is gone; it stays the last layout), else the sample beside the
+// program (which does not become the last layout). Problems with a file
+// are reported over `parent`.
+StartLayout LoadStartLayout(const platform::Platform& platform, QWidget* parent, const QString& lastLayout,
+                            const QString& sampleLayout);
+
 class WebPreviewWindow : public controls::ToolWindow {
     Q_OBJECT
 public:
@@ -54,6 +68,8 @@ public:
     // program (which does not become the last layout); then the chooser
     // shows the border colour.
     void LoadAtStart(const QString& lastLayout, const QString& sampleLayout);
+    // Takes the layout read at start-up; the chooser shows the border colour.
+    void Restore(const StartLayout& start);
 
     // The commands of the buttons and the menu.
     void SaveAs();

@@ -46,8 +46,8 @@ MainToolbar::MainToolbar(const controls::CommandHandlers& commands, QWidget* par
     setMouseTracking(true);
     int index = 0;
     for (const ToolbarEntry& entry : kEntries) {
-        auto* button = new controls::ToolbarButton(ToolbarPicture(entry.icon, false), ToolbarPicture(entry.icon, true),
-                                                   this);
+        auto* button = new controls::ToolbarButton(
+            ToolbarPicture(entry.icon, false), [icon = entry.icon] { return ToolbarPicture(icon, true); }, this);
         button->setObjectName(QLatin1String(entry.name));
         button->setToolTip(QLatin1String(entry.toolTip));
         // x = 8 + 40 k in the main window; the toolbar itself starts at x = 1.

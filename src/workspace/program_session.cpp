@@ -117,7 +117,7 @@ void ProgramSession::createMainWindow()
         live.insert(Setting::MainLeft, QString::number(main_->x()));
         live.insert(Setting::MainTop, QString::number(main_->y()));
     };
-    registry_.add(std::move(entry), settings_);
+    registry_.add(std::move(entry));
 }
 
 // The colour list's settings, its reopen list and its first list: the
@@ -154,7 +154,7 @@ void ProgramSession::createColorList()
         live.insert(Setting::AllowDuplicates, list.model().allowDuplicates() ? QStringLiteral("1") : QStringLiteral("0"));
         live.insert(Setting::ListType, QString::number(int(main_->colorListPanel()->listStyle())));
     };
-    registry_.add(std::move(entry), settings_);
+    registry_.add(std::move(entry));
 }
 
 // A list file named on the command line (how a file opened from the
@@ -178,26 +178,29 @@ void ProgramSession::createReopenWindow()
     entry.show = [this] { reopen_->Toggle(); };
     entry.showCommand = controls::Command::ReopenWindow;
     entry.keys = controls::KeysOf(controls::KeyWindow::Reopen);
-    registry_.add(std::move(entry), settings_);
+    registry_.add(std::move(entry));
 }
 
-// The wheel style chooser; the style chosen last is applied again.
+// The wheel style chooser; the style chosen last is applied again at once,
+// the chooser is built when it is opened.
 void ProgramSession::createWheelStyleChooser()
 {
-    wheelStyles_ = std::make_unique<WheelStyleChooser>(platform_, *main_->wheelSection(),
-                                                       folders_.appDir + QStringLiteral("CWSs/"));
+    rememberedWheelStyle_ = WheelStyleChooser::ApplyRememberedTo(platform_, *main_->wheelSection(),
+                                                                 settings_.GetSetting(Setting::LastWheelStyle));
     WindowEntry entry;
     entry.name = QStringLiteral("wheelstyles");
-    entry.window = wheelStyles_.get();
+    entry.build = [this] {
+        wheelStyles_ = std::make_unique<WheelStyleChooser>(platform_, *main_->wheelSection(),
+                                                           folders_.appDir + QStringLiteral("CWSs/"));
+        wheelStyles_->setLastWheelStyle(rememberedWheelStyle_);
+        return wheelStyles_.get();
+    };
     entry.show = [this] { wheelStyles_->Open(main_.get()); };
     entry.showCommand = controls::Command::LoadWheelStyle;
-    entry.readSettings = [this](const SettingsStore& s) {
-        wheelStyles_->ApplyRemembered(s.GetSetting(Setting::LastWheelStyle));
-    };
     entry.writeSettings = [this](LiveSettings& live) {
         live.insert(Setting::LastWheelStyle, wheelStyles_->lastWheelStyle());
     };
-    registry_.add(std::move(entry), settings_);
+    registry_.add(std::move(entry));
 }
 
 // The list's unsaved changes of a run that ended by a signal, a crash or a
@@ -233,17 +236,19 @@ void ProgramSession::createHistoryWindow()
     entry.writeSettings = [this](LiveSettings& live) {
         live.insert(Setting::HistoryAutoFade, history_->autoClose() ? QStringLiteral("1") : QStringLiteral("0"));
     };
-    registry_.add(std::move(entry), settings_);
+    registry_.add(std::move(entry));
 }
 
 // The Copy/Export Center: F5, the Copy icon and "M&ore..." open it; its
 // place and whether the preview shows are kept in the settings.
 void ProgramSession::createCopyCenterWindow()
 {
-    copyCenter_ = std::make_unique<exporting::CopyCenterWindow>(platform_, main_->copySources(), commands_);
     WindowEntry entry;
     entry.name = QStringLiteral("copycenter");
-    entry.window = copyCenter_.get();
+    entry.build = [this] {
+        copyCenter_ = std::make_unique<exporting::CopyCenterWindow>(platform_, main_->copySources(), commands_);
+        return copyCenter_.get();
+    };
     // Opened once the key or click that asked for it is done, so F5 does
     // not reach the Center's own F5 (which closes it) as well.
     entry.show = [this] { QTimer::singleShot(0, copyCenter_.get(), [this] { copyCenter_->Open(); }); };
@@ -267,19 +272,21 @@ void ProgramSession::createCopyCenterWindow()
             live.insert(Setting::CopyTop, QString::number(copyCenter_->y()));
         }
     };
-    registry_.add(std::move(entry), settings_);
+    registry_.add(std::move(entry));
 }
 
-// Created hidden; F7 and the main window's entries show it.
+// Built on its first use; F7 and the main window's entries show it.
 void ProgramSession::createTestColorWindow()
 {
-    testColor_ = std::make_unique<layouts::TestColorWindow>(platform_, folders_.appDir);
     // Closing the program leaves an edited layout the way "Quit Editing
-    // Mode" does.
-    main_->addCloseQuestion([this] { return testColor_->MayLeaveLayout(); });
+    // Mode" does; a window never built holds no layout edits.
+    main_->addCloseQuestion([this] { return !testColor_ || testColor_->MayLeaveLayout(); });
     WindowEntry entry;
     entry.name = QStringLiteral("testcolor");
-    entry.window = testColor_.get();
+    entry.build = [this] {
+        testColor_ = std::make_unique<layouts::TestColorWindow>(platform_, folders_.appDir);
+        return testColor_.get();
+    };
     entry.show = [this] { testColor_->Toggle(); };
     entry.showCommand = controls::Command::TestColor;
     entry.keys = controls::KeysOf(controls::KeyWindow::TestColor);
@@ -311,22 +318,26 @@ void ProgramSession::createTestColorWindow()
                     testColor_->editor()->snapToGrid()->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
         live.insert(Setting::SnapSize, QString::number(testColor_->selectionFrame()->grid()));
     };
-    registry_.add(std::move(entry), settings_);
+    registry_.add(std::move(entry));
 }
 
 void ProgramSession::createImportWindow()
 {
-    import_ = std::make_unique<tools::ImportWindow>(platform_, main_->colorList());
-    connect(main_.get(), &MainWindow::filesDropped, import_.get(), [this](const QStringList& paths) {
+    // Files dropped on the main window go to the import window, built for them.
+    connect(main_.get(), &MainWindow::filesDropped, this, [this](const QStringList& paths) {
+        tools::ImportWindow* window = importWindow();
         if (std::any_of(paths.cbegin(), paths.cend(), &tools::ImportWindow::IsImportFile)) {
-            import_->ShowCentredOn(main_.get());
-            import_->activateWindow();
+            window->ShowCentredOn(main_.get());
+            window->activateWindow();
         }
-        import_->OpenDroppedFiles(paths);
+        window->OpenDroppedFiles(paths);
     });
     WindowEntry entry;
     entry.name = QStringLiteral("import");
-    entry.window = import_.get();
+    entry.build = [this] {
+        import_ = std::make_unique<tools::ImportWindow>(platform_, main_->colorList());
+        return import_.get();
+    };
     entry.show = [this] {
         import_->ShowCentredOn(main_.get());
         import_->activateWindow();
@@ -339,25 +350,32 @@ void ProgramSession::createImportWindow()
     entry.writeSettings = [this](LiveSettings& live) {
         live.insert(Setting::ImportAllowDuplicates, import_->allowDuplicates() ? QStringLiteral("1") : QStringLiteral("0"));
     };
-    registry_.add(std::move(entry), settings_);
+    registry_.add(std::move(entry));
 }
 
 // The Web Preview window: the last layout (or the sample beside the
 // program), its place, and on a first run the place for the screen's size.
+// The layout is read at start-up, the window built on its first use.
 void ProgramSession::createWebPreviewWindow()
 {
-    webPreview_ = std::make_unique<webpreview::WebPreviewWindow>(platform_, main_->colorList(), [this] {
-        main_->raise();
-        main_->activateWindow();
-    });
+    webStartLayout_ = std::make_unique<webpreview::StartLayout>(
+        webpreview::LoadStartLayout(platform_, main_.get(), settings_.GetSetting(Setting::LastWebLayout),
+                                    folders_.appDir + QStringLiteral("Sample 1.cls")));
     WindowEntry entry;
     entry.name = QStringLiteral("webpreview");
-    entry.window = webPreview_.get();
+    entry.build = [this] {
+        webPreview_ = std::make_unique<webpreview::WebPreviewWindow>(platform_, main_->colorList(), [this] {
+            main_->raise();
+            main_->activateWindow();
+        });
+        webPreview_->Restore(*webStartLayout_);
+        webStartLayout_.reset();
+        return webPreview_.get();
+    };
     entry.show = [this] { webPreview_->Open(); };
     entry.showCommand = controls::Command::WebPreview;
     entry.keys = controls::MainWindowKeys();
     entry.readSettings = [this](const SettingsStore& s) {
-        webPreview_->LoadAtStart(s.GetSetting(Setting::LastWebLayout), folders_.appDir + QStringLiteral("Sample 1.cls"));
         QPoint place(s.ReadInt(Setting::WebLeft, webPreview_->x()), s.ReadInt(Setting::WebTop, webPreview_->y()));
         if (s.isFirstRun())
             place = WebPreviewFirstRunPosition(platform_.screen->size()).value_or(place);
@@ -369,28 +387,30 @@ void ProgramSession::createWebPreviewWindow()
         live.insert(Setting::WebLeft, QString::number(webPreview_->x()));
         live.insert(Setting::WebTop, QString::number(webPreview_->y()));
     };
-    registry_.add(std::move(entry), settings_);
+    registry_.add(std::move(entry));
 }
 
 void ProgramSession::createEyeDropperWindow()
 {
-    eyeDropper_ = std::make_unique<tools::EyeDropperWindow>(platform_);
-    connect(eyeDropper_.get(), &tools::EyeDropperWindow::picked, this, &ProgramSession::TakePickedColor);
-    // The main window comes back fully opaque and as topmost as it was.
-    connect(eyeDropper_.get(), &tools::EyeDropperWindow::closed, this, [this] {
-        platform_.windows->setOpacity(main_.get(), 255);
-        platform_.windows->setTopmost(main_.get(), main_->isStayOnTop());
-    });
     WindowEntry entry;
     entry.name = QStringLiteral("eyedropper");
-    entry.window = eyeDropper_.get();
+    entry.build = [this] {
+        eyeDropper_ = std::make_unique<tools::EyeDropperWindow>(platform_);
+        connect(eyeDropper_.get(), &tools::EyeDropperWindow::picked, this, &ProgramSession::TakePickedColor);
+        // The main window comes back fully opaque and as topmost as it was.
+        connect(eyeDropper_.get(), &tools::EyeDropperWindow::closed, this, [this] {
+            platform_.windows->setOpacity(main_.get(), 255);
+            platform_.windows->setTopmost(main_.get(), main_->isStayOnTop());
+        });
+        return eyeDropper_.get();
+    };
     entry.show = [this] { eyeDropper_->Open(); };
     entry.showCommand = controls::Command::EyeDropper;
     entry.readSettings = [this](const SettingsStore& s) {
         tools::ReadEyeDropperSettings(*eyeDropper_, s, platform_.screen->size());
     };
     entry.writeSettings = [this](LiveSettings& live) { tools::WriteEyeDropperSettings(*eyeDropper_, live); };
-    registry_.add(std::move(entry), settings_);
+    registry_.add(std::move(entry));
 }
 
 void ProgramSession::TakePickedColor(TColor color)
@@ -403,22 +423,26 @@ void ProgramSession::TakePickedColor(TColor color)
 
 void ProgramSession::createQuickPaletteWindow()
 {
-    quickPalette_ = std::make_unique<tools::QuickPaletteWindow>(platform_);
     WindowEntry entry;
     entry.name = QStringLiteral("quickpalette");
-    entry.window = quickPalette_.get();
+    entry.build = [this] {
+        quickPalette_ = std::make_unique<tools::QuickPaletteWindow>(platform_);
+        return quickPalette_.get();
+    };
     entry.show = [this] { quickPalette_->ShowCentredOn(main_.get()); };
     entry.showCommand = controls::Command::QuickPalette;
     entry.keys = controls::MainWindowKeys();
-    registry_.add(std::move(entry), settings_);
+    registry_.add(std::move(entry));
 }
 
 void ProgramSession::createVariationsWindow()
 {
-    variations_ = std::make_unique<tools::VariationsWindow>(platform_, *mainColor_);
     WindowEntry entry;
     entry.name = QStringLiteral("variations");
-    entry.window = variations_.get();
+    entry.build = [this] {
+        variations_ = std::make_unique<tools::VariationsWindow>(platform_, *mainColor_);
+        return variations_.get();
+    };
     entry.show = [this] { platform_.windows->showToolWindow(variations_.get()); };
     entry.showCommand = controls::Command::Variations;
     entry.keys = controls::MainWindowKeys();
@@ -434,37 +458,45 @@ void ProgramSession::createVariationsWindow()
         live.insert(Setting::VariationsLeft, QString::number(variations_->x()));
         live.insert(Setting::VariationsTop, QString::number(variations_->y()));
     };
-    registry_.add(std::move(entry), settings_);
+    registry_.add(std::move(entry));
 }
 
 void ProgramSession::createMixerWindow()
 {
-    mixer_ = std::make_unique<tools::MixerWindow>(platform_);
+    // The stored colours and amounts are checked now, as the mixer's
+    // creation at start-up would; the window built later says nothing again.
+    tools::MixerWindow::ReportStoredSettings(settings_, *platform_.dialogs, main_.get());
     WindowEntry entry;
     entry.name = QStringLiteral("mixer");
-    entry.window = mixer_.get();
+    entry.build = [this] {
+        mixer_ = std::make_unique<tools::MixerWindow>(platform_);
+        return mixer_.get();
+    };
     entry.show = [this] {
         mixer_->ShowCentredOn(main_.get());
         mixer_->activateWindow();
     };
     entry.showCommand = controls::Command::ColorMixer;
     entry.keys = controls::SideWindowKeys();
-    entry.readSettings = [this](const SettingsStore& s) { mixer_->ReadSettings(s); };
+    entry.readSettings = [this](const SettingsStore& s) {
+        mixer_->ReadSettings(s, tools::MixerWindow::Messages::Left);
+    };
     entry.writeSettings = [this](LiveSettings& live) { mixer_->WriteSettings(live); };
-    registry_.add(std::move(entry), settings_);
-
+    registry_.add(std::move(entry));
 }
 
 void ProgramSession::createAboutWindow()
 {
-    about_ = std::make_unique<AboutWindow>(platform_);
-    about_->setWindowIcon(main_->windowIcon());
     WindowEntry entry;
     entry.name = QStringLiteral("about");
-    entry.window = about_.get();
+    entry.build = [this] {
+        about_ = std::make_unique<AboutWindow>(platform_);
+        about_->setWindowIcon(main_->windowIcon());
+        return about_.get();
+    };
     entry.show = [this] { about_->Open(); };
     entry.showCommand = controls::Command::About;
-    registry_.add(std::move(entry), settings_);
+    registry_.add(std::move(entry));
 }
 
 // The manual beside the program, opened by the desktop; a missing one is
@@ -472,6 +504,66 @@ void ProgramSession::createAboutWindow()
 void ProgramSession::createHelpCommand()
 {
     commands_.set(controls::Command::Help, [this] { platform_.shell->openDocument(helpPath()); });
+}
+
+WheelStyleChooser* ProgramSession::wheelStyleChooser()
+{
+    registry_.window(QStringLiteral("wheelstyles"));
+    return wheelStyles_.get();
+}
+
+exporting::CopyCenterWindow* ProgramSession::copyCenterWindow()
+{
+    registry_.window(QStringLiteral("copycenter"));
+    return copyCenter_.get();
+}
+
+tools::ImportWindow* ProgramSession::importWindow()
+{
+    registry_.window(QStringLiteral("import"));
+    return import_.get();
+}
+
+tools::MixerWindow* ProgramSession::mixerWindow()
+{
+    registry_.window(QStringLiteral("mixer"));
+    return mixer_.get();
+}
+
+layouts::TestColorWindow* ProgramSession::testColorWindow()
+{
+    registry_.window(QStringLiteral("testcolor"));
+    return testColor_.get();
+}
+
+webpreview::WebPreviewWindow* ProgramSession::webPreviewWindow()
+{
+    registry_.window(QStringLiteral("webpreview"));
+    return webPreview_.get();
+}
+
+tools::EyeDropperWindow* ProgramSession::eyeDropper()
+{
+    registry_.window(QStringLiteral("eyedropper"));
+    return eyeDropper_.get();
+}
+
+tools::QuickPaletteWindow* ProgramSession::quickPalette()
+{
+    registry_.window(QStringLiteral("quickpalette"));
+    return quickPalette_.get();
+}
+
+tools::VariationsWindow* ProgramSession::variations()
+{
+    registry_.window(QStringLiteral("variations"));
+    return variations_.get();
+}
+
+AboutWindow* ProgramSession::aboutWindow()
+{
+    registry_.window(QStringLiteral("about"));
+    return about_.get();
 }
 
 SettingsStore ProgramSession::CurrentExitSettings() const
@@ -495,8 +587,11 @@ void ProgramSession::Shutdown()
     }
     main_->setEnding();
     // The found colours of the import window: the only copy of them once
-    // the program ends, so a failed write is reported.
-    if (import_ && !import_->SaveLastImported(lastImportedPath()))
+    // the program ends, so a failed write is reported. An import window
+    // never opened has found nothing.
+    const bool importedSaved = import_ ? import_->SaveLastImported(lastImportedPath())
+                                       : tools::ImportWindow::SaveFoundList(lastImportedPath(), {});
+    if (!importedSaved)
         platform_.dialogs->error(main_.get(), QStringLiteral("KT Tessaro"),
                                  QStringLiteral("ERROR! Can not save imported colors file!"));
     // The reopen list is only a convenience: a failed write is skipped.

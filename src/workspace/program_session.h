@@ -34,6 +34,7 @@ class TestColorWindow;
 
 namespace tessaro::webpreview {
 class WebPreviewWindow;
+struct StartLayout;
 }
 
 namespace tessaro::tools {
@@ -62,7 +63,10 @@ public:
 
     // Runs the start-up: settings, the main window and its position, colour
     // names, the instance lock, the first-run actions, `ready`, then the
-    // tool windows (the history makes its newest step the main colour).
+    // tool windows in their order (the history makes its newest step the
+    // main colour). Most tool windows are only registered: each is built
+    // on its first use, and what it must do at start-up is done here from
+    // its settings and files.
     void Start();
     // Saves the history and then the settings; runs once, whatever asks
     // for it first (the close button, the window manager, a signal).
@@ -72,16 +76,18 @@ public:
     MainWindow* mainWindow() const { return main_.get(); }
     colorlist::HistoryWindow* historyWindow() const { return history_.get(); }
     colorlist::ReopenWindow* reopenWindow() const { return reopen_.get(); }
-    WheelStyleChooser* wheelStyleChooser() const { return wheelStyles_.get(); }
-    exporting::CopyCenterWindow* copyCenterWindow() const { return copyCenter_.get(); }
-    tools::ImportWindow* importWindow() const { return import_.get(); }
-    tools::MixerWindow* mixerWindow() const { return mixer_.get(); }
-    layouts::TestColorWindow* testColorWindow() const { return testColor_.get(); }
-    webpreview::WebPreviewWindow* webPreviewWindow() const { return webPreview_.get(); }
-    tools::EyeDropperWindow* eyeDropper() const { return eyeDropper_.get(); }
-    tools::QuickPaletteWindow* quickPalette() const { return quickPalette_.get(); }
-    tools::VariationsWindow* variations() const { return variations_.get(); }
-    AboutWindow* aboutWindow() const { return about_.get(); }
+    // The tool windows built on first use: each is built when asked for.
+    WheelStyleChooser* wheelStyleChooser();
+    exporting::CopyCenterWindow* copyCenterWindow();
+    tools::ImportWindow* importWindow();
+    tools::MixerWindow* mixerWindow();
+    layouts::TestColorWindow* testColorWindow();
+    webpreview::WebPreviewWindow* webPreviewWindow();
+    tools::EyeDropperWindow* eyeDropper();
+    tools::QuickPaletteWindow* quickPalette();
+    tools::VariationsWindow* variations();
+    AboutWindow* aboutWindow();
+    WindowRegistry& windows() { return registry_; }
     const WindowRegistry& windows() const { return registry_; }
     controls::CommandHandlers& commands() { return commands_; }
     const SettingsStore& settings() const { return settings_; }
@@ -128,7 +134,7 @@ private:
     QStringList arguments_;
     SettingsStore settings_;
     controls::CommandHandlers commands_;
-    WindowRegistry registry_{commands_};
+    WindowRegistry registry_{commands_, settings_};
     std::unique_ptr<MainColor> mainColor_;
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<colorlist::ListRecoveryWriter> listRecovery_;
@@ -145,6 +151,10 @@ private:
     std::unique_ptr<tools::EyeDropperWindow> eyeDropper_;
     std::unique_ptr<tools::QuickPaletteWindow> quickPalette_;
     std::unique_ptr<tools::VariationsWindow> variations_;
+    // What the chooser and the Web Preview took at start-up, for when they
+    // are built.
+    QString rememberedWheelStyle_;
+    std::unique_ptr<webpreview::StartLayout> webStartLayout_;
 };
 
 } // namespace tessaro::workspace

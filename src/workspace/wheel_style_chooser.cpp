@@ -80,13 +80,18 @@ void WheelStyleChooser::Open(QWidget* main)
 
 bool WheelStyleChooser::ApplyWheelStyle(const QString& path)
 {
+    return ApplyStyleFile(platform(), wheel_, path, isVisible() ? static_cast<QWidget*>(this) : wheel_.window());
+}
+
+bool WheelStyleChooser::ApplyStyleFile(const platform::Platform& platform, WheelSection& wheel, const QString& path,
+                                       QWidget* parent)
+{
     const std::optional<WheelStyle> style = ReadWheelStyleFile(QFile::encodeName(path).toStdString());
     if (!style)
         return false;
-    wheel_.ApplyStyle(*style);
+    wheel.ApplyStyle(*style);
     if (style->error) {
-        platform().dialogs->error(isVisible() ? static_cast<QWidget*>(this) : wheel_.window(), QStringLiteral("KT Tessaro"),
-                                  QString::fromStdString(*style->error));
+        platform.dialogs->error(parent, QStringLiteral("KT Tessaro"), QString::fromStdString(*style->error));
         return false;
     }
     return true;
@@ -102,10 +107,17 @@ void WheelStyleChooser::Choose(const QString& path)
 
 void WheelStyleChooser::ApplyRemembered(const QString& path)
 {
+    if (const QString kept = ApplyRememberedTo(platform(), wheel_, path); !kept.isEmpty())
+        lastWheelStyle_ = kept;
+}
+
+QString WheelStyleChooser::ApplyRememberedTo(const platform::Platform& platform, WheelSection& wheel,
+                                             const QString& path)
+{
     if (path.isEmpty() || !QFileInfo(path).isFile())
-        return;
-    ApplyWheelStyle(path);
-    lastWheelStyle_ = path;
+        return {};
+    ApplyStyleFile(platform, wheel, path, wheel.window());
+    return path;
 }
 
 } // namespace tessaro::workspace

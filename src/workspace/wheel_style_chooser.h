@@ -27,6 +27,8 @@ public:
     QListWidget* files() const { return files_; }
     QPushButton* doneButton() const { return done_; }
     const QString& lastWheelStyle() const { return lastWheelStyle_; }
+    // The style chosen before the chooser was built.
+    void setLastWheelStyle(const QString& path) { lastWheelStyle_ = path; }
 
     // Reads the style files again and shows the chooser over `main`:
     // centred across it, 50 pixels below its top, modal.
@@ -40,8 +42,15 @@ public:
     void Choose(const QString& path);
     // At start: the remembered style, when its file is still there.
     void ApplyRemembered(const QString& path);
+    // The same without a chooser: applies the remembered style to `wheel`
+    // (a bad value is reported over the wheel's window) and returns the
+    // style that stays chosen, empty when its file is gone.
+    static QString ApplyRememberedTo(const platform::Platform& platform, WheelSection& wheel, const QString& path);
 
 private:
+    // ApplyWheelStyle with its message over `parent`.
+    static bool ApplyStyleFile(const platform::Platform& platform, WheelSection& wheel, const QString& path,
+                               QWidget* parent);
     QString pathOfRow(int row) const;
     void readFiles();
 

@@ -4,24 +4,62 @@
 
 namespace tessaro::workspace {
 
-void WindowRegistry::add(WindowEntry entry, const SettingsStore& settings)
+void WindowRegistry::add(WindowEntry entry)
 {
-    if (!entry.show)
-        entry.show = [window = entry.window] { window->show(); };
-    if (entry.showCommand)
-        commands_.set(*entry.showCommand, entry.show);
+    entries_.push_back(std::move(entry));
+    WindowEntry& added = entries_.back();
+    if (added.showCommand)
+        commands_.set(*added.showCommand, [this, name = added.name] { show(name); });
+    if (added.window)
+        finish(added);
+}
+
+// The keys and settings of a window that has just come to exist.
+void WindowRegistry::finish(WindowEntry& entry)
+{
     if (!entry.keys.empty())
         controls::InstallShortcuts(entry.window, entry.keys, commands_);
     if (entry.readSettings)
-        entry.readSettings(settings);
-    entries_.push_back(std::move(entry));
+        entry.readSettings(settings_);
+}
+
+QWidget* WindowRegistry::window(const QString& name)
+{
+    WindowEntry* found = entry(name);
+    if (!found)
+        return nullptr;
+    if (!found->window && found->build) {
+        found->window = found->build();
+        finish(*found);
+    }
+    return found->window;
+}
+
+void WindowRegistry::show(const QString& name)
+{
+    QWidget* built = window(name);
+    if (!built)
+        return;
+    const WindowEntry& shown = *entry(name);
+    if (shown.show)
+        shown.show();
+    else
+        built->show();
+}
+
+WindowEntry* WindowRegistry::entry(const QString& name)
+{
+    for (WindowEntry& candidate : entries_)
+        if (candidate.name == name)
+            return &candidate;
+    return nullptr;
 }
 
 const WindowEntry* WindowRegistry::find(const QString& name) const
 {
-    for (const WindowEntry& entry : entries_)
-        if (entry.name == name)
-            return &entry;
+    for (const WindowEntry& candidate : entries_)
+        if (candidate.name == name)
+            return &candidate;
     return nullptr;
 }
 
@@ -29,7 +67,7 @@ LiveSettings WindowRegistry::liveSettings() const
 {
     LiveSettings live;
     for (const WindowEntry& entry : entries_)
-        if (entry.writeSettings)
+        if (entry.window && entry.writeSettings)
             entry.writeSettings(live);
     return live;
 }

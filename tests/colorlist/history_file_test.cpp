@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -74,8 +77,9 @@ TEST_F(HistoryFileTest, GoodFileGetsNoCopy)
     EXPECT_EQ(result.recorded, 2);
     EXPECT_EQ(result.badLines, 0);
     EXPECT_EQ(result.error, std::nullopt);
+    log.Record(MakeColor(1, 2, 3));
     ASSERT_TRUE(file.Save(path_, log));
-    EXPECT_EQ(Read(path_), "0,0,0 - #000000\r\n255,128,0 - #FF8000\r\n");
+    EXPECT_EQ(Read(path_), "0,0,0 - #000000\r\n255,128,0 - #FF8000\r\n1,2,3 - #010203\r\n");
     EXPECT_FALSE(QFile::exists(backup_));
 }
 
@@ -113,6 +117,76 @@ TEST_F(HistoryFileTest, FolderInThePlaceOfTheFileFails)
     log.Record(MakeColor(1, 2, 3));
     EXPECT_FALSE(file.Save(path_, log));
     EXPECT_TRUE(QFileInfo(path_).isDir());
+}
+
+// A file is written only when the log's steps differ from it: a run that
+// changes nothing leaves the file's bytes and time alone, whatever its form.
+struct SaveCase {
+    const char* name;
+    bool fileThere;
+    std::function<void(HistoryLog&)> run;
+    bool written;
+};
+
+class HistoryFileSaveTest : public HistoryFileTest, public testing::WithParamInterface<SaveCase> {};
+
+TEST_P(HistoryFileSaveTest, WritesOnlyAChangedHistory)
+{
+    const SaveCase& c = GetParam();
+    // Lower-case hex and LF ends: what this program would write differs.
+    const QByteArray own = "#0a0b0c\n#010203\n";
+    if (c.fileThere) {
+        Write(path_, own);
+        QFile(path_).setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime);
+    }
+    const QDateTime before = QFileInfo(path_).lastModified();
+    HistoryFile file;
+    HistoryLog log;
+    file.Load(path_, log);
+    c.run(log);
+    ASSERT_TRUE(file.Save(path_, log));
+    if (!c.written) {
+        EXPECT_EQ(Read(path_), c.fileThere ? own : QByteArray("(missing)"));
+        EXPECT_EQ(QFileInfo(path_).lastModified(), before);
+        return;
+    }
+    EXPECT_EQ(Read(path_), log.Text());
+    // Saved once, the file holds the log: the next save leaves it.
+    Write(path_, own);
+    ASSERT_TRUE(file.Save(path_, log));
+    EXPECT_EQ(Read(path_), own);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HistoryFileSaveTest,
+    testing::Values(SaveCase{"Unchanged", true, [](HistoryLog&) {}, false},
+                    SaveCase{"UndoAndRedoOnly", true, [](HistoryLog& log) { log.Undo(); log.SetCursor(0); }, false},
+                    SaveCase{"NoFileAndNoStep", false, [](HistoryLog&) {}, false},
+                    SaveCase{"StepRecorded", true, [](HistoryLog& log) { log.Record(MakeColor(1, 1, 1)); }, true},
+                    SaveCase{"StepRemoved", true, [](HistoryLog& log) { log.RemoveSteps({0}); }, true},
+                    SaveCase{"Cleared", true, [](HistoryLog& log) { log.Clear(); }, true},
+                    SaveCase{"FirstStepWithoutFile", false, [](HistoryLog& log) { log.Record(MakeColor(1, 1, 1)); },
+                             true}),
+    [](const testing::TestParamInfo<SaveCase>& info) { return std::string(info.param.name); });
+
+// Another file, or a log that held steps before the file was read, is
+// always written.
+TEST_F(HistoryFileTest, OtherFilesAreWritten)
+{
+    Write(path_, "#010203\n");
+    HistoryFile file;
+    HistoryLog log;
+    file.Load(path_, log);
+    const QString other = dir_.filePath(QStringLiteral("other.cl2"));
+    ASSERT_TRUE(file.Save(other, log));
+    EXPECT_EQ(Read(other), "1,2,3 - #010203\r\n");
+
+    HistoryFile second;
+    HistoryLog held;
+    held.Record(MakeColor(9, 9, 9));
+    second.Load(path_, held);
+    ASSERT_TRUE(second.Save(path_, held));
+    EXPECT_EQ(Read(path_), "9,9,9 - #090909\r\n1,2,3 - #010203\r\n");
 }
 
 } // namespace

@@ -51,6 +51,9 @@ find_box() {
 }
 
 e2e_open_program
+# A new main colour (Make Websafe), so that the history has a step to write.
+xdotool key --window "$main" ctrl+w
+sleep 0.3
 
 # Two colours found on the clipboard: Ctrl+I opens the Import Colors
 # window, whose "From Clipboard" button is at (8, 252) .. (168, 276).

@@ -25,7 +25,9 @@ wait_for_exit || fail "the program did not end after the close button"
 # lock back.
 [ ! -e "$XDG_RUNTIME_DIR/KTTessaro" ] || fail "the instance lock was left behind"
 
-expected_history=$'0,0,0 - #000000\r\n1,2,3 - #010203\r\n255,128,0 - #FF8000\r'
+# Undo moves through the steps without changing them: the history file is
+# left as it was.
+expected_history=$'0,0,0 - #000000\r\nxyz\r\n1,2,3 - #010203\r\n#ff8000\r'
 [ "$(cat "$prog/TD/history.cl2")" = "$expected_history" ] ||
     fail "history.cl2 is: $(od -c "$prog/TD/history.cl2" | head -5)"
 settings=$(tr -d '\r' <"$prog/TD/set.set")

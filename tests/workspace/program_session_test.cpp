@@ -12,10 +12,14 @@
 #include "state/main_color.h"
 #include "workspace/main_window.h"
 #include "export/copy_center_window.h"
+#include "tools/eye_dropper_window.h"
+#include "tools/mixer_window.h"
 #include "workspace/program_session.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QFile>
 #include <QLabel>
@@ -72,10 +76,12 @@ private slots:
             session.mainWindow()->commands().SetColorTo(MakeColor(255, 128, 0));
             session.mainWindow()->close();
         }
+        // Tool windows never opened keep the first-run values they were given.
         const QByteArray settings = read("set.set");
-        QVERIFY(settings.startsWith("program=tessaro\r\nversion=1.5.3.41\r\nfirstrun=0\r\n1.left=159\r\n1.top=4\r\n"
-                                    "listtype=1\r\nallowdup=1\r\nEyeTop=16\r\nEyeLeft=16\r\nzoom=1\r\nsampling=0\r\n"
-                                    "LastEyeCol=clYellow\r\nShowGrid=1\r\nvar.left=234\r\nvar.top=172\r\n"));
+        QVERIFY2(settings.startsWith("program=tessaro\r\nversion=1.5.3.41\r\nfirstrun=0\r\n1.left=159\r\n1.top=4\r\n"
+                                     "listtype=1\r\nallowdup=1\r\nsampling=0\r\nsnaptogrid=0\r\nsnapsize=1\r\n"
+                                     "showtext=1\r\ncopy.prew=0\r\nhist.autofade=1\r\n"),
+                 settings.constData());
         QVERIFY(settings.endsWith("mixer.c3=clFuchsia\r\nmixer.c4=clBlue\r\n"));
         QCOMPARE(read("history.cl2"), QByteArray("255,128,0 - #FF8000\r\n"));
 
@@ -85,6 +91,107 @@ private slots:
         QCOMPARE(fake_.shell.associations.size(), 1);
         QCOMPARE(again.mainWindow()->pos(), QPoint(159, 4));
         QCOMPARE(again.mainColor()->state().mainColor, MakeColor(255, 128, 0));
+    }
+
+    // No tool window is built at start-up; its command builds it, with the
+    // settings read at start-up, and shows it.
+    void toolWindowsAreBuiltOnFirstUse()
+    {
+        write("set.set", "program=tessaro\r\nfirstrun=0\r\nshp.left=20\r\nshp.top=30\r\nshowtext=0\r\n");
+        ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
+        session.Start();
+        QStringList built;
+        for (const WindowEntry& entry : session.windows().entries())
+            if (entry.build && entry.window)
+                built << entry.name;
+        QCOMPARE(built, QStringList());
+        QVERIFY(session.commands().run(controls::Command::TestColor));
+        QWidget* window = session.windows().find(QStringLiteral("testcolor"))->window;
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->pos(), QPoint(20, 30));
+        QVERIFY(!session.testColorWindow()->showTexts());
+        QCOMPARE(session.testColorWindow(), window);
+    }
+
+    // A run that opens no tool window writes back the settings file it was
+    // given, byte for byte, odd values and all; an opened window writes its
+    // own values.
+    void aRunThatOpensNothingKeepsTheSettingsFile()
+    {
+        SettingsStore given;
+        // The main window's own keys as it writes them; the tool windows' odd.
+        for (const auto& [key, value] : {std::pair{"1.left", "512"}, {"1.top", "384"}, {"listtype", "1"},
+                                         {"allowdup", "0"}, {"hist.autofade", "1"}, {"EyeTop", "5000"}, {"EyeLeft", "-3"}, {"zoom", "77"}, {"sampling", "0"},
+                                         {"LastEyeCol", "clNoSuchColour"}, {"ShowGrid", "0"}, {"var.left", "x"},
+                                         {"lastwhl", "/gone/style.whl"}, {"snapsize", "300"}, {"copy.prew", "1"},
+                                         {"copy.left", "12"}, {"lastweb", "/gone/page.cls"}, {"shp.left", "1"},
+                                         {"web.top", "99999"}, {"importallowdup", "1"}, {"mixer.a3", "250"},
+                                         {"mixer.c4", "clRed"}})
+            given.SetSetting(QString::fromLatin1(key), QString::fromLatin1(value));
+        QVERIFY(SettingsStore::ExitSettings(given, {}).SaveSettings(dataFile("set.set")));
+        const QByteArray before = read("set.set");
+        {
+            ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
+            session.Start();
+            session.mainWindow()->close();
+        }
+        QCOMPARE(read("set.set"), before);
+
+        {
+            ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
+            session.Start();
+            QVERIFY(session.eyeDropper());
+            session.mainWindow()->close();
+        }
+        const QByteArray after = read("set.set");
+        // The fake screen is 1024 x 768: a top beyond it comes back to half of it.
+        QVERIFY2(after.contains("\r\nEyeTop=384\r\n"), after.constData());
+        QVERIFY(after.contains("lastwhl=/gone/style.whl\r\n"));
+    }
+
+    // The mixer's messages about its stored settings come at start-up, not
+    // when it is opened later.
+    void mixerSettingsAreCheckedAtStart()
+    {
+        write("set.set", "program=tessaro\r\nfirstrun=0\r\nmixer.a1=0\r\nmixer.a2=0\r\nmixer.a3=0\r\nmixer.a4=0\r\n"
+                         "mixer.c2=NotAColour\r\n");
+        ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
+        session.Start();
+        QStringList shown;
+        for (const auto& call : fake_.dialogs.calls)
+            shown << call.what + QLatin1Char(':') + call.text;
+        QCOMPARE(shown, (QStringList{QStringLiteral("error:'NotAColour' is not a valid integer value"),
+                                     QStringLiteral("notify:All color amounts are set to zero!")}));
+        QVERIFY(session.commands().run(controls::Command::ColorMixer));
+        QCOMPARE(fake_.dialogs.calls.size(), 2);
+        QCOMPARE(session.mixerWindow()->amount(0), 0);
+    }
+
+    // The history file is written at exit only when the run changed it.
+    void historyFileIsWrittenOnlyWhenChanged()
+    {
+        const QByteArray own("#0a0b0c\n#010203\n");
+        write("history.cl2", own);
+        const QDateTime old = QDateTime::currentDateTime().addDays(-1);
+        {
+            QFile file(dataFile("history.cl2"));
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+        {
+            ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
+            session.Start();
+            session.mainWindow()->close();
+        }
+        QCOMPARE(read("history.cl2"), own);
+        QCOMPARE(QFileInfo(dataFile("history.cl2")).lastModified(), old);
+        {
+            ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
+            session.Start();
+            session.mainWindow()->commands().SetColorTo(MakeColor(255, 128, 0));
+            session.mainWindow()->close();
+        }
+        QCOMPARE(read("history.cl2"), QByteArray("10,11,12 - #0A0B0C\r\n1,2,3 - #010203\r\n255,128,0 - #FF8000\r\n"));
     }
 
     void historyFileWithABadLineKeepsEveryGoodLine()
@@ -245,6 +352,8 @@ private slots:
         ProgramSession session(fake_.platform(), folders(), QStringLiteral("kt-tessaro"));
         QSignalSpy finished(&session, &ProgramSession::finished);
         session.Start();
+        // A step, so that the history has something to write.
+        session.mainWindow()->commands().SetColorTo(MakeColor(1, 2, 3));
         if (folderInPlaceOf.isEmpty())
             QVERIFY(QDir(folders().dataFolder).removeRecursively());
         else

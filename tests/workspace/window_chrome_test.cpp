@@ -115,12 +115,13 @@ private slots:
     }
 
     // Every registered window that a menu entry or an icon opens becomes
-    // visible from it (a window that opens modally is seen and closed).
+    // visible from it (a window that opens modally is seen and closed). A
+    // tool window not built yet is built by the first of them.
     void everyWindowOpensFromItsMenuEntryAndIcon()
     {
         int opened = 0;
         for (const WindowEntry& entry : session_->windows().entries()) {
-            if (!entry.showCommand || !entry.window->isWindow())
+            if (!entry.showCommand || (entry.window && !entry.window->isWindow()))
                 continue;
             QList<std::function<void()>> ways;
             for (const MainMenuEntry& item : MainMenuEntries())
@@ -132,10 +133,11 @@ private slots:
                         QTest::mouseClick(child(QLatin1String(icon.name)), Qt::LeftButton, {}, QPoint(16, 16));
                     };
             for (const auto& open : ways) {
-                entry.window->hide();
+                if (entry.window)
+                    entry.window->hide();
                 auto seen = std::make_shared<bool>(false);
-                QTimer::singleShot(20, entry.window, [seen, window = entry.window] {
-                    *seen = window->isVisible();
+                QTimer::singleShot(20, this, [seen, &entry] {
+                    *seen = entry.window && entry.window->isVisible();
                     if (QWidget* modal = QApplication::activeModalWidget())
                         modal->close();
                 });
