@@ -17,10 +17,27 @@ expect() {
 expect bin/kt-tessaro
 expect bin/tessaro-cli
 expect libexec/kt-tessaro/tessaro-cli-full
+expect libexec/kt-tessaro/tessaro-wmf-decoder
+expect libexec/kt-tessaro/tessaro-emf-decoder
 # The installed tessaro-cli finds its second program for the commands
 # beyond the engine's.
 "$prefix/bin/tessaro-cli" contrast 000000 FFFFFF | grep -q '21' \
     && echo "ok: tessaro-cli runs tessaro-cli-full" || { echo "FAIL: tessaro-cli contrast"; status=1; }
+# The installed tessaro-cli-full finds the metafile decoders beside it: a
+# layout with a WMF and one with an EMF picture render.
+for layout in "Logo 02" "Page 02"; do
+    if "$prefix/bin/tessaro-cli" render "$prefix/share/kt-tessaro/TLs/$layout.sts" -o "$root/out.png" 2>/dev/null \
+        && [ -s "$root/out.png" ]; then
+        echo "ok: tessaro-cli render $layout.sts"
+    else
+        echo "FAIL: tessaro-cli render $layout.sts"; status=1
+    fi
+done
+# The installed program finds them in the libexec folder: kt-tessaro holds
+# the path to it relative to its own folder.
+grep -q "../libexec/kt-tessaro" "$prefix/bin/kt-tessaro" \
+    && echo "ok: kt-tessaro looks for the decoders in ../libexec/kt-tessaro" \
+    || { echo "FAIL: kt-tessaro does not name ../libexec/kt-tessaro"; status=1; }
 expect share/applications/kt-tessaro.desktop
 expect share/metainfo/io.github.kt_tessaro.KTTessaro.metainfo.xml
 expect share/mime/packages/kt-tessaro.xml
