@@ -58,30 +58,40 @@ xdotool windowmove --sync "$test_window" 10 10 2>/dev/null || xdotool windowmove
 sleep 0.3
 read -r tx ty < <(window_origin_of "$test_window")
 
-# The list stands right of the document, whose width is the loaded
-# layout's; the first layout (425 wide) is loaded when the window opens.
+# The main window goes to the screen's corner, clear of the documents.
+xdotool windowmove "$main" 990 740 2>/dev/null || true
+sleep 0.3
+
+# Clicks the list's highlighted row, found as the first row that is not
+# white at the list's left edge (the list stands right of the document, so
+# its place follows the loaded layout's width).
+click_highlighted_row() {  # DOCUMENT_WIDTH
+    local list_x=$((tx + 8 + $1 + 6)) ys=() args=() column i y
+    for y in $(seq $((ty + 43)) $((ty + 400))); do ys+=("$y"); args+=($((list_x + 3)) "$y"); done
+    mapfile -t column < <("$TESSARO_SCREEN_PROBE" "${args[@]}")
+    for i in "${!column[@]}"; do
+        if [ "${column[$i]}" != "#FFFFFF" ]; then
+            xdotool mousemove $((list_x + 40)) $((ys[i] + 6)) click 1
+            return 0
+        fi
+    done
+    return 1
+}
+
+# The first layout (425 wide) is loaded and highlighted when the window opens.
 width=425
 for entry in "${layouts[@]}"; do
     IFS='|' read -r name doc_width picture box stretch <<<"$entry"
-    list_x=$((tx + 8 + width + 6))
-    # A click on the top row gives the list the keyboard; it loads the
-    # layout shown there, which is the one loaded before (or the first).
-    xdotool mousemove $((list_x + 40)) $((ty + 41 + 8)) click 1
+    # A click on the loaded layout's row gives the list the keyboard (and
+    # loads that layout again); its name typed after End selects and shows
+    # the wanted one.
+    click_highlighted_row "$width" || { fail "before $name: no highlighted row in the list"; break; }
     sleep 0.4
     xdotool key End
     sleep 0.2
     xdotool type --delay 30 "$name"
     sleep 0.5
-    # The highlighted row: the first one not white at the list's left edge.
-    ys=() args=()
-    for y in $(seq $((ty + 43)) $((ty + 400))); do ys+=("$y"); args+=($((list_x + 3)) "$y"); done
-    mapfile -t column < <("$TESSARO_SCREEN_PROBE" "${args[@]}")
-    row_y=""
-    for i in "${!column[@]}"; do
-        if [ "${column[$i]}" != "#FFFFFF" ]; then row_y=${ys[$i]}; break; fi
-    done
-    if [ -z "$row_y" ]; then fail "$name: typing its name highlighted no row"; continue; fi
-    xdotool mousemove $((list_x + 40)) $((row_y + 6)) click 1
+    click_highlighted_row "$width" || { fail "$name: typing its name highlighted no row"; break; }
     sleep 1
     width=$doc_width
     kill -0 "$pid" 2>/dev/null || { echo "FAIL: the program ended after choosing $name"; pid=""; exit 1; }
