@@ -84,6 +84,11 @@ struct FaultyDecoder {
     MetafileOutcome outcome;
 };
 
+void PrintTo(const FaultyDecoder& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class MetafileDecoderFault : public testing::TestWithParam<FaultyDecoder> {
 protected:
     void TearDown() override { qunsetenv("TESSARO_METAFILE_DECODER"); }
