@@ -4,7 +4,7 @@
 // that crashes or hangs costs only that picture. Each format prints its
 // counts. TESSARO_MUTATION_ROUNDS sets the files a format (default 40);
 // TESSARO_MUTATION_SECONDS instead keeps going that long, for long runs
-// in the sanitizer build.
+// in the sanitizer build; TESSARO_MUTATION_SEED starts another sequence.
 #include "platform/metafile_reader.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -65,7 +66,7 @@ void Mutate(MetafileKind kind, const char* name)
     ASSERT_EQ(DecodeMetafileInProcess(kind, sound).outcome, MetafileOutcome::Decoded) << name;
     const int rounds = EnvNumber("TESSARO_MUTATION_ROUNDS", 40);
     const qint64 seconds = EnvNumber("TESSARO_MUTATION_SECONDS", 0);
-    std::mt19937 random(20261211);
+    std::mt19937 random(std::uint32_t(EnvNumber("TESSARO_MUTATION_SEED", 20261211)));
     Counts counts;
     QElapsedTimer clock;
     clock.start();
