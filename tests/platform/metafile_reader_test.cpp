@@ -1,7 +1,8 @@
 // Windows metafiles as pictures: the sample WMF and EMF files drawn at their
 // own size, a metafile claiming an enormous size held to what a screen
 // shows, bytes that are no metafile refused, and a decoder process that
-// crashes, answers nonsense or cannot be started costing only the picture.
+// crashes, hangs, answers nonsense or cannot be started costing only the
+// picture.
 #include "platform/metafile_reader.h"
 #include "platform/picture_loader.h"
 
@@ -78,6 +79,18 @@ TEST(MetafileReader, OtherBytesAreRefused)
     EXPECT_EQ(Refusal(ReadWmf, QByteArray()), "Metafile image is not valid");
 }
 
+// Makes a shell script in FOLDER the decoder the reader starts.
+void UseDecoderScript(const QTemporaryDir& folder, const char* script)
+{
+    const QString decoder = folder.filePath(QStringLiteral("decoder"));
+    QFile file(decoder);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("#!/bin/sh\n") + script + "\n");
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("TESSARO_METAFILE_DECODER", decoder.toLocal8Bit());
+}
+
 struct FaultyDecoder {
     const char* name;
     const char* script; // the decoder's shell script
@@ -97,13 +110,7 @@ protected:
 TEST_P(MetafileDecoderFault, CostsOnlyThePicture)
 {
     QTemporaryDir folder;
-    const QString decoder = folder.filePath(QStringLiteral("decoder"));
-    QFile file(decoder);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray("#!/bin/sh\n") + GetParam().script + "\n");
-    file.close();
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("TESSARO_METAFILE_DECODER", decoder.toLocal8Bit());
+    UseDecoderScript(folder, GetParam().script);
 
     EXPECT_EQ(DecodeMetafileInProcess(MetafileKind::Wmf, Sample("star.wmf")).outcome, GetParam().outcome);
     EXPECT_EQ(Refusal(ReadWmf, Sample("star.wmf")), "Metafile image is not valid");
@@ -119,6 +126,16 @@ INSTANTIATE_TEST_SUITE_P(Table, MetafileDecoderFault, testing::Values(
                   MetafileOutcome::BadAnswer},
     FaultyDecoder{"ReadsNothing", "exit 0", MetafileOutcome::BadAnswer}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MetafileReader, HangingDecoderIsKilled)
+{
+    // Killed after the program's wait, ten seconds.
+    QTemporaryDir folder;
+    UseDecoderScript(folder, "exec sleep 600");
+    const MetafileOutcome outcome = DecodeMetafileInProcess(MetafileKind::Wmf, Sample("star.wmf")).outcome;
+    qunsetenv("TESSARO_METAFILE_DECODER");
+    EXPECT_EQ(outcome, MetafileOutcome::TimedOut);
+}
 
 TEST(MetafileReader, MissingDecoderIsNamedInTheError)
 {
