@@ -1,7 +1,7 @@
 // What the metafile decoder processes and the program that starts them
 // agree on. The program runs tessaro-wmf-decoder or tessaro-emf-decoder,
-// writes the file's bytes to its standard input and closes it. The decoder answers with exit
-// status 0 and, on its standard output, a MetafilePixelsHeader followed by
+// writes the file's bytes to its standard input and closes it. The decoder
+// answers with exit status 0 and, on its standard output, a MetafilePixelsHeader followed by
 // width * height 32-bit pixels, row by row in the machine's byte order; or
 // with exit status kMetafileRefused and nothing on its standard output when
 // the bytes are no readable metafile of that kind. Anything else (another
@@ -19,6 +19,7 @@ inline constexpr const char* kWmfDecoderName = "tessaro-wmf-decoder";
 inline constexpr const char* kEmfDecoderName = "tessaro-emf-decoder";
 // Distinct from 1, the status sanitizers end a process with.
 inline constexpr int kMetafileRefused = 65;
+// Called wrongly, or its answer could not be written.
 inline constexpr int kMetafileDecoderUsage = 64;
 
 // The decoder's own limits, set on itself before it reads a byte: the
