@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libgl-dev
     libjpeg-dev zlib1g-dev
     libwmf-dev libemf2svg-dev
+    ghostscript fonts-urw-base35
     libgtest-dev libgmock-dev libbenchmark-dev valgrind
     libxcb1-dev
     xvfb xauth x11-utils xdotool openbox fonts-liberation locales-all

@@ -75,10 +75,15 @@ e2e_end() {
 
 # A portable copy: the executable beside its own writable data folders, so
 # nothing of earlier runs (history, settings) changes what the test sees.
+# The metafile decoders the program starts go beside it too.
 e2e_portable_copy() {
     prog=$work/prog
     mkdir -p "$prog/TD" "$prog/CLLs" "$prog/TLs" "$prog/CWSs" "$prog/help"
     cp "$1" "$prog/kt-tessaro"
+    local decoder
+    for decoder in tessaro-wmf-decoder tessaro-emf-decoder; do
+        if [ -x "$(dirname "$1")/$decoder" ]; then cp "$(dirname "$1")/$decoder" "$prog/"; fi
+    done
 }
 
 e2e_start_program() {

@@ -17,10 +17,32 @@ expect() {
 expect bin/kt-tessaro
 expect bin/tessaro-cli
 expect libexec/kt-tessaro/tessaro-cli-full
+expect libexec/kt-tessaro/tessaro-wmf-decoder
+expect libexec/kt-tessaro/tessaro-emf-decoder
 # The installed tessaro-cli finds its second program for the commands
 # beyond the engine's.
 "$prefix/bin/tessaro-cli" contrast 000000 FFFFFF | grep -q '21' \
     && echo "ok: tessaro-cli runs tessaro-cli-full" || { echo "FAIL: tessaro-cli contrast"; status=1; }
+# The installed tessaro-cli-full finds the metafile decoders beside it: a
+# layout with a WMF and one with an EMF picture render.
+for layout in "Logo 02" "Page 02"; do
+    if "$prefix/bin/tessaro-cli" render "$prefix/share/kt-tessaro/TLs/$layout.sts" -o "$root/out.png" 2>/dev/null \
+        && [ -s "$root/out.png" ]; then
+        echo "ok: tessaro-cli render $layout.sts"
+    else
+        echo "FAIL: tessaro-cli render $layout.sts"; status=1
+    fi
+done
+# A program in bin/ (kt-tessaro) finds them in ../libexec/kt-tessaro: the
+# same lookup, tried with a copy of tessaro-cli-full placed in bin/.
+cp "$prefix/libexec/kt-tessaro/tessaro-cli-full" "$prefix/bin/decoder-lookup-probe"
+if "$prefix/bin/decoder-lookup-probe" render "$prefix/share/kt-tessaro/TLs/Logo 02.sts" -o "$root/probe.png" 2>/dev/null \
+    && [ -s "$root/probe.png" ]; then
+    echo "ok: a program in bin/ finds the decoders in libexec/kt-tessaro"
+else
+    echo "FAIL: a program in bin/ does not find the decoders"; status=1
+fi
+rm "$prefix/bin/decoder-lookup-probe"
 expect share/applications/kt-tessaro.desktop
 expect share/metainfo/io.github.kt_tessaro.KTTessaro.metainfo.xml
 expect share/mime/packages/kt-tessaro.xml

@@ -1,6 +1,8 @@
 // Windows metafiles as pictures: the sample WMF and EMF files drawn at their
 // own size, a metafile claiming an enormous size held to what a screen
-// shows, and bytes that are no metafile refused.
+// shows, bytes that are no metafile refused, and a decoder process that
+// crashes, hangs, answers nonsense or cannot be started costing only the
+// picture.
 #include "platform/metafile_reader.h"
 #include "platform/picture_loader.h"
 
@@ -9,6 +11,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
+
+#include <string>
 
 namespace tessaro::platform {
 namespace {
@@ -55,12 +59,90 @@ TEST(MetafileReader, EnormousClaimedSizeIsHeldToTheLimit)
     EXPECT_LE(image.height(), kMaxMetafileSide);
 }
 
+// The message of the PictureError the read throws; empty when it reads.
+std::string Refusal(QImage (*read)(const QByteArray&), const QByteArray& bytes)
+{
+    try {
+        read(bytes);
+    } catch (const PictureError& error) {
+        return error.what();
+    }
+    return {};
+}
+
 TEST(MetafileReader, OtherBytesAreRefused)
 {
-    EXPECT_THROW(ReadWmf(QByteArray("not a metafile at all, just some text")), PictureError);
-    EXPECT_THROW(ReadEmf(QByteArray(200, '\x01')), PictureError);
-    EXPECT_THROW(ReadEmf(Sample("star.wmf")), PictureError);
-    EXPECT_THROW(ReadWmf(Sample("ribbon.emf")), PictureError);
+    EXPECT_EQ(Refusal(ReadWmf, QByteArray("not a metafile at all, just some text")), "Metafile image is not valid");
+    EXPECT_EQ(Refusal(ReadEmf, QByteArray(200, '\x01')), "Enhanced Metafile image is not valid");
+    EXPECT_EQ(Refusal(ReadEmf, Sample("star.wmf")), "Enhanced Metafile image is not valid");
+    EXPECT_EQ(Refusal(ReadWmf, Sample("ribbon.emf")), "Metafile image is not valid");
+    EXPECT_EQ(Refusal(ReadWmf, QByteArray()), "Metafile image is not valid");
+}
+
+// Makes a shell script in FOLDER the decoder the reader starts.
+void UseDecoderScript(const QTemporaryDir& folder, const char* script)
+{
+    const QString decoder = folder.filePath(QStringLiteral("decoder"));
+    QFile file(decoder);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("#!/bin/sh\n") + script + "\n");
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("TESSARO_METAFILE_DECODER", decoder.toLocal8Bit());
+}
+
+struct FaultyDecoder {
+    const char* name;
+    const char* script; // the decoder's shell script
+    MetafileOutcome outcome;
+};
+
+void PrintTo(const FaultyDecoder& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class MetafileDecoderFault : public testing::TestWithParam<FaultyDecoder> {
+protected:
+    void TearDown() override { qunsetenv("TESSARO_METAFILE_DECODER"); }
+};
+
+TEST_P(MetafileDecoderFault, CostsOnlyThePicture)
+{
+    QTemporaryDir folder;
+    UseDecoderScript(folder, GetParam().script);
+
+    EXPECT_EQ(DecodeMetafileInProcess(MetafileKind::Wmf, Sample("star.wmf")).outcome, GetParam().outcome);
+    EXPECT_EQ(Refusal(ReadWmf, Sample("star.wmf")), "Metafile image is not valid");
+    EXPECT_EQ(Refusal(ReadEmf, Sample("ribbon.emf")), "Enhanced Metafile image is not valid");
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, MetafileDecoderFault, testing::Values(
+    FaultyDecoder{"Crashes", "kill -SEGV $$", MetafileOutcome::Crashed},
+    FaultyDecoder{"EndsWithAnotherStatus", "cat >/dev/null; exit 3", MetafileOutcome::Crashed},
+    FaultyDecoder{"AnswersNonsense", "cat >/dev/null; echo nonsense", MetafileOutcome::BadAnswer},
+    // A header claiming 65535 x 1 pixels with no pixels after it.
+    FaultyDecoder{"ClaimsMorePixelsThanItSends", "printf 'KTMF\\377\\377\\0\\0\\1\\0\\0\\0\\0\\0\\0\\0'",
+                  MetafileOutcome::BadAnswer},
+    FaultyDecoder{"ReadsNothing", "exit 0", MetafileOutcome::BadAnswer}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MetafileReader, HangingDecoderIsKilled)
+{
+    // Killed after the program's wait, ten seconds.
+    QTemporaryDir folder;
+    UseDecoderScript(folder, "exec sleep 600");
+    const MetafileOutcome outcome = DecodeMetafileInProcess(MetafileKind::Wmf, Sample("star.wmf")).outcome;
+    qunsetenv("TESSARO_METAFILE_DECODER");
+    EXPECT_EQ(outcome, MetafileOutcome::TimedOut);
+}
+
+TEST(MetafileReader, MissingDecoderIsNamedInTheError)
+{
+    qputenv("TESSARO_METAFILE_DECODER", "/nonexistent/tessaro-wmf-decoder");
+    const std::string error = Refusal(ReadWmf, Sample("star.wmf"));
+    qunsetenv("TESSARO_METAFILE_DECODER");
+    EXPECT_EQ(error.rfind("Cannot start the metafile decoder /nonexistent/tessaro-wmf-decoder", 0), 0u) << error;
 }
 
 TEST(MetafileReader, LoaderTakesBothExtensions)
