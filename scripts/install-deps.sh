@@ -16,16 +16,22 @@ packages=(
     time
     fonts-dejavu-core
     desktop-file-utils appstream shared-mime-info gzip dpkg-dev
+    ccache
 )
+# node and npm for the colour reference test, unless the machine has them.
+command -v npm >/dev/null || packages+=(nodejs npm)
 
-# The reference colour libraries (colorjs.io, apca-w3) the perceptual
+# The reference colour libraries (colorjs.io, apca-w3) that the perceptual
 # engine's comparison test runs against, from npm into the test's folder;
-# without node and npm that test is skipped.
-reference="$(cd "$(dirname "$0")/.." && pwd)/tests/engine/reference"
-if command -v npm >/dev/null && [ ! -d "$reference/node_modules/colorjs.io" ]; then
-    (cd "$reference" && npm install --no-audit --no-fund --silent) ||
-        echo "npm install in $reference failed: the colour reference comparison will be skipped" >&2
-fi
+# where that fails, the test is skipped.
+install_reference_libraries() {
+    local reference
+    reference="$(cd "$(dirname "$0")/.." && pwd)/tests/engine/reference"
+    if command -v npm >/dev/null && [ ! -d "$reference/node_modules/colorjs.io" ]; then
+        (cd "$reference" && npm install --no-audit --no-fund --silent) ||
+            echo "npm install in $reference failed: the colour reference comparison will be skipped" >&2
+    fi
+}
 
 missing=()
 for p in "${packages[@]}"; do
@@ -33,7 +39,10 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+    install_reference_libraries
+    exit 0
+fi
 
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
@@ -43,3 +52,4 @@ fi
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+install_reference_libraries
