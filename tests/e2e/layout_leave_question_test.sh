@@ -13,9 +13,6 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin "$0" "$@"
 app=$1
 
-status=0
-fail() { echo "FAIL: $*"; status=1; }
-
 e2e_portable_copy "$app"
 cp -r "$(dirname "$app")/TLs/." "$prog/TLs/"
 demo="$prog/TLs/Demo Layout 1.sts"
@@ -36,10 +33,7 @@ question_open() { xdotool search --onlyvisible --name '^Save\?$' >/dev/null 2>&1
 # selects text 3 and moves it with the Right key. Sets $main, $x, $y (main
 # window) and $tx, $ty (Test Color).
 start_and_edit() {
-    e2e_start_program
-    wait_for_window || { echo "FAIL: the main window did not appear"; exit 1; }
-    main=$window
-    sleep 0.5
+    e2e_open_program
     xdotool windowmove --sync "$main" 0 0 2>/dev/null || xdotool windowmove "$main" 0 0
     sleep 0.3
     read -r x y < <(window_origin_of "$main")

@@ -10,9 +10,6 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin "$0" "$@"
 app=$1
 
-status=0
-fail() { echo "FAIL: $*"; status=1; }
-
 e2e_portable_copy "$app"
 cp -r "$(dirname "$app")/TLs/." "$prog/TLs/"
 
@@ -45,11 +42,7 @@ near() {  # #RRGGBB RRGGBB: each channel within 8
     done
 }
 
-e2e_start_program
-wait_for_window || { echo "FAIL: the main window did not appear"; exit 1; }
-main=$window
-sleep 0.5
-xdotool windowactivate --sync "$main" 2>/dev/null || true
+e2e_open_program
 xdotool key --window "$main" F7
 wait_for_named "Test Color" || { echo "FAIL: F7 did not open the Test Color window"; exit 1; }
 test_window=$window

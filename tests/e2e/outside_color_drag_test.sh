@@ -11,14 +11,9 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin "$0" "$@"
 app=$1 source_app=$2
 
-status=0
-fail() { echo "FAIL: $*"; status=1; }
-
 e2e_portable_copy "$app"
-e2e_start_program
-wait_for_window || { echo "FAIL: the main window did not appear"; exit 1; }
-main=$window main_x=$x main_y=$y
-sleep 0.5
+e2e_open_program
+main_x=$x main_y=$y
 
 # The two stand-ins at the right edge of the screen, clear of the program.
 sources=()

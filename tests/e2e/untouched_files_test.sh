@@ -16,9 +16,6 @@ for i in $(seq 1 100); do printf '%d,%d,%d - #%02X%02X%02X\r\n' $i $i $i $i $i $
 touch -d '2001-02-03 04:05:06' "$td/history.cl2"
 cp -p "$td/history.cl2" "$work/history.before"
 
-status=0
-fail() { echo "FAIL: $*"; status=1; }
-
 # run_and_close [KEY...]: starts the program, presses the keys in the main
 # window and closes it with its close button.
 run_and_close() {
