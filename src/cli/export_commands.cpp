@@ -5,6 +5,7 @@
 #include "cli/cli.h"
 #include "cli/color_argument.h"
 #include "cli/input_bytes.h"
+#include "cli/gui_application.h"
 
 #include "engine/color_text.h"
 #include "engine/conversion_error.h"
@@ -22,7 +23,6 @@
 #include "colorlist/color_list_file.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 
 #include <algorithm>
 #include <array>
@@ -34,21 +34,6 @@
 namespace tessaro::cli {
 
 namespace {
-
-// Text in bitmaps and the character advances of metafiles need fonts, and
-// fonts need a GUI application: one on the offscreen platform, made the
-// first time a picture with text is written.
-void EnsureGuiApplication()
-{
-    if (QGuiApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "tessaro-cli";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication application(argc, argv);
-}
 
 struct ExportUsageError {
     std::string message;

@@ -3,6 +3,7 @@
 #include "cli/color_argument.h"
 #include "cli/command_errors.h"
 #include "cli/input_bytes.h"
+#include "cli/gui_application.h"
 #include "engine/apca.h"
 #include "engine/color_vision.h"
 #include "layouts/color_scheme.h"
@@ -12,7 +13,6 @@
 #include "platform/picture_loader.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 
 #include <filesystem>
 #include <memory>
@@ -60,20 +60,6 @@ RenderOptions ReadRenderOptions(const std::vector<std::string>& args)
     return options;
 }
 
-// Drawing text needs a GUI application; none is shown, so the offscreen
-// platform serves when no other is asked for.
-std::unique_ptr<QGuiApplication> EnsureGuiApplication()
-{
-    if (QCoreApplication::instance())
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "tessaro-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 std::string Verdict(bool pass)
 {
     return pass ? "pass" : "fail";
@@ -84,7 +70,7 @@ std::string Verdict(bool pass)
 int RenderCommand(const std::vector<std::string>& args)
 {
     const RenderOptions options = ReadRenderOptions(args);
-    const std::unique_ptr<QGuiApplication> app = EnsureGuiApplication();
+    EnsureGuiApplication();
     const std::optional<layouts::TestLayout> layout = layouts::ReadTestLayout(options.layout);
     if (!layout)
         throw FileError{"cannot read layout file '" + options.layout + "'"};
