@@ -573,10 +573,13 @@ bool LayoutEditor::eventFilter(QObject* watched, QEvent* event)
             caption->setAutoFillBackground(true);
         }
     }
-    // The number boxes throw some letters away.
+    // The number boxes throw some typed letters away (not Ctrl+A, Ctrl+C, ...,
+    // whose key text may carry the letter too).
     if (event->type() == QEvent::KeyPress) {
-        if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && edit != textBox_ && edit != fileName_) {
-            const QString text = static_cast<QKeyEvent*>(event)->text();
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool typed = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        if (auto* edit = qobject_cast<QLineEdit*>(watched); typed && edit && edit != textBox_ && edit != fileName_) {
+            const QString text = key->text();
             if (text.size() == 1 && IsDiscardedBoxLetter(text.at(0).unicode()))
                 return true;
         }

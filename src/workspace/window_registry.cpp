@@ -11,7 +11,7 @@ void WindowRegistry::add(WindowEntry entry, const SettingsStore& settings)
     if (entry.showCommand)
         commands_.set(*entry.showCommand, entry.show);
     if (!entry.keys.empty())
-        controls::InstallShortcuts(entry.window, entry.keys, commands_);
+        controls::InstallShortcuts(entry.window, entry.keys, commands_, entry.editingKeys);
     if (entry.readSettings)
         entry.readSettings(settings);
     entries_.push_back(std::move(entry));
