@@ -242,6 +242,11 @@ LayoutEditor::LayoutEditor(const platform::Platform& platform, TestArea& area, T
     for (const Preset& preset : kPresets)
         presets << QString::fromLatin1(preset.caption);
     docSize_ = choiceBox(advancedPage, QStringLiteral(" Document Size"), QStringLiteral("documentSizeChoice"), presets, y);
+    // The caption and the sizes are too long for the caption column: the
+    // caption takes its row and the choice the whole row below it.
+    captions_.value(docSize_)->setGeometry(0, y - kRow, kWidth, kRow - 1);
+    docSize_->setGeometry(0, y, kWidth, kRow - 1);
+    y += kRow;
     docWidth_ = numberBox(advancedPage, QStringLiteral(" Width"), QStringLiteral("documentWidthBox"), y);
     docHeight_ = numberBox(advancedPage, QStringLiteral(" Height"), QStringLiteral("documentHeightBox"), y);
     auto* back = new QPushButton(QStringLiteral("<< Back"), advancedPage);

@@ -42,19 +42,19 @@ window_origin "$test_window"
 
 # The column's pages start at (8 + 425 + 6, 26). "Edit Layout" is the left
 # button under the layout list; on the Edit page "Advanced" is at 344 and
-# on the Advanced page "Snap to Grid" at 60 and "<< Back" at 156.
+# on the Advanced page "Snap to Grid" at 60 and "<< Back" at 174.
 column=439
 click_at $((column + 44)) $((26 + 209))
 click_at $((column + 88)) $((26 + 344))
 click_at $((column + 10)) $((26 + 60))
-# The Height box of the Advanced page is at (72, 124), 105 x 17.
-click_at $((column + 120)) $((26 + 132))
+# The Height box of the Advanced page is at (72, 142), 105 x 17.
+click_at $((column + 120)) $((26 + 150))
 xdotool key ctrl+a
 sleep 0.2
 xdotool type --delay 30 400
 sleep 0.3
 e2e_screenshot layout_editor_height_typed
-click_at $((column + 88)) $((26 + 156))
+click_at $((column + 88)) $((26 + 174))
 
 # The document starts at (8, 40). Shape 2 is the button at (20, 240), 130 x
 # 36, with its text from x 34: a click at (24, 244) selects it; a drag from
@@ -70,6 +70,7 @@ e2e_screenshot layout_editor_after_drag
 click_at $((column + 88)) $((26 + 323))
 if wait_for_named "Document Properties"; then
     sleep 0.3
+    e2e_screenshot document_properties
     xdotool key Return
 else
     fail "Save As showed no Document Properties window"
