@@ -167,6 +167,10 @@ private:
     void markChanged();
     void selectReleased(const HitTarget& hit);
     void readUserLayouts();
+    void showAreaTitle();
+    // The file name Save As offers: the loaded layout's file, or for a new
+    // layout its title with ".sts".
+    QString offeredFileName(const DocumentFields& fields) const;
 
     QString programFolder_;
     TestArea area_ = InitialTestArea();
