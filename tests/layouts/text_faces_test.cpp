@@ -20,12 +20,14 @@
 namespace tessaro::layouts {
 namespace {
 
-// Font matching needs a GUI application (offscreen in the tests); made once
-// and kept for the whole run.
+// Font matching needs a GUI application, offscreen unless another platform
+// is asked for; made once and kept for the whole run.
 void EnsureApplication()
 {
     if (QCoreApplication::instance())
         return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "layouts_faces_test";
     static char* argv[] = {name, nullptr};
