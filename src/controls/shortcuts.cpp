@@ -1,10 +1,15 @@
 #include "controls/shortcuts.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
-#include <QPointer>
+#include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTextEdit>
 #include <QWidget>
 
 #include <algorithm>
@@ -83,23 +88,27 @@ constexpr auto kTestColorKeys = KeysWithout(std::array{Plain(Qt::Key_F7), Plain(
 // override that a line edit accepts for Ctrl+Z, Ctrl+A, ... is stopped at
 // the control that has the keyboard, before the control sees it, so the
 // window's action runs instead. Only the window's focused control is
-// watched.
+// watched. When the window gives the editing keys to its text boxes, a text
+// box is left to claim them as it would anywhere else.
 class WindowKeysFirst : public QObject {
 public:
     WindowKeysFirst(QWidget* window, std::vector<std::pair<QKeyCombination, Command>> keys,
-                    const CommandHandlers& handlers)
-        : QObject(window), window_(window), keys_(std::move(keys)), handlers_(handlers)
+                    const CommandHandlers& handlers, EditingKeys editing)
+        : QObject(window), window_(window), keys_(std::move(keys)), handlers_(handlers), editing_(editing)
     {
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { watch(now); });
         watch(QApplication::focusWidget());
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() != QEvent::ShortcutOverride)
             return false;
         const QKeyCombination combination = static_cast<QKeyEvent*>(event)->keyCombination();
+        if (editing_ == EditingKeys::TextBox && IsEditingKey(combination)
+            && IsTextBox(qobject_cast<QWidget*>(watched)))
+            return false;
         const bool ours = std::any_of(keys_.begin(), keys_.end(), [&](const auto& entry) {
             return entry.first == combination && handlers_.has(entry.second);
         });
@@ -123,9 +132,36 @@ private:
     QPointer<QWidget> watched_;
     std::vector<std::pair<QKeyCombination, Command>> keys_;
     const CommandHandlers& handlers_;
+    EditingKeys editing_;
 };
 
 } // namespace
+
+bool IsEditingKey(QKeyCombination key)
+{
+    if (key.keyboardModifiers() != Qt::ControlModifier)
+        return false;
+    switch (key.key()) {
+    case Qt::Key_A:
+    case Qt::Key_C:
+    case Qt::Key_X:
+    case Qt::Key_Z:
+    case Qt::Key_Y: return true;
+    default: return false;
+    }
+}
+
+bool IsTextBox(const QWidget* widget)
+{
+    for (; widget && !widget->isWindow(); widget = widget->parentWidget()) {
+        if (qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget)
+            || qobject_cast<const QTextEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget))
+            return true;
+        if (const auto* combo = qobject_cast<const QComboBox*>(widget))
+            return combo->isEditable();
+    }
+    return false;
+}
 
 std::span<const ShortcutRow> ShortcutTable()
 {
@@ -180,7 +216,8 @@ bool CommandHandlers::run(Command command) const
     return true;
 }
 
-void InstallShortcuts(QWidget* window, std::span<const QKeyCombination> keys, const CommandHandlers& handlers)
+void InstallShortcuts(QWidget* window, std::span<const QKeyCombination> keys, const CommandHandlers& handlers,
+                      EditingKeys editing)
 {
     std::vector<std::pair<QKeyCombination, Command>> installed;
     for (const QKeyCombination key : keys) {
@@ -195,7 +232,7 @@ void InstallShortcuts(QWidget* window, std::span<const QKeyCombination> keys, co
         window->addAction(action);
         installed.emplace_back(key, command);
     }
-    new WindowKeysFirst(window, std::move(installed), handlers);
+    new WindowKeysFirst(window, std::move(installed), handlers, editing);
 }
 
 } // namespace tessaro::controls

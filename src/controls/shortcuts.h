@@ -1,7 +1,8 @@
 // The program's keyboard shortcuts in one table, and the one way a window
 // takes them: each key becomes a QAction on the window that runs the key's
 // command, and the window sees its keys before its controls do (Ctrl+Z in a
-// line edit is the program's undo, not the edit's).
+// line edit is the program's undo, not the edit's), unless the window's
+// boxes hold free text: there the editing keys belong to the focused box.
 #pragma once
 
 #include <QKeyCombination>
@@ -85,9 +86,24 @@ private:
     std::array<std::function<void()>, std::size_t(Command::Count)> handlers_;
 };
 
+// Who gets the editing keys (Ctrl+A, Ctrl+C, Ctrl+X, Ctrl+Z, Ctrl+Y) typed
+// in a focused text box: the window's commands (boxes holding values, such
+// as the main window's), or the box itself (boxes holding free text, such as
+// the layout editor's), which selects, copies, cuts, undoes and redoes as
+// every text box does; a key the box does not use still runs the command.
+enum class EditingKeys { Window, TextBox };
+
+// Whether Ctrl+A, Ctrl+C, Ctrl+X, Ctrl+Z or Ctrl+Y.
+bool IsEditingKey(QKeyCombination key);
+// Whether `widget` is a box the user types text into: a line edit, a text
+// edit, a spin box or an editable combo box (or a part of one).
+bool IsTextBox(const QWidget* widget);
+
 // Gives `window` the keys: each runs its command through `handlers`, which
 // must outlive the window. A key whose command has a handler reaches the
-// window before the focused control can claim it.
-void InstallShortcuts(QWidget* window, std::span<const QKeyCombination> keys, const CommandHandlers& handlers);
+// window before the focused control can claim it, except the editing keys
+// in a text box when `editing` gives them to the box.
+void InstallShortcuts(QWidget* window, std::span<const QKeyCombination> keys, const CommandHandlers& handlers,
+                      EditingKeys editing = EditingKeys::Window);
 
 } // namespace tessaro::controls

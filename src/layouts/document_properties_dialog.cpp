@@ -5,14 +5,23 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace tessaro::layouts {
 
 namespace {
+
+constexpr int kMinimumBoxWidth = 360;
+constexpr int kMaximumBoxWidth = 720;
 
 QLineEdit* Field(QFormLayout* form, const QString& label, const std::string& value, const QString& name)
 {
     auto* edit = new QLineEdit(QString::fromStdString(value));
     edit->setObjectName(name);
+    // Wide enough for a sentence of description, and for a longer value as
+    // far as a screen allows.
+    const int needed = edit->fontMetrics().horizontalAdvance(edit->text()) + 16;
+    edit->setMinimumWidth(std::clamp(needed, kMinimumBoxWidth, kMaximumBoxWidth));
     form->addRow(label, edit);
     return edit;
 }

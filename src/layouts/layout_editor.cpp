@@ -242,6 +242,11 @@ LayoutEditor::LayoutEditor(const platform::Platform& platform, TestArea& area, T
     for (const Preset& preset : kPresets)
         presets << QString::fromLatin1(preset.caption);
     docSize_ = choiceBox(advancedPage, QStringLiteral(" Document Size"), QStringLiteral("documentSizeChoice"), presets, y);
+    // The caption and the sizes are too long for the caption column: the
+    // caption takes its row and the choice the whole row below it.
+    captions_.value(docSize_)->setGeometry(0, y - kRow, kWidth, kRow - 1);
+    docSize_->setGeometry(0, y, kWidth, kRow - 1);
+    y += kRow;
     docWidth_ = numberBox(advancedPage, QStringLiteral(" Width"), QStringLiteral("documentWidthBox"), y);
     docHeight_ = numberBox(advancedPage, QStringLiteral(" Height"), QStringLiteral("documentHeightBox"), y);
     auto* back = new QPushButton(QStringLiteral("<< Back"), advancedPage);
@@ -573,10 +578,13 @@ bool LayoutEditor::eventFilter(QObject* watched, QEvent* event)
             caption->setAutoFillBackground(true);
         }
     }
-    // The number boxes throw some letters away.
+    // The number boxes throw some typed letters away (not Ctrl+A, Ctrl+C, ...,
+    // whose key text may carry the letter too).
     if (event->type() == QEvent::KeyPress) {
-        if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && edit != textBox_ && edit != fileName_) {
-            const QString text = static_cast<QKeyEvent*>(event)->text();
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool typed = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        if (auto* edit = qobject_cast<QLineEdit*>(watched); typed && edit && edit != textBox_ && edit != fileName_) {
+            const QString text = key->text();
             if (text.size() == 1 && IsDiscardedBoxLetter(text.at(0).unicode()))
                 return true;
         }

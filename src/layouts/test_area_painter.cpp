@@ -75,6 +75,12 @@ void PaintText(QPainter& painter, const LayoutObject& text)
 QFont TextFont(const LayoutObject& text)
 {
     QFont font(QString::fromStdString(text.font));
+    // The face alone chooses the substitute of a face that is not installed
+    // (fontconfig's serif for Georgia, sans for Verdana, mono for Courier
+    // New): with its own style hint the font takes none from the window it
+    // is drawn in (the windows' sans-serif), so a window, the Text Edit box
+    // and a rendered picture draw the same face.
+    font.setStyleHint(QFont::AnyStyle);
     // Points at 96 dots per inch, rounded as the desktop rounds them.
     const int points = std::abs(text.fontSize);
     font.setPixelSize(std::max(1, int(std::lround(points * 96.0 / 72.0))));

@@ -106,7 +106,7 @@ TestColorWindow::TestColorWindow(const platform::Platform& platform, const QStri
     setMouseTracking(true);
     layout_.fields = ReadDocumentFields(layout_.lines);
 
-    areaTitle_->setText(QStringLiteral(" ") + areaTitle());
+    showAreaTitle();
     QFont statusFont(QStringLiteral("Tahoma"));
     statusFont.setPixelSize(11);
     status_->setObjectName(QStringLiteral("statusText"));
@@ -319,6 +319,18 @@ QString TestColorWindow::areaTitle() const
     return QString::fromStdString(TestAreaTitle(area_.title));
 }
 
+// The header above the document: its title, and while the colours are
+// shown as another eye sees them, which view that is.
+void TestColorWindow::showAreaTitle()
+{
+    QString text = QStringLiteral(" ") + areaTitle();
+    if (const ColorVision shown = view_->vision(); shown != ColorVision::Normal) {
+        const QString caption = QString::fromLatin1(VisionCaption(shown));
+        text += QStringLiteral(" - viewed as ") + caption.left(caption.indexOf(QStringLiteral(" (")));
+    }
+    areaTitle_->setText(text);
+}
+
 void TestColorWindow::setStatus(const QString& text)
 {
     status_->setText(text);
@@ -403,7 +415,7 @@ void TestColorWindow::LoadLayout()
     } catch (const platform::PictureError& error) {
         platform().dialogs->error(this, QStringLiteral("KT Tessaro"), QString::fromStdString(error.what()));
     }
-    areaTitle_->setText(QStringLiteral(" ") + areaTitle());
+    showAreaTitle();
     // The editor's record of picture names follows the load.
     editor_->imageNames().clear();
     for (const LayoutObject& image : area_.images)
@@ -511,6 +523,9 @@ void TestColorWindow::EditCurrentText()
 
 void TestColorWindow::EnterEditMode()
 {
+    // The boxes show the current object as this layout has it, not as the
+    // layout edited before had it.
+    editor_->ShowCurrent();
     editHistory_.Reset(area_);
     editMode_ = true;
     view_->setEditMode(true);
@@ -547,7 +562,7 @@ void TestColorWindow::NewLayout()
     layout_.fields.title = "New Layout";
     editor_->imageNames().clear();
     frame_->LetGoAll();
-    areaTitle_->setText(QStringLiteral(" ") + areaTitle());
+    showAreaTitle();
     editor_->ShowDocumentSize();
     applyDocumentSize();
     unsavedNewLayout_ = true;
@@ -588,7 +603,7 @@ bool TestColorWindow::SaveLayoutAs()
     const std::optional<QString> path = platform().dialogs->saveFile(
         this, QStringLiteral("Save Test Layout As"),
         {{QStringLiteral("KT Tessaro Test Layout (*.sts)"), QStringLiteral("*.sts")}}, QStringLiteral("sts"),
-        layoutsFolder());
+        layoutsFolder() + offeredFileName(*chosen));
     if (!path)
         return false;
     // The properties' size, when it is a number, is the document's size.
@@ -608,7 +623,7 @@ bool TestColorWindow::SaveLayoutAs()
     layout_ = ParseTestLayout(text);
     savedArrangement_ = area_;
     unsavedNewLayout_ = false;
-    areaTitle_->setText(QStringLiteral(" ") + areaTitle());
+    showAreaTitle();
     applyDocumentSize();
     // A file of the layouts folder joins the list under its name.
     const QFileInfo saved(*path);
@@ -647,6 +662,16 @@ void TestColorWindow::showSaveError(const QString& what, int error)
 {
     platform().dialogs->error(this, QStringLiteral("KT Tessaro"),
                               what + QStringLiteral(":\n") + QString::fromLocal8Bit(ReplaceErrorText(error)));
+}
+
+QString TestColorWindow::offeredFileName(const DocumentFields& fields) const
+{
+    if (!unsavedNewLayout_)
+        if (const QListWidgetItem* loaded = layoutList_->item(loadedRow_))
+            return loaded->text();
+    QString name = QString::fromStdString(fields.title).trimmed();
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    return (name.isEmpty() ? QStringLiteral("New Layout") : name) + QStringLiteral(".sts");
 }
 
 void TestColorWindow::readUserLayouts()
@@ -786,6 +811,7 @@ void TestColorWindow::setVision(ColorVision vision)
     view_->setVision(vision);
     for (QAction* action : visionActions_)
         action->setChecked(action->objectName() == QStringLiteral("view_") + QString::fromLatin1(ColorVisionName(vision)));
+    showAreaTitle();
 }
 
 ColorVision TestColorWindow::vision() const

@@ -171,6 +171,10 @@ private:
     void addUserLayout(const QString& name);
     // "WHAT:" and why the file could not be written (an error of ReplaceFileBytes).
     void showSaveError(const QString& what, int error);
+    void showAreaTitle();
+    // The file name Save As offers: the loaded layout's file, or for a new
+    // layout its title with ".sts".
+    QString offeredFileName(const DocumentFields& fields) const;
 
     QString programFolder_;
     TestArea area_ = InitialTestArea();

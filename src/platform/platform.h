@@ -127,7 +127,8 @@ public:
     virtual std::optional<QString> openFile(QWidget* parent, const QString& title,
                                             const QList<FileFilter>& filters, const QString& folder) = 0;
     // Adds `defaultExtension` (without dot) when the name has none and asks
-    // before replacing an existing file.
+    // before replacing an existing file. A `folder` that ends in a file name
+    // offers that name.
     virtual std::optional<QString> saveFile(QWidget* parent, const QString& title, const QList<FileFilter>& filters,
                                             const QString& defaultExtension, const QString& folder) = 0;
     virtual std::optional<TColor> chooseColor(QWidget* parent, TColor initial) = 0;

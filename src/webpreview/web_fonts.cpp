@@ -47,7 +47,10 @@ QFont ScreenFont(const WebFont& font)
 {
     QFont screen;
     screen.setFamilies(ScreenFamilies(font.family));
-    screen.setStyleHint(QFont::SansSerif);
+    // A face with no twin that is not installed gets fontconfig's substitute
+    // of its kind (serif for Georgia), as the layouts' texts and a browser
+    // do; the hint is set so none comes from the window's own face.
+    screen.setStyleHint(QFont::AnyStyle);
     screen.setPixelSize(PixelSize(font.pointSize));
     screen.setBold(font.bold);
     screen.setItalic(font.italic);

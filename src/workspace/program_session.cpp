@@ -290,6 +290,10 @@ void ProgramSession::createTestColorWindow()
     entry.show = [this] { testColor_->Toggle(); };
     entry.showCommand = controls::Command::TestColor;
     entry.keys = controls::KeysOf(controls::KeyWindow::TestColor);
+    // The layout editor's boxes hold texts, sizes and file names: Ctrl+A,
+    // Ctrl+C and Ctrl+X there select, copy and cut; Ctrl+Z and Ctrl+Y stay
+    // the layout's own undo and redo in editing mode.
+    entry.editingKeys = controls::EditingKeys::TextBox;
     entry.readSettings = [this](const SettingsStore& s) {
         QPoint place = testColor_->pos();
         if (!s.GetSetting(Setting::TestLeft).isEmpty())

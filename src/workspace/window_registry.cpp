@@ -18,7 +18,7 @@ void WindowRegistry::add(WindowEntry entry)
 void WindowRegistry::finish(WindowEntry& entry)
 {
     if (!entry.keys.empty())
-        controls::InstallShortcuts(entry.window, entry.keys, commands_);
+        controls::InstallShortcuts(entry.window, entry.keys, commands_, entry.editingKeys);
     if (entry.readSettings)
         entry.readSettings(settings_);
 }

@@ -37,6 +37,9 @@ struct WindowEntry {
     std::optional<controls::Command> showCommand;
     // The keys the window passes to the program's commands.
     std::span<const QKeyCombination> keys;
+    // Whether the editing keys typed in a text box run the window's commands
+    // or edit the box (windows whose boxes hold free text).
+    controls::EditingKeys editingKeys = controls::EditingKeys::Window;
     // Reads the window's keys from the settings read at start-up.
     std::function<void(const SettingsStore&)> readSettings;
     // Reports the window's keys for the settings written at shutdown.

@@ -4,7 +4,8 @@
 # "Snap to Grid" is ticked on the Advanced page, a click selects the button
 # shape, a drag moves it on the grid of 8, and "Save As" (Document
 # Properties, then the save dialog) writes the layout, whose file holds the
-# shape's new place.
+# shape's new place. Ctrl+A in the document's Height box selects the box's
+# text, so the height typed next replaces it.
 # Usage: layout_editor_test.sh KT_TESSARO
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -34,12 +35,19 @@ window_origin "$test_window"
 
 # The column's pages start at (8 + 425 + 6, 26). "Edit Layout" is the left
 # button under the layout list; on the Edit page "Advanced" is at 344 and
-# on the Advanced page "Snap to Grid" at 60 and "<< Back" at 156.
+# on the Advanced page "Snap to Grid" at 60 and "<< Back" at 174.
 column=439
 click_at $((column + 44)) $((26 + 209))
 click_at $((column + 88)) $((26 + 344))
 click_at $((column + 10)) $((26 + 60))
-click_at $((column + 88)) $((26 + 156))
+# The Height box of the Advanced page is at (72, 142), 105 x 17.
+click_at $((column + 120)) $((26 + 150))
+xdotool key ctrl+a
+sleep 0.2
+xdotool type --delay 30 400
+sleep 0.3
+e2e_screenshot layout_editor_height_typed
+click_at $((column + 88)) $((26 + 174))
 
 # The document starts at (8, 40). Shape 2 is the button at (20, 240), 130 x
 # 36, with its text from x 34: a click at (24, 244) selects it; a drag from
@@ -55,6 +63,7 @@ e2e_screenshot layout_editor_after_drag
 click_at $((column + 88)) $((26 + 323))
 if wait_for_named "Document Properties"; then
     sleep 0.3
+    e2e_screenshot document_properties
     xdotool key Return
 else
     fail "Save As showed no Document Properties window"
@@ -72,6 +81,7 @@ if [ -f "$saved" ]; then
     lines=$(tr -d '\r' <"$saved")
     grep -qx "s2.left=32" <<<"$lines" || fail "the saved layout holds $(grep '^s2.left=' <<<"$lines"), expected s2.left=32"
     grep -qx "s2.top=248" <<<"$lines" || fail "the saved layout holds $(grep '^s2.top=' <<<"$lines"), expected s2.top=248"
+    grep -qx "height=400" <<<"$lines" || fail "the saved layout holds $(grep '^height=' <<<"$lines"), expected height=400 (Ctrl+A then 400 in the Height box)"
     grep -qx "title=Demo Layout 1" <<<"$lines" || fail "the saved layout's title is $(grep '^title=' <<<"$lines")"
 else
     fail "no layout file was written"

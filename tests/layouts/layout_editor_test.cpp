@@ -179,6 +179,9 @@ private slots:
         });
         fake_.dialogs.paths.push_back(layouts() + QStringLiteral("Mine.sts"));
         QVERIFY(window_->SaveLayoutAs());
+        // The save dialog offered the loaded layout's own file.
+        QCOMPARE(fake_.dialogs.calls.last().what, QStringLiteral("saveFile"));
+        QCOMPARE(fake_.dialogs.calls.last().folder, layouts() + QStringLiteral("Demo Layout 1.sts"));
         QVERIFY(!window_->layoutChanged());
         const TestArea saved = window_->area();
         QCOMPARE(window_->layoutList()->count(), 77);
@@ -369,7 +372,11 @@ private slots:
 
     void newLayoutIsEmptyAndEditable()
     {
-        window_->QuitEditMode();
+        select(ObjectKind::Text, 7);
+        QCOMPARE(editor().box(QStringLiteral("textBox"))->text(), QStringLiteral("Hello"));
+        // Showing text 7 clamped its size, a change left unsaved.
+        fake_.dialogs.answers.push_back(Answer::No);
+        QVERIFY(window_->QuitEditMode());
         window_->NewLayout();
         QVERIFY(window_->editMode());
         QCOMPARE(window_->areaTitle(), QStringLiteral("Test Area - New Layout"));
@@ -377,6 +384,14 @@ private slots:
         QVERIFY(object(ObjectKind::Shape, 10).visible);
         QCOMPARE(object(ObjectKind::Text, 3).text, std::string("Text3"));
         QCOMPARE(object(ObjectKind::Shape, 1).left, 16);
+        // The boxes show the new layout's text 7, not the old one's.
+        QCOMPARE(editor().box(QStringLiteral("textBox"))->text(), QStringLiteral("Text7"));
+        QCOMPARE(editor().box(QStringLiteral("leftBox"))->text(), QString::number(object(ObjectKind::Text, 7).left));
+        // Save As offers the new layout's title as its name.
+        window_->setPropertiesAsker([](const DocumentFields& fields) { return std::optional<DocumentFields>(fields); });
+        fake_.dialogs.paths.push_back(std::nullopt);
+        QVERIFY(!window_->SaveLayoutAs());
+        QCOMPARE(fake_.dialogs.calls.last().folder, layouts() + QStringLiteral("New Layout.sts"));
     }
 };
 

@@ -244,6 +244,15 @@ private slots:
         QVERIFY(window_->layoutsMenu()->findChild<QAction*>(QStringLiteral("view_greyscale"))->isChecked());
         // The model keeps the real colour.
         QCOMPARE(window_->area().shapes[0].fill, MakeColor(255, 0, 0));
+        // The header says which view is on, also across a layout load, and
+        // nothing once the normal view is back.
+        const auto header = [this] { return window_->findChild<QLabel*>(QStringLiteral("areaTitle"))->text(); };
+        QVERIFY2(header().endsWith(QStringLiteral(" - viewed as Greyscale")), qPrintable(header()));
+        window_->setVision(ColorVision::Protanopia);
+        window_->SelectLayout(1);
+        QVERIFY2(header().endsWith(QStringLiteral(" - viewed as Protanopia")), qPrintable(header()));
+        window_->setVision(ColorVision::Normal);
+        QCOMPARE(header(), QStringLiteral(" ") + window_->areaTitle());
     }
 
     void statusTexts()

@@ -50,7 +50,9 @@ expect share/icons/hicolor/scalable/apps/kt-tessaro.svg
 for size in 16 22 24 32 48 64 128 256; do
     expect share/icons/hicolor/${size}x${size}/apps/kt-tessaro.png
 done
-expect share/man/man1/tessaro-cli.1.gz
+for program in kt-tessaro tessaro-cli; do
+    expect share/man/man1/$program.1.gz
+done
 expect share/kt-tessaro/help/index.htm
 for shot in main history reopen about; do
     expect share/kt-tessaro/help/shots/$shot.png
@@ -79,7 +81,9 @@ if command -v update-mime-database >/dev/null; then
         && echo "ok: MIME database knows *.cll" || { echo "FAIL: update-mime-database"; status=1; }
 fi
 if command -v man >/dev/null; then
-    man -l "$prefix/share/man/man1/tessaro-cli.1.gz" 2>/dev/null | grep -q 'tessaro-cli' \
-        && echo "ok: man page" || { echo "FAIL: man page does not render"; status=1; }
+    for program in kt-tessaro tessaro-cli; do
+        man -l "$prefix/share/man/man1/$program.1.gz" 2>/dev/null | grep -q "$program" \
+            && echo "ok: man page of $program" || { echo "FAIL: the man page of $program does not render"; status=1; }
+    done
 fi
 exit $status

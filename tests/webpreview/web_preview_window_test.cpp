@@ -113,6 +113,12 @@ private slots:
                  QStringLiteral("DejaVu Sans"));
         QCOMPARE(ScreenFont(window_->layout().Text(WebText::Header).font).pixelSize(), 32);
         QCOMPARE(window_->layout().Text(WebText::Footer).font.family, std::string("MS Sans Serif"));
+        // A serif face that is not installed is drawn in a serif, not in the
+        // window's sans-serif.
+        WebFont georgia = window_->layout().Text(WebText::Header).font;
+        georgia.family = "Georgia";
+        const QString drawn = QFontInfo(ScreenFont(georgia).resolve(window_->font())).family();
+        QVERIFY2(drawn.contains(QStringLiteral("Serif")), qPrintable(drawn));
     }
 
     void dividersDraggedWithTheMouse_data()

@@ -6,6 +6,8 @@
 #include "colorlist/reopen_window.h"
 #include "controls/shortcuts.h"
 #include "controls/toolbar_button.h"
+#include "layouts/layout_editor.h"
+#include "layouts/test_color_window.h"
 #include "support/fake_platform.h"
 #include "workspace/about_window.h"
 #include "workspace/main_menu.h"
@@ -17,9 +19,11 @@
 #include "workspace/version_line.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
@@ -523,6 +527,37 @@ private slots:
             QTest::keyClick(target, row.key.key(), row.key.keyboardModifiers());
             QCOMPARE(ran_, inSet ? QList<Command>{row.command} : QList<Command>{});
         }
+    }
+
+    // The layout editor's boxes hold free text: there Ctrl+A selects the
+    // box's text and Ctrl+C copies it, Ctrl+Z stays the layout's undo, and a
+    // key the box does not use still runs the program's command.
+    void editingKeysBelongToTheLayoutEditorsBoxes()
+    {
+        auto* testColor = static_cast<layouts::TestColorWindow*>(session_->windows().find("testcolor")->window);
+        testColor->show();
+        QApplication::setActiveWindow(testColor);
+        QVERIFY(QTest::qWaitForWindowActive(testColor));
+        testColor->NewLayout();
+        QTest::mouseClick(testColor->findChild<QAbstractButton*>("advancedButton"), Qt::LeftButton);
+        QLineEdit* width = testColor->editor()->box(QStringLiteral("documentWidthBox"));
+        QTRY_VERIFY(width->isVisible());
+        width->setFocus();
+        QTRY_VERIFY(width->hasFocus());
+        width->deselect();
+        QGuiApplication::clipboard()->clear();
+        recordAll(session_->commands());
+
+        QTest::keyClick(width, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(width->selectedText(), QStringLiteral("425"));
+        QTest::keyClick(width, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("425"));
+        QTest::keyClick(width, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(width, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(ran_, QList<Command>{});
+        QTest::keyClick(width, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(ran_, QList<Command>{Command::SaveList});
+        QCOMPARE(width->text(), QStringLiteral("425"));
     }
 
     // The windows other parts of the program build take their sets from the
