@@ -40,6 +40,7 @@ enum class Command {
     QuickCopyMenu,
     Help,
     About,
+    Scales,
     Count
 };
 

@@ -17,6 +17,7 @@
 #include "tools/eye_dropper_settings.h"
 #include "tools/eye_dropper_window.h"
 #include "tools/quick_palette_window.h"
+#include "tools/scales_window.h"
 #include "tools/variations_window.h"
 #include "workspace/about_window.h"
 #include "state/main_color.h"
@@ -44,6 +45,7 @@ ProgramSession::~ProgramSession()
 {
     // The windows go before the colour they show.
     copyCenter_.reset();
+    scales_.reset();
     mixer_.reset();
     import_.reset();
     testColor_.reset();
@@ -89,6 +91,7 @@ void ProgramSession::Start()
         return;
     createImportWindow();
     createMixerWindow();
+    createScalesWindow();
     createHelpCommand();
 
     main_->show();
@@ -447,6 +450,20 @@ void ProgramSession::createMixerWindow()
     entry.writeSettings = [this](LiveSettings& live) { mixer_->WriteSettings(live); };
     registry_.add(std::move(entry), settings_);
 
+}
+
+void ProgramSession::createScalesWindow()
+{
+    scales_ = std::make_unique<tools::ScalesWindow>(platform_, *mainColor_, main_->colorList());
+    WindowEntry entry;
+    entry.name = QStringLiteral("scales");
+    entry.window = scales_.get();
+    entry.show = [this] { showCentredOnce(scales_.get()); };
+    entry.showCommand = controls::Command::Scales;
+    entry.keys = controls::MainWindowKeys();
+    entry.readSettings = [this](const SettingsStore& s) { scales_->ReadSettings(s); };
+    entry.writeSettings = [this](LiveSettings& live) { scales_->WriteSettings(live); };
+    registry_.add(std::move(entry), settings_);
 }
 
 void ProgramSession::createAboutWindow()

@@ -39,6 +39,7 @@ class WebPreviewWindow;
 namespace tessaro::tools {
 class EyeDropperWindow;
 class QuickPaletteWindow;
+class ScalesWindow;
 class VariationsWindow;
 }
 
@@ -81,6 +82,7 @@ public:
     tools::EyeDropperWindow* eyeDropper() const { return eyeDropper_.get(); }
     tools::QuickPaletteWindow* quickPalette() const { return quickPalette_.get(); }
     tools::VariationsWindow* variations() const { return variations_.get(); }
+    tools::ScalesWindow* scales() const { return scales_.get(); }
     AboutWindow* aboutWindow() const { return about_.get(); }
     const WindowRegistry& windows() const { return registry_; }
     controls::CommandHandlers& commands() { return commands_; }
@@ -109,6 +111,7 @@ private:
     void createCopyCenterWindow();
     void createImportWindow();
     void createMixerWindow();
+    void createScalesWindow();
     // Shows a tool window, centred on the main window the first time.
     void showCentredOnce(QWidget* window);
     void openCommandLineList();
@@ -147,6 +150,7 @@ private:
     std::unique_ptr<tools::EyeDropperWindow> eyeDropper_;
     std::unique_ptr<tools::QuickPaletteWindow> quickPalette_;
     std::unique_ptr<tools::VariationsWindow> variations_;
+    std::unique_ptr<tools::ScalesWindow> scales_;
 };
 
 } // namespace tessaro::workspace

@@ -68,6 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DropRow{"QuickPalette", DragSource::QuickPalette, true, true, true},
                     DropRow{"ImportList", DragSource::ImportList, true, true, true},
                     DropRow{"MixerSwatch", DragSource::MixerSwatch, true, true, true},
+                    DropRow{"ScalesSwatch", DragSource::ScalesSwatch, true, true, true},
                     DropRow{"OutsideTheProgram", DragSource::Unknown, false, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -75,7 +75,7 @@ private slots:
         QVERIFY(settings.startsWith("program=tessaro\r\nversion=1.5.3.41\r\nfirstrun=0\r\n1.left=159\r\n1.top=4\r\n"
                                     "listtype=1\r\nallowdup=1\r\nEyeTop=16\r\nEyeLeft=16\r\nzoom=1\r\nsampling=0\r\n"
                                     "LastEyeCol=clYellow\r\nShowGrid=1\r\nvar.left=234\r\nvar.top=172\r\n"));
-        QVERIFY(settings.endsWith("mixer.c3=clFuchsia\r\nmixer.c4=clBlue\r\n"));
+        QVERIFY(settings.endsWith("mixer.c3=clFuchsia\r\nmixer.c4=clBlue\r\nscales.bg=clWhite\r\nscales.metric=wcag\r\n"));
         QCOMPARE(read("history.cl2"), QByteArray("255,128,0 - #FF8000\r\n"));
 
         // The next start is no first run: no association, the saved place.
