@@ -748,7 +748,7 @@ void TestColorWindow::showPointerStatus(std::optional<HitTarget> hit)
     case ObjectKind::Shape: setStatus(QString::fromStdString(ColorStatusText(object.fill))); break;
     case ObjectKind::Text:
         setStatus(QString::fromStdString(ColorStatusText(object.textColor) + " " +
-                                         ContrastVerdictText(TextContrast(area_, hit->number))));
+                                         ContrastVerdictWithApcaText(TextContrast(area_, hit->number))));
         break;
     case ObjectKind::Image: break;
     }

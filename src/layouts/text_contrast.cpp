@@ -47,7 +47,7 @@ std::vector<std::string> ContrastReport(const TestArea& area)
     for (const LayoutObject& text : area.texts)
         if (text.visible)
             lines.push_back("Text " + std::to_string(text.number) + " \"" + ShortText(text.text) +
-                            "\": " + ContrastVerdictText(TextContrast(area, text.number)));
+                            "\": " + ContrastVerdictWithApcaText(TextContrast(area, text.number)));
     if (lines.empty())
         lines.emplace_back("No text is visible.");
     return lines;

@@ -18,7 +18,8 @@ TColor BackdropColorAt(const TestArea& area, int x, int y);
 ContrastVerdict TextContrast(const TestArea& area, int textNumber);
 
 // One line per visible text, in text order:
-// "Text 1 \"Headline\": Contrast 4.48:1, AA fail, AAA fail"; the text is
+// "Text 1 \"Headline\": Contrast 4.48:1, AA fail, AAA fail, APCA Lc 71.1
+// (content text)"; the text is
 // cut to its first 24 characters. A line says so when no text is visible.
 std::vector<std::string> ContrastReport(const TestArea& area);
 

@@ -23,7 +23,7 @@ std::vector<std::string> ContrastReport(const WebPageLayout& layout)
 {
     std::vector<std::string> lines;
     for (WebText text : kWebTexts)
-        lines.push_back(TextName(text) + ": " + ContrastVerdictText(TextContrast(layout, text)));
+        lines.push_back(TextName(text) + ": " + ContrastVerdictWithApcaText(TextContrast(layout, text)));
     return lines;
 }
 

@@ -15,7 +15,8 @@ ContrastVerdict TextContrast(const WebPageLayout& layout, WebText text);
 // "Header Text", "Link 1 Text", "Title Text", ...
 std::string TextName(WebText text);
 // One line for each of the nine texts, in the page's order:
-// "Header Text: Contrast 12.63:1 large text, AA pass, AAA pass".
+// "Header Text: Contrast 12.63:1 large text, AA pass, AAA pass, APCA Lc
+// 90.3 (body text)".
 std::vector<std::string> ContrastReport(const WebPageLayout& layout);
 
 } // namespace tessaro::webpreview

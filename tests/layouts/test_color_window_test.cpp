@@ -258,7 +258,7 @@ private slots:
                  QStringLiteral("Drag and drop a color to change background color. R: 255, G: 255, B: 255, HEX: #FFFFFF "));
         hover(window_->view(), QPoint(110, 20));
         QCOMPARE(window_->statusText(),
-                 QStringLiteral(" R: 0, G: 0, B: 0, HEX: #000000  Contrast 21.00:1, AA pass, AAA pass"));
+                 QStringLiteral(" R: 0, G: 0, B: 0, HEX: #000000  Contrast 21.00:1, AA pass, AAA pass, APCA Lc 106.0 (body text)"));
         hover(window_.get(), QPoint(3, 30));
         QCOMPARE(window_->statusText(), TestColorWindow::kWindowStatus);
         hover(window_->findChild<QPushButton*>(QStringLiteral("newLayoutButton")), QPoint(2, 2));
@@ -354,7 +354,7 @@ private slots:
         window_->SelectLayout(0);
         window_->ShowContrastReport();
         QCOMPARE(dialogs(QStringLiteral("notify")),
-                 QStringList{QStringLiteral("Text 1 \"Hello\": Contrast 21.00:1, AA pass, AAA pass")});
+                 QStringList{QStringLiteral("Text 1 \"Hello\": Contrast 21.00:1, AA pass, AAA pass, APCA Lc 106.0 (body text)")});
     }
 };
 

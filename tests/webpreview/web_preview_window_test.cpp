@@ -315,11 +315,11 @@ private slots:
 
     void contrastHintAndReport()
     {
-        QCOMPARE(page()->contrastHint(WebText::Header), QStringLiteral("Contrast 21.00:1 large text, AA pass, AAA pass"));
+        QCOMPARE(page()->contrastHint(WebText::Header), QStringLiteral("Contrast 21.00:1 large text, AA pass, AAA pass, APCA Lc 106.0 (body text)"));
         window_->ContrastReport();
         const QStringList lines = fake_.dialogs.calls.last().text.split('\n');
         QCOMPARE(lines.size(), 9);
-        QCOMPARE(lines[2], QStringLiteral("Link 1 Text: Contrast 21.00:1, AA pass, AAA pass"));
+        QCOMPARE(lines[2], QStringLiteral("Link 1 Text: Contrast 21.00:1, AA pass, AAA pass, APCA Lc 106.0 (body text)"));
     }
 
     void openInBrowserWritesThePage()
