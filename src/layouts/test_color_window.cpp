@@ -1,7 +1,9 @@
 #include "layouts/test_color_window.h"
 
 #include "controls/title_bar.h"
+#include "engine/color_text.h"
 #include "engine/conversion_error.h"
+#include "platform/qt_color.h"
 #include "engine/named_color.h"
 #include "layouts/color_scheme.h"
 #include "layouts/document_properties_dialog.h"
@@ -24,7 +26,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QIcon>
 #include <QMenu>
+#include <QPixmap>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -193,6 +197,21 @@ void TestColorWindow::buildLayoutsMenu()
     }
     layoutsMenu_->addAction(QStringLiteral("Contrast Report"), this, &TestColorWindow::ShowContrastReport)
         ->setObjectName(QStringLiteral("contrastReportAction"));
+    contrastFixes_ = layoutsMenu_->addMenu(QStringLiteral("Contrast Fixes"));
+    contrastFixes_->setObjectName(QStringLiteral("contrastFixesMenu"));
+    connect(contrastFixes_, &QMenu::aboutToShow, this, [this] {
+        contrastFixes_->clear();
+        const std::vector<TextContrastFix> fixes = ContrastFixes(area_);
+        for (const TextContrastFix& fix : fixes) {
+            const QString hex = QString::fromStdString(HashHexText(fix.suggested));
+            QPixmap swatch(12, 12);
+            swatch.fill(QColor::fromRgb(ToQRgb(fix.suggested)));
+            contrastFixes_->addAction(QIcon(swatch), QStringLiteral("Text %1: use %2").arg(fix.textNumber).arg(hex),
+                                      this, [this, fix] { ApplyContrastFix(fix); });
+        }
+        if (fixes.empty())
+            contrastFixes_->addAction(QStringLiteral("Every text passes AA"))->setEnabled(false);
+    });
 }
 
 void TestColorWindow::buildColumn()
@@ -609,6 +628,13 @@ void TestColorWindow::DropColor(const HitTarget& hit, TColor color, colorlist::D
     schemeChanged_ = true;
     view_->update();
     showPointerStatus(hit);
+}
+
+void TestColorWindow::ApplyContrastFix(const TextContrastFix& fix)
+{
+    // As dropped from a text of the area, which every text takes.
+    DropColor(HitTarget{HitTarget::What::Object, ObjectKind::Text, fix.textNumber}, fix.suggested,
+              colorlist::DragSource::TestText);
 }
 
 void TestColorWindow::RestoreDefaultColors()
