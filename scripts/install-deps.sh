@@ -17,6 +17,15 @@ packages=(
     desktop-file-utils appstream shared-mime-info gzip dpkg-dev
 )
 
+# The reference colour libraries (colorjs.io, apca-w3) the perceptual
+# engine's comparison test runs against, from npm into the test's folder;
+# without node and npm that test is skipped.
+reference="$(cd "$(dirname "$0")/.." && pwd)/tests/engine/reference"
+if command -v npm >/dev/null && [ ! -d "$reference/node_modules/colorjs.io" ]; then
+    (cd "$reference" && npm install --no-audit --no-fund --silent) ||
+        echo "npm install in $reference failed: the colour reference comparison will be skipped" >&2
+fi
+
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

@@ -241,9 +241,13 @@ exporting::CenterOptions CenterOptionsOf(exporting::CenterFormat format, std::ve
         center.html.bgColor = TakeSwitch(options, "bgcolor", center.html.bgColor);
         break;
     case CenterFormat::Value:
-        if (const auto f = TakeFields(options, {"rgb", "hsl", "hex", "hashhex", "delphi", "vb", "vcpp", "actionscript"}))
-            center.value = {f->contains("rgb"),    f->contains("hsl"),  f->contains("hashhex"),     f->contains("hex"),
-                            f->contains("delphi"), f->contains("vcpp"), f->contains("actionscript"), f->contains("vb")};
+        if (const auto f = TakeFields(options, {"rgb", "hsl", "hex", "hashhex", "delphi", "vb", "vcpp", "actionscript",
+                                                "css-rgb", "css-hsl", "oklch", "oklab", "lab", "lch", "display-p3"}))
+            center.value = {f->contains("rgb"),     f->contains("hsl"),     f->contains("hashhex"),
+                            f->contains("hex"),     f->contains("delphi"),  f->contains("vcpp"),
+                            f->contains("actionscript"), f->contains("vb"), f->contains("css-rgb"),
+                            f->contains("css-hsl"), f->contains("oklch"),   f->contains("oklab"),
+                            f->contains("lab"),     f->contains("lch"),     f->contains("display-p3")};
         break;
     case CenterFormat::Text:
         if (const auto f = TakeFields(options, {"rgb", "hsl", "hex", "websafe"}))

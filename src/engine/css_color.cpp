@@ -172,10 +172,6 @@ std::optional<Component> ReadComponent(std::string_view token)
     const char* begin = token.data();
     const char* end = token.data() + token.size();
     if (begin != end && *begin == '+') ++begin;
-    if (begin != end && *begin == '.') {
-        // from_chars wants a digit before the point in no format; it reads
-        // ".5" fine in general format, so nothing to do.
-    }
     const auto [next, error] = std::from_chars(begin, end, value, std::chars_format::general);
     if (error != std::errc() || !std::isfinite(value)) return std::nullopt;
     const std::string unit = Lower(std::string_view(next, std::size_t(end - next)));
@@ -344,7 +340,7 @@ std::optional<TColor> ParseLabLike(const Arguments& arguments, bool ok, bool pol
 {
     const auto& c = arguments.components;
     const double lightnessFull = ok ? 1 : 100;
-    const double chromaFull = ok ? (polar ? 0.4 : 0.4) : (polar ? 150 : 125);
+    const double chromaFull = ok ? 0.4 : (polar ? 150 : 125);  // the 100% of a, b or C
     const std::optional<double> lightness = Scalar(c[0], lightnessFull);
     const std::optional<double> second = Scalar(c[1], chromaFull);
     if (!lightness || !second) return std::nullopt;
@@ -450,7 +446,7 @@ std::vector<CssColorFind> FindCssColors(std::string_view text)
     while (i < text.size()) {
         const char c = text[i];
         const bool wordStart = i == 0 || !IsNameChar(text[i - 1]);
-        if (c == '#' ) {
+        if (c == '#') {
             std::size_t end = i + 1;
             while (end < text.size() && IsNameChar(text[end])) ++end;
             if (const std::optional<TColor> color = ParseHex(text.substr(i + 1, end - i - 1)))

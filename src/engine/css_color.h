@@ -2,7 +2,8 @@
 // any CSS colour back.
 //
 // Written decimals (trailing zeros and a trailing point dropped), chosen so
-// that reading the text back gives the same 8-bit colour for every colour:
+// that reading the text back gives the same 8-bit colour (checked over a
+// sample of over half a million colours spread through the RGB cube):
 //   rgb(R G B)                     integers
 //   hsl(H S% L%)                   H, S and L with one decimal
 //   oklch(L% C H)                  L 3 decimals, C 5, H 3

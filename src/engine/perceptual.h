@@ -15,6 +15,8 @@
 //   engine/css_named_color.h  the 148 CSS named colours.
 //   engine/color_scales.h  tonal scale, contrast-targeted scale, OKLCH
 //                          harmonies, contrast fix.
+//   engine/paste_colors.h  the colours a paste takes from text (the program's
+//                          own scan, else the CSS colours in it).
 //
 // Components are doubles on the scales CSS uses: RGB channels 0..1 (values
 // outside are out of gamut), OKLab/OKLCH lightness 0..1, CIE lightness

@@ -1,6 +1,7 @@
 #include "export/center_text.h"
 
 #include "engine/color_text.h"
+#include "engine/css_color.h"
 
 #include <algorithm>
 
@@ -75,6 +76,17 @@ std::string ValueText(const std::vector<TColor>& colors, const ValueOptions& opt
         notation(options.cppHex, CopyNotation::CppHex);
         notation(options.actionScriptHex, CopyNotation::ActionScriptHex);
         notation(options.vbHex, CopyNotation::VbHex);
+        const auto css = [&](bool on, CssNotation n) {
+            if (on)
+                Line(text, CssColorText(n, color));
+        };
+        css(options.cssRgb, CssNotation::Rgb);
+        css(options.cssHsl, CssNotation::Hsl);
+        css(options.cssOkLch, CssNotation::OkLch);
+        css(options.cssOkLab, CssNotation::OkLab);
+        css(options.cssLab, CssNotation::Lab);
+        css(options.cssLch, CssNotation::Lch);
+        css(options.cssDisplayP3, CssNotation::DisplayP3);
         Line(text, "");
     }
     return text;

@@ -33,6 +33,14 @@ struct ValueOptions {
     bool cppHex = false;
     bool actionScriptHex = false;
     bool vbHex = false;
+    // The CSS Color 4 notations, after the eight.
+    bool cssRgb = false;
+    bool cssHsl = false;
+    bool cssOkLch = false;
+    bool cssOkLab = false;
+    bool cssLab = false;
+    bool cssLch = false;
+    bool cssDisplayP3 = false;
 };
 // For each colour the lines of the options that are on, then an empty line.
 std::string ValueText(const std::vector<TColor>& colors, const ValueOptions& options);

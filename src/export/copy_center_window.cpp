@@ -165,6 +165,7 @@ void CopyCenterWindow::buildOptionPages()
     HtmlOptions& html = options_.html;
     pages_->addWidget(buildTextPage({{"Color", &html.color}, {"BGColor", &html.bgColor}}));
     ValueOptions& v = options_.value;
+    // Three columns make room for the CSS Color 4 notations after the eight.
     pages_->addWidget(buildTextPage({{"RGB", &v.rgb},
                                      {"HSL", &v.hsl},
                                      {"HTML Hex", &v.hex},
@@ -172,7 +173,15 @@ void CopyCenterWindow::buildOptionPages()
                                      {"Delphi Hex", &v.delphiHex},
                                      {"HTML Hex (with #)", &v.hashHex},
                                      {"VC++ Hex", &v.cppHex},
-                                     {"ActionScript Hex", &v.actionScriptHex}}));
+                                     {"ActionScript Hex", &v.actionScriptHex},
+                                     {"rgb()", &v.cssRgb},
+                                     {"hsl()", &v.cssHsl},
+                                     {"oklch()", &v.cssOkLch},
+                                     {"oklab()", &v.cssOkLab},
+                                     {"lab()", &v.cssLab},
+                                     {"lch()", &v.cssLch},
+                                     {"display-p3", &v.cssDisplayP3}},
+                                    {{0, 86}, {88, 126}, {216, 87}}));
     ReportOptions& r = options_.report;
     pages_->addWidget(buildTextPage({{"RGB Value", &r.rgb},
                                      {"HSL Value", &r.hsl},
@@ -271,7 +280,8 @@ QWidget* CopyCenterWindow::buildListPage()
     return page;
 }
 
-QWidget* CopyCenterWindow::buildTextPage(const std::vector<std::pair<const char*, bool*>>& switches)
+QWidget* CopyCenterWindow::buildTextPage(const std::vector<std::pair<const char*, bool*>>& switches,
+                                         const std::vector<std::pair<int, int>>& columns)
 {
     auto* page = new QWidget;
     int i = 0;
@@ -279,7 +289,9 @@ QWidget* CopyCenterWindow::buildTextPage(const std::vector<std::pair<const char*
         auto* check = new QCheckBox(QString::fromLatin1(text), page);
         check->setObjectName(QString::fromLatin1(text));
         check->setChecked(*flag);
-        check->setGeometry((i / 5) * 150, (i % 5) * 22, 146, 18);
+        const std::size_t column = std::size_t(i / 5);
+        const auto [left, width] = column < columns.size() ? columns[column] : std::pair{int(column) * 150, 146};
+        check->setGeometry(left, (i % 5) * 22, width, 18);
         bool* target = flag;
         connect(check, &QCheckBox::toggled, this, [this, target](bool on) {
             *target = on;

@@ -80,7 +80,10 @@ private:
     void buildOptionPages();
     QWidget* buildSwatchesPage();
     QWidget* buildListPage();
-    QWidget* buildTextPage(const std::vector<std::pair<const char*, bool*>>& switches);
+    // Check boxes five to a column; `columns` gives each column's left edge
+    // and width (by default 150 apart, 146 wide).
+    QWidget* buildTextPage(const std::vector<std::pair<const char*, bool*>>& switches,
+                           const std::vector<std::pair<int, int>>& columns = {});
     QWidget* buildPrefixPage();
     void buildButtons();
     void buildPreview();

@@ -2,6 +2,8 @@
 
 #include "engine/conversion_error.h"
 
+#include <functional>
+
 namespace tessaro::exporting {
 
 namespace {
@@ -73,15 +75,19 @@ std::optional<std::string> EntryCopyText(CopyNotation notation, std::string_view
     return HexNotation(notation, Chars(entry, hash + 1, 6));
 }
 
-std::string QuickCopyText(CopyNotation notation, const MainColorFields& main,
-                          const std::vector<std::string>& selectedEntries)
+namespace {
+
+// The selected entries' lines in list order, separated by CR LF, or the
+// main colour's text when fewer than two are selected.
+std::string SelectionText(const std::vector<std::string>& selectedEntries, const std::string& mainText,
+                          const std::function<std::optional<std::string>(std::string_view)>& entryText)
 {
     if (selectedEntries.size() < 2)
-        return MainColorCopyText(notation, main);
+        return mainText;
     std::string text;
     bool first = true;
     for (const std::string& entry : selectedEntries) {
-        const auto line = EntryCopyText(notation, entry);
+        const auto line = entryText(entry);
         if (!line)
             continue;
         if (!first)
@@ -90,6 +96,31 @@ std::string QuickCopyText(CopyNotation notation, const MainColorFields& main,
         first = false;
     }
     return text;
+}
+
+} // namespace
+
+std::string QuickCopyText(CopyNotation notation, const MainColorFields& main,
+                          const std::vector<std::string>& selectedEntries)
+{
+    return SelectionText(selectedEntries, selectedEntries.size() < 2 ? MainColorCopyText(notation, main) : "",
+                         [notation](std::string_view entry) { return EntryCopyText(notation, entry); });
+}
+
+std::optional<std::string> EntryCopyText(CssNotation notation, std::string_view entry)
+{
+    const std::size_t hash = entry.find('#');
+    if (hash == std::string_view::npos)
+        return std::nullopt;
+    // The six characters after the "#", read as RRGGBB.
+    return CssColorText(notation, EntryRgb(entry.substr(hash)));
+}
+
+std::string QuickCopyText(CssNotation notation, const MainColorFields& main,
+                          const std::vector<std::string>& selectedEntries)
+{
+    return SelectionText(selectedEntries, selectedEntries.size() < 2 ? CssColorText(notation, main.color) : "",
+                         [notation](std::string_view entry) { return EntryCopyText(notation, entry); });
 }
 
 } // namespace tessaro::exporting

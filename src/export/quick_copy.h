@@ -1,9 +1,11 @@
 // The quick copy commands' texts: the main colour in one of the eight copy
-// notations, or, with two or more list entries selected, one line per entry.
+// notations or one of the CSS Color 4 notations, or, with two or more list
+// entries selected, one line per entry.
 #pragma once
 
 #include "engine/color.h"
 #include "engine/color_text.h"
+#include "engine/css_color.h"
 
 #include <optional>
 #include <string>
@@ -35,6 +37,14 @@ std::optional<std::string> EntryCopyText(CopyNotation notation, std::string_view
 // selected, otherwise the selected entries' lines in list order, separated by
 // CR LF. Throws ConversionError (nothing is to be copied then).
 std::string QuickCopyText(CopyNotation notation, const MainColorFields& main,
+                          const std::vector<std::string>& selectedEntries);
+
+// The same for a CSS Color 4 notation. The main colour is written from its
+// colour value; an entry, like the hex notations, from the six characters
+// after its first "#" (an entry without one is skipped). Throws
+// ConversionError for an entry whose six characters are not hexadecimal.
+std::optional<std::string> EntryCopyText(CssNotation notation, std::string_view entry);
+std::string QuickCopyText(CssNotation notation, const MainColorFields& main,
                           const std::vector<std::string>& selectedEntries);
 
 } // namespace tessaro::exporting

@@ -29,6 +29,23 @@ constexpr NotationItem kNotationItems[] = {
     {CopyNotation::ActionScriptHex, "&ActionScript Hex", "copyActionScriptHexAction"},
 };
 
+// The CSS Color 4 notations, after the eight; no accelerators, all being
+// taken or clashing.
+struct CssItem {
+    CssNotation notation;
+    const char* caption;
+    const char* name;
+};
+constexpr CssItem kCssItems[] = {
+    {CssNotation::Rgb, "CSS rgb()", "copyCssRgbAction"},
+    {CssNotation::Hsl, "CSS hsl()", "copyCssHslAction"},
+    {CssNotation::OkLch, "CSS oklch()", "copyCssOkLchAction"},
+    {CssNotation::OkLab, "CSS oklab()", "copyCssOkLabAction"},
+    {CssNotation::Lab, "CSS lab()", "copyCssLabAction"},
+    {CssNotation::Lch, "CSS lch()", "copyCssLchAction"},
+    {CssNotation::DisplayP3, "CSS color(display-p3)", "copyCssDisplayP3Action"},
+};
+
 template <std::size_t N>
 std::vector<TColor> Colors(const std::array<TColor, N>& colors)
 {
@@ -45,9 +62,19 @@ QuickCopyCommands::QuickCopyCommands(const platform::Platform& platform, CopySou
 
 void QuickCopyCommands::CopyText(CopyNotation notation)
 {
+    CopyMadeText([&] { return QuickCopyText(notation, sources_.mainFields(), sources_.selectedEntries()); });
+}
+
+void QuickCopyCommands::CopyText(CssNotation notation)
+{
+    CopyMadeText([&] { return QuickCopyText(notation, sources_.mainFields(), sources_.selectedEntries()); });
+}
+
+void QuickCopyCommands::CopyMadeText(const std::function<std::string()>& make)
+{
     std::string text;
     try {
-        text = QuickCopyText(notation, sources_.mainFields(), sources_.selectedEntries());
+        text = make();
     } catch (const ConversionError& error) {
         platform_.dialogs->error(dialogParent_, QStringLiteral("KT Tessaro"), QString::fromStdString(error.what()));
         return;
@@ -81,6 +108,11 @@ void QuickCopyCommands::BuildMenu(QMenu* menu, std::function<void()> more)
     menu->setObjectName(QStringLiteral("CopyPM"));
     for (const NotationItem& item : kNotationItems) {
         const CopyNotation notation = item.notation;
+        menu->addAction(QString::fromLatin1(item.caption), this, [this, notation] { CopyText(notation); })
+            ->setObjectName(QString::fromLatin1(item.name));
+    }
+    for (const CssItem& item : kCssItems) {
+        const CssNotation notation = item.notation;
         menu->addAction(QString::fromLatin1(item.caption), this, [this, notation] { CopyText(notation); })
             ->setObjectName(QString::fromLatin1(item.name));
     }

@@ -1,6 +1,6 @@
 #include "workspace/editing_commands.h"
 
-#include "engine/color_scan.h"
+#include "engine/paste_colors.h"
 #include "engine/color_text.h"
 #include "engine/conversion_error.h"
 #include "state/main_color.h"
@@ -55,7 +55,7 @@ void EditingCommands::Paste()
 {
     const QString text = platform_.clipboard->text();
     const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size()));
-    for (TColor color : ScanColorText(view)) {
+    for (TColor color : PastedColors(view)) {
         if (pastedColorSink_)
             pastedColorSink_(color);
         mainColor_.setAndRecord(color);

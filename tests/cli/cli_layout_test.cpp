@@ -51,9 +51,9 @@ TEST_P(CliContrastTest, RatioAndVerdicts)
 INSTANTIATE_TEST_SUITE_P(
     Wcag, CliContrastTest,
     testing::Values(ContrastCase{"BlackOnWhite", "000000", "#FFFFFF",
-                                 "ratio 21.00:1\nnormal AA pass AAA pass\nlarge AA pass AAA pass\n"},
+                                 "ratio 21.00:1\nnormal AA pass AAA pass\nlarge AA pass AAA pass\nAPCA Lc 106.0\n"},
                     ContrastCase{"Grey777OnWhite", "777777", "FFFFFF",
-                                 "ratio 4.48:1\nnormal AA fail AAA fail\nlarge AA pass AAA fail\n"}),
+                                 "ratio 4.48:1\nnormal AA fail AAA fail\nlarge AA pass AAA fail\nAPCA Lc 71.1\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliContrastTest, BadColourIsAUsageError)

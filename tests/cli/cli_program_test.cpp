@@ -156,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(Table, CliProgramTest, testing::Values(
     ProgramCase{"MissingFile", {"scan", "/nonexistent/tessaro/colours.txt"}, "", 4, "", "tessaro-cli: "},
     // Run by tessaro-cli-full in its place.
     ProgramCase{"CommandBeyondTheEngine", {"contrast", "000000", "FFFFFF"}, "", 0,
-                "ratio 21.00:1\nnormal AA pass AAA pass\nlarge AA pass AAA pass\n", ""},
+                "ratio 21.00:1\nnormal AA pass AAA pass\nlarge AA pass AAA pass\nAPCA Lc 106.0\n", ""},
     ProgramCase{"UsageErrorBeyondTheEngine", {"contrast", "000000"}, "", 2, "", "tessaro-cli: "}),
     [](const auto& info) { return std::string(info.param.name); });
 

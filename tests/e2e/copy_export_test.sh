@@ -3,7 +3,8 @@
 # colour's hex; F5 opens the Copy/Export Center, where the "Color Wheel"
 # source and the "Value" format are picked and Enter copies; the Copy icon's
 # right-click menu copies the VB notation; F10 exports the list as a GIMP
-# palette through its save dialog. Each clipboard is read back by xclip.
+# palette through its save dialog; Ctrl+P takes the CSS colours of a text.
+# Each clipboard is read back by xclip.
 # Usage: copy_export_test.sh KT_TESSARO TESSARO_CLI
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -52,11 +53,16 @@ e2e_screenshot copy_center_swatches
 # The format list's fifth row: "Value".
 xdotool mousemove $((cx + 40)) $((cy + 175)) click 1
 sleep 0.4
+# The Value page's "oklch()" box: third column, first row.
+xdotool mousemove $((cx + 366)) $((cy + 47)) click 1
+sleep 0.4
 e2e_screenshot copy_center_value
 xdotool key Return
 sleep 0.5
 xdotool search --onlyvisible --name "^Copy/Export Center\$" >/dev/null 2>&1 && fail "Copy Now did not close the Center"
-expected=$(for w in $wheel; do printf '%s\r\n\r\n' "$w"; done)
+expected=$(for w in $wheel; do
+    printf '%s\r\n%s\r\n\r\n' "$w" "$("$cli" css "$w" | sed -n 's/^oklch //p')"
+done)
 actual=$(clipboard)
 [ "$actual" = "$expected" ] || fail "the Center copied '$(printf '%s' "$actual" | od -c | head -4)'"
 
@@ -108,5 +114,15 @@ fi
 [ "$("$cli" convert "$palette" "$work/back.cll" && tr -d '\r' <"$work/back.cll")" = "#$main_hex" ] ||
     fail "the exported palette holds '$(cat "$palette" 2>/dev/null)'"
 
-[ $status -eq 0 ] && echo "PASS: Ctrl+C, the Center (Color Wheel, Value), the Copy menu and the GPL export"
+# ---- Ctrl+P with CSS text the program's own paste rules find nothing in:
+# each CSS colour is taken, gamut-mapped; Ctrl+C shows the last one.
+printf 'a { color: oklch(70%% 0.3 30); border-color: rebeccapurple }' | xclip -selection clipboard
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+xdotool key --window "$main" ctrl+p
+sleep 0.5
+xdotool key --window "$main" ctrl+c
+sleep 0.3
+[ "$(clipboard)" = "663399" ] || fail "pasting CSS colours left the main colour at '$(clipboard)', expected 663399"
+
+[ $status -eq 0 ] && echo "PASS: Ctrl+C, the Center (Color Wheel, Value with oklch()), the Copy menu, the GPL export and a CSS paste"
 exit $status

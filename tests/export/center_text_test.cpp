@@ -42,6 +42,17 @@ TEST(ValueText, EveryOptionInItsOrder)
     EXPECT_EQ(ValueText({kOrange, kBlue}, {}), "FF8000\r\n\r\n336699\r\n\r\n");
 }
 
+TEST(ValueText, CssNotationsAfterTheEight)
+{
+    ValueOptions options{.hex = true, .cssRgb = true, .cssHsl = true, .cssOkLch = true, .cssOkLab = true,
+                         .cssLab = true, .cssLch = true, .cssDisplayP3 = true};
+    EXPECT_EQ(ValueText({kOrange}, options),
+              "FF8000\r\nrgb(255 128 0)\r\nhsl(30.1 100% 50%)\r\noklch(73.189% 0.1858 52.985)\r\n"
+              "oklab(73.189% 0.11186 0.14836)\r\nlab(67.82 45.49 74.84)\r\nlch(67.82 87.58 58.71)\r\n"
+              "color(display-p3 0.9361 0.529 0.1987)\r\n\r\n");
+    EXPECT_EQ(ValueText({kOrange}, ValueOptions{.hex = false, .cssOkLch = true}), "oklch(73.189% 0.1858 52.985)\r\n\r\n");
+}
+
 TEST(ValueText, NothingTickedGivesEmptyLinePerColour)
 {
     EXPECT_EQ(ValueText({kOrange, kBlue, 0}, ValueOptions{.hex = false}), "\r\n\r\n\r\n");

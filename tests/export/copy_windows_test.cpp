@@ -6,13 +6,16 @@
 #include "export/copy_center_window.h"
 #include "export/list_export_commands.h"
 #include "export/quick_copy_commands.h"
+#include "platform/qt_fonts.h"
 #include "support/fake_platform.h"
 #include "state/main_color.h"
 
 #include <QFile>
 #include <QListWidget>
+#include <QCheckBox>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -92,6 +95,18 @@ private slots:
         QCOMPARE(fake_.clipboard.content, copied);
     }
 
+    void quickCopyCssNotations()
+    {
+        QuickCopyCommands quick(fake_.platform(), sources(), nullptr);
+        QMenu menu;
+        quick.BuildMenu(&menu, [] {});
+        menu.findChild<QAction*>(QStringLiteral("copyCssOkLchAction"))->trigger();
+        QCOMPARE(fake_.clipboard.content, QStringLiteral("oklch(73.189% 0.1858 52.985)"));
+        selected_ = {"#FF8000", "#000000"};
+        quick.CopyText(CssNotation::Rgb);
+        QCOMPARE(fake_.clipboard.content, QStringLiteral("rgb(255 128 0)\r\nrgb(0 0 0)"));
+    }
+
     void quickCopyConversionErrorLeavesClipboard()
     {
         selected_ = {"#FF0000", "hello"};
@@ -138,7 +153,9 @@ private slots:
         for (QAction* a : menu.actions())
             captions << a->text();
         QCOMPARE(captions, (QStringList{"&RGB", "H&SL", "&HTML Style Hex", "H&TML Style  Hex (with #)", "&Delphi Hex",
-                                        "V&B Hex", "V&C++ Hex", "&ActionScript Hex", "&Main Color as Bitmap",
+                                        "V&B Hex", "V&C++ Hex", "&ActionScript Hex", "CSS rgb()", "CSS hsl()",
+                                        "CSS oklch()", "CSS oklab()", "CSS lab()", "CSS lch()",
+                                        "CSS color(display-p3)", "&Main Color as Bitmap",
                                         "Color &Wheel as Bitmap", "&Quick Variations as Bitmap",
                                         "Harm&onies as Bitmap", "", "M&ore..."}));
         menu.actions().last()->trigger();
@@ -182,6 +199,32 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&center));
         QTest::keyClick(center.findChild<QListWidget*>(QStringLiteral("sourceList")), Qt::Key_Escape);
         QVERIFY(!center.isVisible());
+    }
+
+    void centerValuePageOffersTheCssNotations()
+    {
+        CopyCenterWindow center(fake_.platform(), sources(), commands_);
+        center.Open();
+        center.setFormat(CenterFormat::Value);
+        center.findChild<QCheckBox*>(QStringLiteral("HTML Hex"))->setChecked(false);
+        center.findChild<QCheckBox*>(QStringLiteral("oklch()"))->setChecked(true);
+        center.findChild<QCheckBox*>(QStringLiteral("display-p3"))->setChecked(true);
+        QCOMPARE(center.output().text,
+                 std::string("oklch(73.189% 0.1858 52.985)\r\ncolor(display-p3 0.9361 0.529 0.1987)\r\n\r\n"));
+        // Fifteen boxes in three columns, none overlapping another, all on
+        // the page, each caption fitting in the program's face.
+        const QList<QCheckBox*> boxes =
+            center.findChild<QCheckBox*>(QStringLiteral("oklch()"))->parentWidget()->findChildren<QCheckBox*>();
+        QCOMPARE(boxes.size(), 15);
+        const QFontMetrics metrics(platform::ProgramFont());
+        for (QCheckBox* a : boxes) {
+            QVERIFY(a->parentWidget()->rect().contains(a->geometry()));
+            const int indicator = a->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                                  a->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+            QVERIFY2(indicator + metrics.horizontalAdvance(a->text()) <= a->width(), qPrintable(a->text()));
+            for (QCheckBox* b : boxes)
+                QVERIFY(a == b || !a->geometry().intersects(b->geometry()));
+        }
     }
 
     void centerMetafileGoesAsEmfAndSvg()

@@ -46,6 +46,22 @@ INSTANTIATE_TEST_SUITE_P(
                     NotationCase{"ActionScriptHex", CopyNotation::ActionScriptHex, "0xFF8000", "0xFF8000\r\n0x000000"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(QuickCopy, CssNotationsOfTheMainColourAndOfEntries)
+{
+    EXPECT_EQ(QuickCopyText(CssNotation::Rgb, Orange(), {}), "rgb(255 128 0)");
+    EXPECT_EQ(QuickCopyText(CssNotation::OkLch, Orange(), {"#336699"}), "oklch(73.189% 0.1858 52.985)");
+    EXPECT_EQ(QuickCopyText(CssNotation::Lab, Orange(), {"#FF8000", "#000000"}),
+              "lab(67.82 45.49 74.84)\r\nlab(0 0 0)");
+    // The main colour comes from its value, not from fields typed but not applied.
+    MainColorFields typed = Orange();
+    typed.red = "25";
+    typed.hex = "ff80";
+    EXPECT_EQ(QuickCopyText(CssNotation::Hsl, typed, {}), "hsl(30.1 100% 50%)");
+    // Entries as the hex notations read them: after the first "#", none skipped.
+    EXPECT_EQ(QuickCopyText(CssNotation::DisplayP3, Orange(), {"hello", "x#000000y"}), "color(display-p3 0 0 0)");
+    EXPECT_THROW(QuickCopyText(CssNotation::Rgb, Orange(), {"#FF0000", "#hello!"}), ConversionError);
+}
+
 TEST(QuickCopy, MainFieldsCopiedAsTyped)
 {
     MainColorFields main = Orange();

@@ -26,6 +26,18 @@ TEST(WebText, EachFormatCharacterForCharacter)
     EXPECT_EQ(JsonText({}, "color"), "[\r\n]\r\n");
 }
 
+TEST(WebText, ColoursWithNamesOfTheirOwn)
+{
+    const std::vector<NamedColor> scale = {{"brand-50", kOrange}, {"brand-4_5", MakeColor(0x33, 0x66, 0x99)}};
+    EXPECT_EQ(CssVariablesText(scale), ":root {\r\n  --brand-50: #FF8000;\r\n  --brand-4_5: #336699;\r\n}\r\n");
+    EXPECT_EQ(ScssText(scale), "$brand-50: #FF8000;\r\n$brand-4_5: #336699;\r\n");
+    EXPECT_EQ(JsonText(std::vector<NamedColor>{scale[0]}),
+              "[\r\n  { \"name\": \"brand-50\", \"hex\": \"#FF8000\", \"rgb\": { \"r\": 255, \"g\": 128, \"b\": 0 }, "
+              "\"hsl\": { \"h\": 30, \"s\": 100, \"l\": 50 } }\r\n]\r\n");
+    EXPECT_EQ(TailwindGroupText("brand", {{"50", kOrange}, {"950", 0}}),
+              "colors: {\r\n  'brand': {\r\n    '50': '#FF8000',\r\n    '950': '#000000',\r\n  },\r\n},\r\n");
+}
+
 TEST(WebText, NamePrefixes)
 {
     for (const char* good : {"color", "brand-primary", "_x", "a1_b"})
