@@ -37,6 +37,7 @@ enum class DragSource : std::uint8_t {
     QuickPalette,     // either picture of the Quick Color Palette
     ImportList,       // an entry of the Import Colors list
     MixerSwatch,      // the mixer's four slots and its mixed colour
+    ScalesSwatch,     // the Scales window's swatches and its background
     Count
 };
 
@@ -50,6 +51,7 @@ enum class DropTarget : std::uint8_t {
     WebArea,          // areas, texts and the colour chooser's swatch
     WebBorder,
     WebColorsCaption, // the "Colors:" caption, which sets the page background
+    ScalesBackground, // the Scales window's contrast background
     Count
 };
 
@@ -82,7 +84,7 @@ inline constexpr DragSourceSet kWebPageSources{DragSource::WebArea, DragSource::
 inline constexpr DragSourceSet kEverySource =
     kMainWindowSwatches | kTestAreaSources | kWebPageSources |
     DragSourceSet{DragSource::ColorList, DragSource::VariationsGrid, DragSource::QuickPalette,
-                  DragSource::ImportList, DragSource::MixerSwatch};
+                  DragSource::ImportList, DragSource::MixerSwatch, DragSource::ScalesSwatch};
 // Every source inside the program and colours dragged in from other
 // programs. A colour from outside carries nothing but the colour, like an
 // entry of the colour list, so it is taken wherever the list's entries are
@@ -109,6 +111,7 @@ inline constexpr std::array<DropRow, std::size_t(DropTarget::Count)> kDropTable{
     {DropTarget::WebArea, kEveryColor},
     {DropTarget::WebBorder, kMainWindowSwatches | kTestAreaSources | kWebPageSources},
     {DropTarget::WebColorsCaption, kMainWindowSwatches | DragSourceSet{DragSource::VariationsGrid}},
+    {DropTarget::ScalesBackground, kEveryColor},
 }};
 
 constexpr bool RowsFollowTargets()
@@ -144,7 +147,8 @@ constexpr std::string_view DragSourceName(DragSource source)
     constexpr std::array<std::string_view, std::size_t(DragSource::Count)> kNames{
         "",           "main-swatch",    "wheel-swatch",  "harmony-swatch", "variation-swatch",
         "color-list", "test-shape",     "test-text",     "test-background", "web-area",
-        "web-text",   "variations-grid", "quick-palette", "import-list",    "mixer-swatch"};
+        "web-text",   "variations-grid", "quick-palette", "import-list",    "mixer-swatch",
+        "scales-swatch"};
     const auto index = std::size_t(source);
     return index < kNames.size() ? kNames[index] : std::string_view();
 }

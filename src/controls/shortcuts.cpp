@@ -38,6 +38,7 @@ constexpr std::array kShortcuts = {
     ShortcutRow{Plain(Qt::Key_F10), Command::ExportMenu},
     ShortcutRow{Plain(Qt::Key_F11), Command::ReopenWindow},
     ShortcutRow{Plain(Qt::Key_F12), Command::SuperMinimize},
+    ShortcutRow{Plain(Qt::Key_F6), Command::Scales},
     ShortcutRow{Ctrl(Qt::Key_C), Command::CopyHtmlHex},
     ShortcutRow{Ctrl(Qt::Key_A), Command::AddMainColor},
     ShortcutRow{Ctrl(Qt::Key_S), Command::SaveList},

@@ -41,6 +41,7 @@ enum class Command {
     QuickCopyMenu,
     Help,
     About,
+    Scales,
     Count
 };
 

@@ -1,5 +1,7 @@
 #include "engine/color_vision.h"
 
+#include "engine/apca.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -109,6 +111,7 @@ ContrastVerdict JudgeContrast(TColor text, TColor backdrop, bool large)
     verdict.large = large;
     verdict.passesAA = verdict.ratio >= (large ? 3.0 : 4.5);
     verdict.passesAAA = verdict.ratio >= (large ? 4.5 : 7.0);
+    verdict.apcaLc = ApcaContrast(text, backdrop);
     return verdict;
 }
 
@@ -127,6 +130,12 @@ std::string ContrastVerdictText(const ContrastVerdict& verdict)
     text += verdict.passesAA ? ", AA pass" : ", AA fail";
     text += verdict.passesAAA ? ", AAA pass" : ", AAA fail";
     return text;
+}
+
+std::string ContrastVerdictWithApcaText(const ContrastVerdict& verdict)
+{
+    return ContrastVerdictText(verdict) + ", APCA Lc " + ApcaContrastText(verdict.apcaLc) + " (" +
+           ApcaLevelReading(verdict.apcaLc) + ")";
 }
 
 std::string_view ColorVisionName(ColorVision vision)

@@ -34,6 +34,7 @@ struct ContrastVerdict {
     bool large = false;
     bool passesAA = false;   // 4.5, or 3 for large text
     bool passesAAA = false;  // 7, or 4.5 for large text
+    double apcaLc = 0;       // APCA Lc of the text on the backdrop, signed
     friend bool operator==(const ContrastVerdict&, const ContrastVerdict&) = default;
 };
 ContrastVerdict JudgeContrast(TColor text, TColor backdrop, bool large);
@@ -43,6 +44,9 @@ std::string ContrastRatioText(double ratio);
 // "Contrast 4.48:1, AA fail, AAA fail" (with "large text" after the ratio
 // for large text).
 std::string ContrastVerdictText(const ContrastVerdict& verdict);
+// The same with the APCA Lc and the use APCA's levels allow beside it:
+// "Contrast 4.48:1, AA fail, AAA fail, APCA Lc 71.1 (content text)".
+std::string ContrastVerdictWithApcaText(const ContrastVerdict& verdict);
 
 enum class ColorVision { Normal, Protanopia, Deuteranopia, Tritanopia, Greyscale };
 

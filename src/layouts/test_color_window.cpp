@@ -1,7 +1,9 @@
 #include "layouts/test_color_window.h"
 
 #include "controls/title_bar.h"
+#include "engine/color_text.h"
 #include "engine/conversion_error.h"
+#include "platform/qt_color.h"
 #include "engine/named_color.h"
 #include "layouts/color_scheme.h"
 #include "layouts/document_properties_dialog.h"
@@ -25,8 +27,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QIcon>
 #include <QMenu>
 #include <QCloseEvent>
+#include <QPixmap>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -195,6 +199,21 @@ void TestColorWindow::buildLayoutsMenu()
     }
     layoutsMenu_->addAction(QStringLiteral("Contrast Report"), this, &TestColorWindow::ShowContrastReport)
         ->setObjectName(QStringLiteral("contrastReportAction"));
+    contrastFixes_ = layoutsMenu_->addMenu(QStringLiteral("Contrast Fixes"));
+    contrastFixes_->setObjectName(QStringLiteral("contrastFixesMenu"));
+    connect(contrastFixes_, &QMenu::aboutToShow, this, [this] {
+        contrastFixes_->clear();
+        const std::vector<TextContrastFix> fixes = ContrastFixes(area_);
+        for (const TextContrastFix& fix : fixes) {
+            const QString hex = QString::fromStdString(HashHexText(fix.suggested));
+            QPixmap swatch(12, 12);
+            swatch.fill(QColor::fromRgb(ToQRgb(fix.suggested)));
+            contrastFixes_->addAction(QIcon(swatch), QStringLiteral("Text %1: use %2").arg(fix.textNumber).arg(hex),
+                                      this, [this, fix] { ApplyContrastFix(fix); });
+        }
+        if (fixes.empty())
+            contrastFixes_->addAction(QStringLiteral("Every text passes AA"))->setEnabled(false);
+    });
 }
 
 void TestColorWindow::buildColumn()
@@ -695,6 +714,13 @@ void TestColorWindow::DropColor(const HitTarget& hit, TColor color, colorlist::D
     showPointerStatus(hit);
 }
 
+void TestColorWindow::ApplyContrastFix(const TextContrastFix& fix)
+{
+    // As dropped from a text of the area, which every text takes.
+    DropColor(HitTarget{HitTarget::What::Object, ObjectKind::Text, fix.textNumber}, fix.suggested,
+              colorlist::DragSource::TestText);
+}
+
 void TestColorWindow::RestoreDefaultColors()
 {
     if (schemeChanged_ && platform().dialogs->askYesNo(this, QStringLiteral("Restore?"),
@@ -840,7 +866,7 @@ void TestColorWindow::showPointerStatus(std::optional<HitTarget> hit)
     case ObjectKind::Shape: setStatus(QString::fromStdString(ColorStatusText(object.fill))); break;
     case ObjectKind::Text:
         setStatus(QString::fromStdString(ColorStatusText(object.textColor) + " " +
-                                         ContrastVerdictText(TextContrast(area_, hit->number))));
+                                         ContrastVerdictWithApcaText(TextContrast(area_, hit->number))));
         break;
     case ObjectKind::Image: break;
     }

@@ -5,6 +5,8 @@
 // the next; each is in turn a colour source for the rest of the program.
 #pragma once
 
+#include "layouts/text_contrast.h"
+
 #include "colorlist/drag_sources.h"
 #include "controls/tool_window.h"
 #include "engine/color_vision.h"
@@ -93,6 +95,12 @@ public:
     void setVision(ColorVision vision);
     ColorVision vision() const;
     void ShowContrastReport();
+    // The suggested colour of a text failing WCAG AA, applied as a drop of
+    // it on the text would be.
+    void ApplyContrastFix(const TextContrastFix& fix);
+    // "Contrast Fixes": one entry for each text failing AA, filled when it
+    // opens.
+    QMenu* contrastFixesMenu() const { return contrastFixes_; }
 
     // The layout editor.
     bool editMode() const { return editMode_; }
@@ -152,6 +160,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QMenu* contrastFixes_ = nullptr;
     void restoreEdit(bool (EditHistory::*step)(TestArea&));
     class EditKeyFilter;
     // On the whole application while the window lives; removed first when it goes.

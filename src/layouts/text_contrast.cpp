@@ -1,5 +1,8 @@
 #include "layouts/text_contrast.h"
 
+#include "engine/color_scales.h"
+#include "engine/color_text.h"
+
 namespace tessaro::layouts {
 
 namespace {
@@ -33,21 +36,54 @@ TColor BackdropColorAt(const TestArea& area, int x, int y)
     return area.background;
 }
 
+namespace {
+
+TColor TextBackdrop(const TestArea& area, const LayoutObject& text)
+{
+    return BackdropColorAt(area, text.left + text.width / 2, text.top + text.height / 2);
+}
+
+bool IsLarge(const LayoutObject& text)
+{
+    const int points = text.fontSize < 0 ? -text.fontSize : text.fontSize;
+    return IsLargeText(points, text.bold);
+}
+
+std::optional<TColor> FixOf(const TestArea& area, const LayoutObject& text)
+{
+    return SuggestContrastFix(text.textColor, TextBackdrop(area, text), IsLarge(text));
+}
+
+} // namespace
+
 ContrastVerdict TextContrast(const TestArea& area, int textNumber)
 {
     const LayoutObject& text = area.Object(ObjectKind::Text, textNumber);
-    const TColor backdrop = BackdropColorAt(area, text.left + text.width / 2, text.top + text.height / 2);
-    const int points = text.fontSize < 0 ? -text.fontSize : text.fontSize;
-    return JudgeContrast(text.textColor, backdrop, IsLargeText(points, text.bold));
+    return JudgeContrast(text.textColor, TextBackdrop(area, text), IsLarge(text));
+}
+
+std::vector<TextContrastFix> ContrastFixes(const TestArea& area)
+{
+    std::vector<TextContrastFix> fixes;
+    for (const LayoutObject& text : area.texts)
+        if (text.visible)
+            if (const std::optional<TColor> fix = FixOf(area, text))
+                fixes.push_back({text.number, *fix});
+    return fixes;
 }
 
 std::vector<std::string> ContrastReport(const TestArea& area)
 {
     std::vector<std::string> lines;
-    for (const LayoutObject& text : area.texts)
-        if (text.visible)
-            lines.push_back("Text " + std::to_string(text.number) + " \"" + ShortText(text.text) +
-                            "\": " + ContrastVerdictText(TextContrast(area, text.number)));
+    for (const LayoutObject& text : area.texts) {
+        if (!text.visible)
+            continue;
+        std::string line = "Text " + std::to_string(text.number) + " \"" + ShortText(text.text) +
+                           "\": " + ContrastVerdictWithApcaText(TextContrast(area, text.number));
+        if (const std::optional<TColor> fix = FixOf(area, text))
+            line += ", suggested " + HashHexText(*fix);
+        lines.push_back(line);
+    }
     if (lines.empty())
         lines.emplace_back("No text is visible.");
     return lines;

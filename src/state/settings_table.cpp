@@ -45,6 +45,8 @@ constexpr std::array kRows = {
     SettingRow{Setting::MixerColor2, "mixer.c2", "$00D46EAB"},
     SettingRow{Setting::MixerColor3, "mixer.c3", "clFuchsia"},
     SettingRow{Setting::MixerColor4, "mixer.c4", "clBlue"},
+    SettingRow{Setting::ScalesBackground, "scales.bg", nullptr},
+    SettingRow{Setting::ScalesMetric, "scales.metric", nullptr},
 };
 
 // RowOf indexes the table by the enum's value.

@@ -48,6 +48,8 @@ enum class Setting {
     MixerColor2,
     MixerColor3,
     MixerColor4,
+    ScalesBackground,
+    ScalesMetric,
 };
 
 struct SettingRow {

@@ -121,7 +121,7 @@ std::optional<WebDropSpot> WebPageView::spotAt(QPoint point) const
 
 QString WebPageView::contrastHint(WebText text) const
 {
-    return QString::fromStdString(ContrastVerdictText(TextContrast(layout_, text)));
+    return QString::fromStdString(ContrastVerdictWithApcaText(TextContrast(layout_, text)));
 }
 
 void WebPageView::paintPage(QPainter& painter) const

@@ -3,7 +3,9 @@
 #include "colorlist/color_list_commands.h"
 #include "colorlist/color_mime.h"
 #include "controls/swatch.h"
+#include "engine/color_text.h"
 #include "engine/conversion_error.h"
+#include "platform/qt_color.h"
 #include "platform/replace_file.h"
 #include "webpreview/web_fonts.h"
 #include "webpreview/web_layout_file.h"
@@ -20,7 +22,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QIcon>
 #include <QMenu>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTemporaryFile>
 
@@ -114,6 +118,22 @@ void WebPreviewWindow::buildMenu()
     menu_->addSeparator();
     menu_->addAction(QStringLiteral("Open in Browser"), this, &WebPreviewWindow::OpenInBrowser);
     menu_->addAction(QStringLiteral("Contrast Report"), this, &WebPreviewWindow::ContrastReport);
+    contrastFixes_ = menu_->addMenu(QStringLiteral("Contrast Fixes"));
+    contrastFixes_->setObjectName(QStringLiteral("contrastFixesMenu"));
+    connect(contrastFixes_, &QMenu::aboutToShow, this, [this] {
+        contrastFixes_->clear();
+        const std::vector<webpreview::WebContrastFix> fixes = webpreview::ContrastFixes(layout_);
+        for (const webpreview::WebContrastFix& fix : fixes) {
+            const QString hex = QString::fromStdString(HashHexText(fix.suggested));
+            QPixmap swatch(12, 12);
+            swatch.fill(QColor::fromRgb(ToQRgb(fix.suggested)));
+            contrastFixes_->addAction(QIcon(swatch),
+                                      QStringLiteral("%1: use %2").arg(QString::fromStdString(TextName(fix.text)), hex),
+                                      this, [this, fix] { ApplyContrastFix(fix); });
+        }
+        if (fixes.empty())
+            contrastFixes_->addAction(QStringLiteral("Every text passes AA"))->setEnabled(false);
+    });
     QMenu* viewAs = menu_->addMenu(QStringLiteral("View as"));
     viewAs->setObjectName(QStringLiteral("viewAsMenu"));
     visionGroup_ = new QActionGroup(this);
@@ -329,6 +349,13 @@ void WebPreviewWindow::ContrastReport()
     for (const std::string& line : webpreview::ContrastReport(layout_))
         lines << QString::fromStdString(line);
     platform().dialogs->notify(this, QStringLiteral("Contrast Report"), lines.join('\n'));
+}
+
+void WebPreviewWindow::ApplyContrastFix(const webpreview::WebContrastFix& fix)
+{
+    // As dropped from a text of the page, which every text takes.
+    if (DropOnSpot(layout_, TextSpot(fix.text), fix.suggested, colorlist::DragSource::WebText))
+        layoutChanged();
 }
 
 void WebPreviewWindow::Open()

@@ -2,6 +2,8 @@
 // and the commands that save, load and export the page.
 #pragma once
 
+#include "webpreview/web_page_contrast.h"
+
 #include "controls/tool_window.h"
 #include "webpreview/web_page_layout.h"
 
@@ -78,6 +80,12 @@ public:
     void AddAllColors();
     void OpenInBrowser();
     void ContrastReport();
+    // The suggested colour of a text failing WCAG AA, applied as a drop of
+    // it on the text would be.
+    void ApplyContrastFix(const webpreview::WebContrastFix& fix);
+    // "Contrast Fixes": one entry for each text failing AA, filled when it
+    // opens.
+    QMenu* contrastFixesMenu() const { return contrastFixes_; }
     // F8 and "&Web Preview...": shown in front.
     void Open();
 
@@ -102,6 +110,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
 
 private:
+    QMenu* contrastFixes_ = nullptr;
     void buildMenu();
     void buildControls();
     void layoutChanged();

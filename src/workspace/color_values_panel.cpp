@@ -1,6 +1,7 @@
 #include "workspace/color_values_panel.h"
 
 #include "controls/color_pickers.h"
+#include "controls/oklch_pickers.h"
 #include "engine/conversion_error.h"
 #include "engine/named_color.h"
 #include "workspace/one_line_label.h"
@@ -12,6 +13,7 @@
 #include <QMouseEvent>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace tessaro::workspace {
@@ -88,6 +90,7 @@ ColorValuesPanel::ColorValuesPanel(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("colorValuesPanel"));
     buildPage1();
     buildPage2();
+    buildPage3();
     showPage(1);
 }
 
@@ -155,16 +158,119 @@ void ColorValuesPanel::buildPage2()
     }
 }
 
+// Page 3: lightness 0..100 %, chroma 0..0.37 and hue 0..360 as edits and
+// OKLCH sliders, then the colour in OKLab, CIE Lab and LCH.
+void ColorValuesPanel::buildPage3()
+{
+    page3_ = new QWidget(this);
+    page3_->setObjectName(QStringLiteral("ClrVal3PNL"));
+    page3_->setGeometry(0, 0, 196, 148);
+    page3_->setAutoFillBackground(true);
+    const char* const captions[] = {"L", "C", "H"};
+    const char* const editNames[] = {"oklchLightnessEdit", "oklchChromaEdit", "oklchHueEdit"};
+    const char* const sliderNames[] = {"OklchLBar", "OklchCBar", "OklchHBar"};
+    const char* const tips[] = {"OKLCH lightness, 0 to 100 %", "OKLCH chroma, 0 to 0.37", "OKLCH hue, 0 to 360"};
+    for (int i = 0; i < 3; ++i) {
+        const int y = 2 + kRowHeight * i;
+        MakeLabel(QString::fromLatin1(captions[i]), page3_, QRect(6, y, 12, 16));
+        auto* edit = new QLineEdit(page3_);
+        edit->setObjectName(QString::fromLatin1(editNames[i]));
+        edit->setGeometry(20, y - 1, 42, 17);
+        edit->setToolTip(QString::fromLatin1(tips[i]));
+        oklchEdits_[std::size_t(i)] = edit;
+        connect(edit, &QLineEdit::returnPressed, this, &ColorValuesPanel::applyOklchEdits);
+
+        controls::OklchComponentPicker* slider = nullptr;
+        if (i == 0)
+            slider = new controls::OklchLightnessPicker(page3_);
+        else if (i == 1)
+            slider = new controls::OklchChromaPicker(page3_);
+        else
+            slider = new controls::OklchHuePicker(page3_);
+        slider->setOrientation(controls::TrackBarPicker::Orientation::Horizontal);
+        slider->setNewArrowStyle(true);
+        slider->setBevelOuter(controls::TrackBarPicker::Bevel::Lowered);
+        // The edits beside show the values; the hint would show its units.
+        slider->setShowHint(false);
+        slider->setObjectName(QString::fromLatin1(sliderNames[i]));
+        slider->setGeometry(66, y, 123, 16);
+        oklchSliders_[std::size_t(i)] = slider;
+        connect(slider, &controls::TrackBarPicker::focusEntered, this, [this, slider] { dragged_ = slider; });
+        slider->installEventFilter(this);
+        connect(slider, &controls::TrackBarPicker::changed, this, [this, slider] {
+            if (slider == dragged_)
+                emit sliderColor(slider->selectedColor());
+        });
+    }
+    const char* const lineNames[] = {"OkLabLabel", "CieLabLabel", "CieLchLabel"};
+    for (int i = 0; i < 3; ++i) {
+        auto* label = new OneLineLabel(page3_);
+        label->setGeometry(6, 60 + 22 * i, 186, kRowHeight);
+        label->setObjectName(QString::fromLatin1(lineNames[i]));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        perceptualLines_[std::size_t(i)] = label;
+    }
+}
+
 void ColorValuesPanel::showPage(int page)
 {
     page2_->setVisible(page == 2);
+    page3_->setVisible(page == 3);
     if (page == 2)
         page2_->raise();
+    if (page == 3)
+        page3_->raise();
 }
 
 int ColorValuesPanel::page() const
 {
+    if (page3_->isVisible())
+        return 3;
     return page2_->isVisible() ? 2 : 1;
+}
+
+void ColorValuesPanel::showOklch(TColor color)
+{
+    const OkLch lch = ColorToOkLch(color);
+    const QString texts[] = {QString::number(lch.l * 100, 'f', 1), QString::number(lch.c, 'f', 3),
+                             QString::number(lch.h, 'f', 1)};
+    for (int i = 0; i < 3; ++i)
+        ShowText(oklchEdits_[std::size_t(i)], texts[i]);
+    for (controls::OklchComponentPicker* slider : oklchSliders_)
+        if (slider != dragged_)
+            slider->setSelectedColor(color);
+    const OkLab oklab = ColorToOkLab(color);
+    const CieLab lab = ColorToLab(color);
+    const CieLch cieLch = ColorToLch(color);
+    perceptualLines_[0]->setText(QStringLiteral("OKLab: %1, %2, %3")
+                                     .arg(QString::number(oklab.l, 'f', 4), QString::number(oklab.a, 'f', 4),
+                                          QString::number(oklab.b, 'f', 4)));
+    perceptualLines_[1]->setText(QStringLiteral("Lab: %1, %2, %3")
+                                     .arg(QString::number(lab.l, 'f', 2), QString::number(lab.a, 'f', 2),
+                                          QString::number(lab.b, 'f', 2)));
+    perceptualLines_[2]->setText(QStringLiteral("LCH: %1, %2, %3")
+                                     .arg(QString::number(cieLch.l, 'f', 2), QString::number(cieLch.c, 'f', 2),
+                                          QString::number(cieLch.h, 'f', 2)));
+}
+
+void ColorValuesPanel::applyOklchEdits()
+{
+    double values[3];
+    for (int i = 0; i < 3; ++i) {
+        const QString text = oklchEdits_[std::size_t(i)]->text().trimmed();
+        bool ok = false;
+        values[i] = text.toDouble(&ok);
+        if (!ok || !std::isfinite(values[i])) {
+            emit conversionError(QStringLiteral("'%1' is not a valid number.").arg(text));
+            return;
+        }
+    }
+    const double lightness = std::clamp(values[0], 0.0, 100.0);
+    const double chroma = std::clamp(values[1], 0.0, double(controls::kOklchMaxChroma) / controls::kOklchChromaUnits);
+    double hue = std::fmod(values[2], 360.0);
+    if (hue < 0)
+        hue += 360.0;
+    emit oklchEntered(OkLch{lightness / 100.0, chroma, hue});
 }
 
 void ColorValuesPanel::showState(const MainColorState& s)
@@ -180,6 +286,7 @@ void ColorValuesPanel::showState(const MainColorState& s)
     for (controls::TrackBarPicker* slider : sliders_)
         if (slider != dragged_)
             slider->setSelectedColor(s.mainColor);
+    showOklch(s.mainColor);
     colorName_->setText(QString::fromStdString(s.palette.colorName));
     colorName_->setVisible(!s.palette.colorName.empty());
     websafe_->setText(s.isWebsafe ? QStringLiteral("Websafe") : QStringLiteral("Not Websafe"));

@@ -1,9 +1,11 @@
 // The "Color Values" section: page 1 with the six value edits, their
 // sliders, the hex field, the websafe label and the colour name; page 2
-// with the extended values.
+// with the extended values; page 3 with the OKLCH edits and sliders and
+// the OKLab, CIE Lab and LCH lines.
 #pragma once
 
 #include "engine/color.h"
+#include "engine/perceptual.h"
 #include "state/main_color_state.h"
 
 #include <QWidget>
@@ -11,8 +13,10 @@
 #include <array>
 
 class QLabel;
+class QLineEdit;
 
 namespace tessaro::controls {
+class OklchComponentPicker;
 class TrackBarPicker;
 }
 
@@ -34,6 +38,10 @@ public:
     int page() const;
 
     controls::TrackBarPicker* draggedSlider() const { return dragged_; }
+    // Page 3: lightness, chroma, hue.
+    QLineEdit* oklchEdit(int index) const { return oklchEdits_[std::size_t(index)]; }
+    controls::OklchComponentPicker* oklchSlider(int index) const { return oklchSliders_[std::size_t(index)]; }
+    QLabel* perceptualLine(int index) const { return perceptualLines_[std::size_t(index)]; }
     QLabel* websafeLabel() const { return websafe_; }
 
 signals:
@@ -45,6 +53,11 @@ signals:
     // A dragged slider changed: the main colour's bytes or HSL values.
     void sliderRgb(RgbTriple rgb);
     void sliderHsl(HslTriple hsl);
+    // Enter in an OKLCH edit, with the three values clamped to their
+    // ranges (not yet gamut-mapped).
+    void oklchEntered(tessaro::OkLch oklch);
+    // A dragged OKLCH slider changed: its colour, gamut-mapped.
+    void sliderColor(tessaro::TColor color);
     // A slider lost the focus after it had it: one history step.
     void sliderLeft();
     void websafeClicked();
@@ -59,6 +72,9 @@ private:
 
     void buildPage1();
     void buildPage2();
+    void buildPage3();
+    void applyOklchEdits();
+    void showOklch(TColor color);
     void applyEdit(Channel channel);
     void stepEdit(Channel channel, int delta);
     // Rewrites the texts of the channel's group (RGB or HSL) within range.
@@ -74,6 +90,10 @@ private:
     QWidget* page1_ = nullptr;
     QWidget* page2_ = nullptr;
     std::array<QLabel*, 5> extendedLabels_{};
+    QWidget* page3_ = nullptr;
+    std::array<QLineEdit*, 3> oklchEdits_{};
+    std::array<controls::OklchComponentPicker*, 3> oklchSliders_{};
+    std::array<QLabel*, 3> perceptualLines_{};
     // The state's HSL values as last shown, which the HSL sliders start from.
     HslTriple shownHsl_;
     RgbTriple shownRgb_;

@@ -109,6 +109,7 @@ void EditingCommands::BuildValuesMenu(QMenu* menu, std::function<void(int)> show
     menu->addSeparator();
     add(QStringLiteral("Color Values Page 1"), "valuesPage1Action", [showPage] { showPage(1); });
     add(QStringLiteral("Color Values Page 2"), "valuesPage2Action", [showPage] { showPage(2); });
+    add(QStringLiteral("Color Values Page 3 (OKLCH)"), "valuesPage3Action", [showPage] { showPage(3); });
 }
 
 } // namespace tessaro::workspace

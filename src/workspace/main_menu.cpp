@@ -18,6 +18,7 @@ constexpr std::array kEntries = {
     MainMenuEntry{"&Import Colors...", "importColorsAction", Command::ImportColors},
     MainMenuEntry{"&Color Mixer...", "colorMixerAction", Command::ColorMixer},
     MainMenuEntry{"&Variations...", "variationsAction", Command::Variations},
+    MainMenuEntry{"&Scales...", "scalesAction", Command::Scales},
     MainMenuEntry{nullptr, nullptr, Command::Count},
     MainMenuEntry{"St&ay on Top", "stayOnTopAction", Command::StayOnTop},
     MainMenuEntry{"Toggle Super &Minimize", "superMinimizeAction", Command::SuperMinimize},

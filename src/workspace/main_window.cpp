@@ -7,6 +7,7 @@
 #include "controls/swatch.h"
 #include "controls/title_bar.h"
 #include "controls/toolbar_button.h"
+#include "engine/gamut_map.h"
 #include "export/copy_sources.h"
 #include "export/list_export_commands.h"
 #include "export/quick_copy_commands.h"
@@ -141,6 +142,11 @@ void MainWindow::buildValuesSection()
     });
     connect(values_, &ColorValuesPanel::sliderRgb, &mainColor_, &MainColor::setRgb);
     connect(values_, &ColorValuesPanel::sliderHsl, &mainColor_, &MainColor::setHsl);
+    connect(values_, &ColorValuesPanel::oklchEntered, this, [this](OkLch oklch) {
+        mainColor_.set(GamutMapToColor(oklch));
+        mainColor_.RecordHistoryStep();
+    });
+    connect(values_, &ColorValuesPanel::sliderColor, &mainColor_, &MainColor::set);
     connect(values_, &ColorValuesPanel::sliderLeft, &mainColor_, &MainColor::RecordHistoryStep);
     connect(values_, &ColorValuesPanel::hexEntered, commands_, &EditingCommands::ApplyHexField);
     connect(values_, &ColorValuesPanel::websafeClicked, commands_, &EditingCommands::MakeWebsafe);

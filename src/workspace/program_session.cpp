@@ -18,6 +18,7 @@
 #include "tools/eye_dropper_settings.h"
 #include "tools/eye_dropper_window.h"
 #include "tools/quick_palette_window.h"
+#include "tools/scales_window.h"
 #include "tools/variations_window.h"
 #include "workspace/about_window.h"
 #include "state/main_color.h"
@@ -45,6 +46,7 @@ ProgramSession::~ProgramSession()
 {
     // The windows go before the colour they show.
     copyCenter_.reset();
+    scales_.reset();
     mixer_.reset();
     import_.reset();
     testColor_.reset();
@@ -91,6 +93,7 @@ void ProgramSession::Start()
         return;
     createImportWindow();
     createMixerWindow();
+    createScalesWindow();
     createHelpCommand();
 
     main_->show();
@@ -489,6 +492,26 @@ void ProgramSession::createMixerWindow()
     registry_.add(std::move(entry));
 }
 
+// Built on its first use; F6 and the main menu's entry show it.
+void ProgramSession::createScalesWindow()
+{
+    WindowEntry entry;
+    entry.name = QStringLiteral("scales");
+    entry.build = [this] {
+        scales_ = std::make_unique<tools::ScalesWindow>(platform_, *mainColor_, main_->colorList());
+        return scales_.get();
+    };
+    entry.show = [this] {
+        scales_->ShowCentredOn(main_.get());
+        scales_->activateWindow();
+    };
+    entry.showCommand = controls::Command::Scales;
+    entry.keys = controls::MainWindowKeys();
+    entry.readSettings = [this](const SettingsStore& s) { scales_->ReadSettings(s); };
+    entry.writeSettings = [this](LiveSettings& live) { scales_->WriteSettings(live); };
+    registry_.add(std::move(entry));
+}
+
 void ProgramSession::createAboutWindow()
 {
     WindowEntry entry;
@@ -562,6 +585,12 @@ tools::VariationsWindow* ProgramSession::variations()
 {
     registry_.window(QStringLiteral("variations"));
     return variations_.get();
+}
+
+tools::ScalesWindow* ProgramSession::scales()
+{
+    registry_.window(QStringLiteral("scales"));
+    return scales_.get();
 }
 
 AboutWindow* ProgramSession::aboutWindow()

@@ -40,6 +40,7 @@ struct StartLayout;
 namespace tessaro::tools {
 class EyeDropperWindow;
 class QuickPaletteWindow;
+class ScalesWindow;
 class VariationsWindow;
 }
 
@@ -86,6 +87,7 @@ public:
     tools::EyeDropperWindow* eyeDropper();
     tools::QuickPaletteWindow* quickPalette();
     tools::VariationsWindow* variations();
+    tools::ScalesWindow* scales();
     AboutWindow* aboutWindow();
     WindowRegistry& windows() { return registry_; }
     const WindowRegistry& windows() const { return registry_; }
@@ -115,6 +117,7 @@ private:
     void createCopyCenterWindow();
     void createImportWindow();
     void createMixerWindow();
+    void createScalesWindow();
     void openCommandLineList();
     void offerListRecovery();
     void createTestColorWindow();
@@ -151,6 +154,7 @@ private:
     std::unique_ptr<tools::EyeDropperWindow> eyeDropper_;
     std::unique_ptr<tools::QuickPaletteWindow> quickPalette_;
     std::unique_ptr<tools::VariationsWindow> variations_;
+    std::unique_ptr<tools::ScalesWindow> scales_;
     // What the chooser and the Web Preview took at start-up, for when they
     // are built.
     QString rememberedWheelStyle_;

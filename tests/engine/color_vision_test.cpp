@@ -65,6 +65,26 @@ TEST(ContrastTest, VerdictText)
               "Contrast 4.48:1 large text, AA pass, AAA fail");
 }
 
+// The APCA Lc and its reading follow the WCAG verdict; light text on a dark
+// backdrop has a negative Lc, read by its size.
+TEST(ContrastTest, VerdictWithApcaText)
+{
+    struct Row {
+        TColor text, backdrop;
+        bool large;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {0x777777, 0xFFFFFF, false, "Contrast 4.48:1, AA fail, AAA fail, APCA Lc 71.1 (content text)"},
+        {0x000000, 0xFFFFFF, false, "Contrast 21.00:1, AA pass, AAA pass, APCA Lc 106.0 (body text)"},
+        {0xFFFFFF, 0x000000, true, "Contrast 21.00:1 large text, AA pass, AAA pass, APCA Lc -107.9 (body text)"},
+        {0x888888, 0xFFFFFF, false, "Contrast 3.54:1, AA fail, AAA fail, APCA Lc 63.1 (content text)"},
+        {0x333333, 0x555555, false, "Contrast 1.69:1, AA fail, AAA fail, APCA Lc 10.7 (insufficient)"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(ContrastVerdictWithApcaText(JudgeContrast(row.text, row.backdrop, row.large)), row.expected);
+}
+
 struct VisionRow {
     const char* name;
     ColorVision vision;

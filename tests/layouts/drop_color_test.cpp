@@ -68,6 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DropRow{"QuickPalette", DragSource::QuickPalette, true, true, true},
                     DropRow{"ImportList", DragSource::ImportList, true, true, true},
                     DropRow{"MixerSwatch", DragSource::MixerSwatch, true, true, true},
+                    DropRow{"ScalesSwatch", DragSource::ScalesSwatch, true, true, true},
                     DropRow{"OutsideTheProgram", DragSource::Unknown, true, true, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -154,9 +155,9 @@ TEST(TextContrast, ReportListsVisibleTexts)
 {
     const std::vector<std::string> report = ContrastReport(ContrastArea());
     ASSERT_EQ(report.size(), 2u);
-    EXPECT_EQ(report[0], "Text 1 \"On the panel\": Contrast 21.00:1, AA pass, AAA pass");
+    EXPECT_EQ(report[0], "Text 1 \"On the panel\": Contrast 21.00:1, AA pass, AAA pass, APCA Lc -107.9 (body text)");
     EXPECT_EQ(report[1],
-              "Text 2 \"A caption longer than tw...\": Contrast 4.48:1 large text, AA pass, AAA fail");
+              "Text 2 \"A caption longer than tw...\": Contrast 4.48:1 large text, AA pass, AAA fail, APCA Lc 71.1 (content text)");
     TestArea empty = InitialTestArea();
     for (LayoutObject& text : empty.texts)
         text.visible = false;

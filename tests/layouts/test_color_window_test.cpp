@@ -2,8 +2,10 @@
 // failures, "Show Texts and Images"), the window size rule, drops through
 // the area, the status texts, default colours and the scheme commands.
 #include "colorlist/color_mime.h"
+#include "engine/color_text.h"
 #include "layouts/test_area_view.h"
 #include "layouts/test_color_window.h"
+#include "layouts/text_contrast.h"
 #include "support/fake_platform.h"
 
 #include <QDir>
@@ -11,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -267,7 +270,7 @@ private slots:
                  QStringLiteral("Drag and drop a color to change background color. R: 255, G: 255, B: 255, HEX: #FFFFFF "));
         hover(window_->view(), QPoint(110, 20));
         QCOMPARE(window_->statusText(),
-                 QStringLiteral(" R: 0, G: 0, B: 0, HEX: #000000  Contrast 21.00:1, AA pass, AAA pass"));
+                 QStringLiteral(" R: 0, G: 0, B: 0, HEX: #000000  Contrast 21.00:1, AA pass, AAA pass, APCA Lc 106.0 (body text)"));
         hover(window_.get(), QPoint(3, 30));
         QCOMPARE(window_->statusText(), TestColorWindow::kWindowStatus);
         hover(window_->findChild<QPushButton*>(QStringLiteral("newLayoutButton")), QPoint(2, 2));
@@ -375,7 +378,33 @@ private slots:
         window_->SelectLayout(0);
         window_->ShowContrastReport();
         QCOMPARE(dialogs(QStringLiteral("notify")),
-                 QStringList{QStringLiteral("Text 1 \"Hello\": Contrast 21.00:1, AA pass, AAA pass")});
+                 QStringList{QStringLiteral("Text 1 \"Hello\": Contrast 21.00:1, AA pass, AAA pass, APCA Lc 106.0 (body text)")});
+    }
+
+    // A text failing AA gets a suggestion in the report and in "Contrast
+    // Fixes"; one click gives the text that colour, which passes.
+    void contrastFixAppliesTheSuggestion()
+    {
+        window_->SelectLayout(0);
+        const TColor grey = MakeColor(170, 170, 170);
+        window_->DropColor(HitTarget{HitTarget::What::Object, ObjectKind::Text, 1}, grey,
+                           colorlist::DragSource::ColorList);
+        QVERIFY(!TextContrast(window_->area(), 1).passesAA);
+        const std::vector<TextContrastFix> fixes = ContrastFixes(window_->area());
+        QCOMPARE(fixes.size(), std::size_t(1));
+        const QString hex = QString::fromStdString(HashHexText(fixes[0].suggested));
+        window_->ShowContrastReport();
+        QVERIFY(dialogs(QStringLiteral("notify")).first().endsWith(QStringLiteral(", suggested ") + hex));
+
+        QMenu* menu = window_->contrastFixesMenu();
+        emit menu->aboutToShow();
+        QCOMPARE(menu->actions().size(), 1);
+        QCOMPARE(menu->actions().first()->text(), QStringLiteral("Text 1: use ") + hex);
+        menu->actions().first()->trigger();
+        QCOMPARE(window_->area().texts[0].textColor, fixes[0].suggested);
+        QVERIFY(TextContrast(window_->area(), 1).passesAA);
+        emit menu->aboutToShow();
+        QVERIFY(!menu->actions().first()->isEnabled());
     }
 };
 

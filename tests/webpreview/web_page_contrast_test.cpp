@@ -37,9 +37,9 @@ TEST(WebPageContrast, ReportHasAllNineTextsInPageOrder)
     layout.SetAreaColor(WebArea::Footer, kBlack);
     const std::vector<std::string> report = ContrastReport(layout);
     ASSERT_EQ(report.size(), 9u);
-    EXPECT_EQ(report[0], "Header Text: Contrast 21.00:1 large text, AA pass, AAA pass");
-    EXPECT_EQ(report[1], "Footer Text: Contrast 1.00:1, AA fail, AAA fail");
-    EXPECT_EQ(report[6], "Link 5 Text: Contrast 21.00:1, AA pass, AAA pass");
+    EXPECT_EQ(report[0], "Header Text: Contrast 21.00:1 large text, AA pass, AAA pass, APCA Lc 106.0 (body text)");
+    EXPECT_EQ(report[1], "Footer Text: Contrast 1.00:1, AA fail, AAA fail, APCA Lc 0.0 (insufficient), suggested #757575");
+    EXPECT_EQ(report[6], "Link 5 Text: Contrast 21.00:1, AA pass, AAA pass, APCA Lc 106.0 (body text)");
     EXPECT_EQ(report[8].substr(0, 15), "Contents Text: ");
 }
 

@@ -4,9 +4,11 @@
 #include "colorlist/color_mime.h"
 #include "controls/swatch.h"
 #include "controls/title_bar.h"
+#include "engine/color_text.h"
 #include "support/fake_platform.h"
 #include "webpreview/web_fonts.h"
 #include "webpreview/web_layout_file.h"
+#include "webpreview/web_page_contrast.h"
 #include "webpreview/web_page_html.h"
 #include "webpreview/web_page_view.h"
 #include "webpreview/web_preview_window.h"
@@ -18,6 +20,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -343,11 +346,40 @@ private slots:
 
     void contrastHintAndReport()
     {
-        QCOMPARE(page()->contrastHint(WebText::Header), QStringLiteral("Contrast 21.00:1 large text, AA pass, AAA pass"));
+        QCOMPARE(page()->contrastHint(WebText::Header), QStringLiteral("Contrast 21.00:1 large text, AA pass, AAA pass, APCA Lc 106.0 (body text)"));
         window_->ContrastReport();
         const QStringList lines = fake_.dialogs.calls.last().text.split('\n');
         QCOMPARE(lines.size(), 9);
-        QCOMPARE(lines[2], QStringLiteral("Link 1 Text: Contrast 21.00:1, AA pass, AAA pass"));
+        QCOMPARE(lines[2], QStringLiteral("Link 1 Text: Contrast 21.00:1, AA pass, AAA pass, APCA Lc 106.0 (body text)"));
+    }
+
+    // A text failing AA gets a suggestion in the report and in "Contrast
+    // Fixes"; one click gives the text that colour, which passes.
+    void contrastFixAppliesTheSuggestion()
+    {
+        const TColor pale = MakeColor(190, 200, 230);
+        drop(page()->textRect(WebText::Title).center(), pale, colorlist::DragSource::ColorList);
+        QCOMPARE(window_->layout().Text(WebText::Title).color, pale);
+        QVERIFY(!TextContrast(window_->layout(), WebText::Title).passesAA);
+        std::optional<WebContrastFix> title;
+        for (const WebContrastFix& fix : ContrastFixes(window_->layout()))
+            if (fix.text == WebText::Title)
+                title = fix;
+        QVERIFY(title);
+        const QString hex = QString::fromStdString(HashHexText(title->suggested));
+        window_->ContrastReport();
+        QVERIFY(fake_.dialogs.calls.last().text.split('\n')[7].endsWith(QStringLiteral(", suggested ") + hex));
+
+        QMenu* menu = window_->contrastFixesMenu();
+        emit menu->aboutToShow();
+        QAction* action = nullptr;
+        for (QAction* a : menu->actions())
+            if (a->text() == QStringLiteral("Title Text: use ") + hex)
+                action = a;
+        QVERIFY(action);
+        action->trigger();
+        QCOMPARE(window_->layout().Text(WebText::Title).color, title->suggested);
+        QVERIFY(TextContrast(window_->layout(), WebText::Title).passesAA);
     }
 
     void openInBrowserWritesThePage()

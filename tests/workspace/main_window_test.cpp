@@ -8,6 +8,8 @@
 #include "controls/shortcuts.h"
 #include "controls/swatch.h"
 #include "controls/trackbar_picker.h"
+#include "controls/oklch_pickers.h"
+#include "engine/gamut_map.h"
 #include "engine/color_text.h"
 #include "engine/extended_values.h"
 #include "engine/palette.h"
@@ -329,6 +331,106 @@ private slots:
         child("greenEdit")->setFocus();
         QTRY_VERIFY(window()->colorValues()->draggedSlider() == nullptr);
         QCOMPARE(historySteps(), 1);
+    }
+
+    // The third page: chosen from the section's menu, the first two pages
+    // as they were.
+    void valuesMenuChoosesAmongThreePages()
+    {
+        ColorValuesPanel* values = window()->colorValues();
+        QCOMPARE(values->page(), 1);
+        auto* menu = window()->findChild<QMenu*>(QStringLiteral("ValuesPM"));
+        QVERIFY(menu);
+        for (int page : {3, 2, 1, 3}) {
+            auto* action = menu->findChild<QAction*>(QStringLiteral("valuesPage%1Action").arg(page));
+            QVERIFY(action);
+            action->trigger();
+            QCOMPARE(values->page(), page);
+            QCOMPARE(child("ClrVal2PNL")->isVisible(), page == 2);
+            QCOMPARE(child("ClrVal3PNL")->isVisible(), page == 3);
+        }
+        // Page 3 shows the main colour in OKLCH and the three lines.
+        const OkLch lch = ColorToOkLch(state().mainColor);
+        QCOMPARE(text("oklchLightnessEdit"), QString::number(lch.l * 100, 'f', 1));
+        QCOMPARE(text("oklchChromaEdit"), QString::number(lch.c, 'f', 3));
+        QCOMPARE(text("oklchHueEdit"), QString::number(lch.h, 'f', 1));
+        QVERIFY(child<QLabel>("OkLabLabel")->text().startsWith(QStringLiteral("OKLab: 0.")));
+        QVERIFY(child<QLabel>("CieLabLabel")->text().startsWith(QStringLiteral("Lab: ")));
+        QVERIFY(child<QLabel>("CieLchLabel")->text().startsWith(QStringLiteral("LCH: ")));
+    }
+
+    void oklchEditsApplyGamutMappedOnEnter_data()
+    {
+        QTest::addColumn<QString>("lightness");
+        QTest::addColumn<QString>("chroma");
+        QTest::addColumn<QString>("hue");
+        QTest::addColumn<TColor>("expected");
+        QTest::newRow("in gamut")
+            << "62.8" << "0.1" << "140" << GamutMapToColor(OkLch{0.628, 0.1, 140});
+        QTest::newRow("chroma beyond sRGB mapped")
+            << "50" << "0.37" << "30" << GamutMapToColor(OkLch{0.5, 0.37, 30});
+        QTest::newRow("lightness clamped to white") << "150" << "0.1" << "200" << MakeColor(255, 255, 255);
+        QTest::newRow("hue past a turn wraps")
+            << "70" << "0.12" << "400" << GamutMapToColor(OkLch{0.7, 0.12, 40});
+    }
+    void oklchEditsApplyGamutMappedOnEnter()
+    {
+        QFETCH(QString, lightness);
+        QFETCH(QString, chroma);
+        QFETCH(QString, hue);
+        QFETCH(TColor, expected);
+        window()->colorValues()->showPage(3);
+        typeInto("oklchLightnessEdit", lightness);
+        typeInto("oklchChromaEdit", chroma);
+        typeInto("oklchHueEdit", hue);
+        press("oklchHueEdit", Qt::Key_Return);
+        QCOMPARE(state().mainColor, expected);
+        QCOMPARE(historySteps(), 1);
+        QCOMPARE(history()->log().colorAt(0), expected);
+        verifyConsistent(state().rgb());
+        // The edits show the colour taken, not the one typed.
+        QCOMPARE(text("oklchChromaEdit"), QString::number(ColorToOkLch(expected).c, 'f', 3));
+    }
+
+    void oklchEditWithoutANumberReportsAndChangesNothing()
+    {
+        window()->colorValues()->showPage(3);
+        const TColor before = state().mainColor;
+        typeInto("oklchChromaEdit", QStringLiteral("lots"));
+        press("oklchChromaEdit", Qt::Key_Return);
+        QCOMPARE(state().mainColor, before);
+        QCOMPARE(historySteps(), 0);
+        QCOMPARE(fake_.dialogs.calls.size(), 1);
+        QVERIFY(fake_.dialogs.calls.first().text.contains(QStringLiteral("'lots'")));
+    }
+
+    void oklchSlidersChangeTheColourAndRecordOnce()
+    {
+        window()->colorValues()->showPage(3);
+        auto* lightness = child<controls::OklchComponentPicker>("OklchLBar");
+        auto* hue = child<controls::OklchComponentPicker>("OklchHBar");
+        const OkLch start = lightness->oklch();
+        lightness->setFocus();
+        QTRY_COMPARE(window()->colorValues()->draggedSlider(), lightness);
+        for (int i = 0; i < 50; ++i)
+            QTest::keyClick(lightness, Qt::Key_Left);
+        const TColor expected = GamutMapToColor(OkLch{start.l - 0.05, start.c, start.h});
+        QCOMPARE(state().mainColor, expected);
+        QCOMPARE(historySteps(), 0);
+        verifyConsistent(state().rgb());
+        // The other sliders follow the colour taken; their strips are drawn
+        // in OKLCH, gamut-mapped.
+        QCOMPARE(hue->selectedColor(), expected);
+        const QImage strip = hue->gradientStrip();
+        const OkLch held = hue->oklch();
+        QCOMPARE(strip.width(), 3601);
+        for (int step : {0, 1200, 2400, 3600})
+            QCOMPARE(TColor(FromQRgb(strip.pixel(step, 0))), GamutMapToColor(OkLch{held.l, held.c, step / 10.0}));
+
+        child("oklchHueEdit")->setFocus();
+        QTRY_VERIFY(window()->colorValues()->draggedSlider() == nullptr);
+        QCOMPARE(historySteps(), 1);
+        QCOMPARE(history()->log().colorAt(0), expected);
     }
 
     void hslSlidersKeepTheValuesTheUserSet()

@@ -98,7 +98,8 @@ private slots:
         for (QAction* action : window()->mainMenu()->actions())
             captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
         QCOMPARE(captions, QStringList({"&Eye Dropper...", "&Copy Center...", "&Test Color...", "&Web Preview...",
-                                        "&Import Colors...", "&Color Mixer...", "&Variations...", "-", "St&ay on Top",
+                                        "&Import Colors...", "&Color Mixer...", "&Variations...", "&Scales...", "-",
+                                        "St&ay on Top",
                                         "Toggle Super &Minimize", "-", "&Help...", "A&bout..."}));
     }
 
