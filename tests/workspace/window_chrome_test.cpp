@@ -454,13 +454,10 @@ private slots:
     {
         QFETCH(QString, windowName);
         QFETCH(Command, open);
-        QWidget* tool = nullptr;
-        for (const WindowEntry& entry : session_->windows().entries())
-            if (entry.name == windowName)
-                tool = entry.window;
-        QVERIFY(tool);
         window()->move(120, 90);
         QVERIFY(session_->commands().run(open));
+        QWidget* tool = session_->windows().window(windowName);
+        QVERIFY(tool);
         QTRY_VERIFY(tool->isVisible());
         const QRect main = window()->frameGeometry();
         const QRect shown = tool->frameGeometry();
@@ -535,7 +532,7 @@ private slots:
     // key the box does not use still runs the program's command.
     void editingKeysBelongToTheLayoutEditorsBoxes()
     {
-        auto* testColor = static_cast<layouts::TestColorWindow*>(session_->windows().find("testcolor")->window);
+        layouts::TestColorWindow* testColor = session_->testColorWindow();
         testColor->show();
         QApplication::setActiveWindow(testColor);
         QVERIFY(QTest::qWaitForWindowActive(testColor));
