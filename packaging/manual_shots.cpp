@@ -46,13 +46,19 @@ int main(int argc, char** argv)
         QStringLiteral("kt-tessaro"));
     session.Start();
     int failures = 0;
-    for (const tessaro::workspace::WindowEntry& entry : session.windows().entries()) {
-        QWidget* window = entry.window;
+    // Tool windows are built on their first use: asking the registry for
+    // each by name builds it.
+    tessaro::workspace::WindowRegistry& windows = session.windows();
+    QStringList names;
+    for (const tessaro::workspace::WindowEntry& entry : windows.entries())
+        names.append(entry.name);
+    for (const QString& name : names) {
+        QWidget* window = windows.window(name);
         if (!window || !window->isWindow())
             continue;
         window->show();
         QApplication::processEvents();
-        if (!window->grab().save(out + entry.name + QStringLiteral(".png"), "PNG"))
+        if (!window->grab().save(out + name + QStringLiteral(".png"), "PNG"))
             ++failures;
         if (window != session.mainWindow())
             window->hide();

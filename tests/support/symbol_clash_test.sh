@@ -37,7 +37,9 @@ exported_names() {  # LIBRARY: "NAME LIBRARY" lines
 
 status=0
 for program in "$@"; do
-    mapfile -t libraries < <(ldd "$program" | awk '$2 == "=>" && $3 ~ /^\// {print $3}' | sort -u)
+    # The sanitizer runtimes of an instrumented build share their helpers
+    # by design; they are not the program's libraries.
+    mapfile -t libraries < <(ldd "$program" | awk '$2 == "=>" && $3 ~ /^\// && $1 !~ /^lib(a|ub|l|t)san\./ {print $3}' | sort -u)
     clashes=$(
         for library in "${libraries[@]}"; do exported_names "$library"; done | sort | awk '
             $1 == name { libs = libs " " $2; count++; next }
