@@ -60,6 +60,9 @@ void HistoryWindow::buildMenu()
 {
     menu_ = new QMenu(this);
     menu_->setObjectName(QStringLiteral("HistoryPM"));
+    // Opening the menu (from the title bar or the list) is a use of the
+    // window, as a click in it is.
+    connect(menu_, &QMenu::aboutToShow, this, &HistoryWindow::stayAfterClick);
     menu_->addAction(QStringLiteral("Delete Selected"), this, &HistoryWindow::DeleteSelected)
         ->setObjectName(QStringLiteral("deleteSelectedAction"));
     menu_->addAction(QStringLiteral("Clear History"), this, &HistoryWindow::ClearHistory)

@@ -228,7 +228,14 @@ void InstallShortcuts(QWidget* window, std::span<const QKeyCombination> keys, co
         const Command command = row->command;
         auto* action = new QAction(window);
         action->setShortcut(QKeySequence(key));
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        // The window's keys act while it is the active window, whether or
+        // not one of its controls holds the keyboard: a window without a
+        // control that takes the focus (Variations, the quick palette) has
+        // none, and a window activated while a menu of another window was
+        // open may leave the focus behind in that (now hidden) window. The
+        // program's windows have no parent window, so the keys of one never
+        // act in another.
+        action->setShortcutContext(Qt::WindowShortcut);
         QObject::connect(action, &QAction::triggered, window, [&handlers, command] { handlers.run(command); });
         window->addAction(action);
         installed.emplace_back(key, command);

@@ -2,6 +2,7 @@
 
 #include "controls/title_bar.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QMenu>
 #include <QPainter>
@@ -169,11 +170,28 @@ void ToolWindow::holdFade(int countdown)
     fadeCountdown_ = countdown;
 }
 
+// Whether a menu or drop-down list of `window` (or of one of its
+// controls) is open.
+static bool HasOpenPopup(const QWidget* window)
+{
+    for (const QWidget* widget = QApplication::activePopupWidget(); widget; widget = widget->parentWidget())
+        if (widget == window)
+            return true;
+    return false;
+}
+
 void ToolWindow::FadeTick()
 {
     // A window waits while its own question is open.
     if (!fadeAllowed() || platform_.dialogs->isOpenOver(this))
         return;
+    // And while its menu is open it stays opaque under it: the menu's
+    // entries act on the window.
+    if (HasOpenPopup(this)) {
+        if (opacity_ != 255)
+            setOpacityLevel(255);
+        return;
+    }
     if (fadeCountdown_ > 0) {
         --fadeCountdown_;
         if (fadeCountdown_ > 0)

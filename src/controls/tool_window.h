@@ -67,7 +67,8 @@ public:
     int opacity() const { return opacity_; }
     void setOpacityLevel(int opacity);
     // The fade: after `countdown` ticks of 100 ms the opacity drops by 15 a
-    // tick until the window hides at 0. fadeAllowed() can hold it.
+    // tick until the window hides at 0. fadeAllowed() can hold it; it
+    // waits while the window's question or one of its menus is open.
     void startFade(int countdown);
     void stopFade();
     // Opaque again, and the fade waits `countdown` ticks more.

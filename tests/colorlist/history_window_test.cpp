@@ -285,6 +285,41 @@ private slots:
         QVERIFY(window_->isVisible());
     }
 
+    // Nor does it fade under its own open menu (title button or right
+    // click): opening the menu holds it as a click does, and the fade goes
+    // on once the menu is closed.
+    void openMenuKeepsTheWindowFromFading_data()
+    {
+        QTest::addColumn<bool>("fromTitleButton");
+        QTest::newRow("title button") << true;
+        QTest::newRow("right click in the list") << false;
+    }
+    void openMenuKeepsTheWindowFromFading()
+    {
+        QFETCH(bool, fromTitleButton);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        record(3);
+        window_->setAutoClose(true);
+        window_->Undo();
+        ticks(15);
+        QVERIFY(window_->opacity() < 255);
+        auto* menu = window_->findChild<QMenu*>(QStringLiteral("HistoryPM"));
+        if (fromTitleButton)
+            QTest::mouseClick(window_->findChild<QToolButton*>(QStringLiteral("historyMenuButton")), Qt::LeftButton);
+        else
+            emit histbox()->customContextMenuRequested(rowRect(1).center());
+        QTRY_VERIFY(menu->isVisible());
+        QCOMPARE(window_->opacity(), 255);
+        ticks(100);
+        QVERIFY(window_->isVisible());
+        QCOMPARE(window_->opacity(), 255);
+        QCOMPARE(window_->fadeCountdown(), 30);
+        menu->hide();
+        ticks(30 + 17);
+        QVERIFY(!window_->isVisible());
+    }
+
     void undoShowsTheWindowOpaque_data()
     {
         QTest::addColumn<int>("steps");

@@ -500,7 +500,9 @@ private slots:
     }
 
     // Every key of a window's set runs the key's command from that window;
-    // keys outside its set do nothing there.
+    // keys outside its set do nothing there. Variations and the quick
+    // palette have no control that takes the keyboard: their keys act all
+    // the same while they are the active window.
     void keyTableActsInEachWindow_data()
     {
         QTest::addColumn<QString>("windowName");
@@ -508,12 +510,14 @@ private slots:
         QTest::newRow("main") << "main" << KeyWindow::Main;
         QTest::newRow("history") << "history" << KeyWindow::History;
         QTest::newRow("reopen") << "reopen" << KeyWindow::Reopen;
+        QTest::newRow("variations") << "variations" << KeyWindow::Tool;
+        QTest::newRow("quick palette") << "quickpalette" << KeyWindow::Tool;
     }
     void keyTableActsInEachWindow()
     {
         QFETCH(QString, windowName);
         QFETCH(KeyWindow, keys);
-        QWidget* target = session_->windows().find(windowName)->window;
+        QWidget* target = session_->windows().window(windowName);
         target->show();
         QApplication::setActiveWindow(target);
         QVERIFY(QTest::qWaitForWindowActive(target));
@@ -525,6 +529,20 @@ private slots:
             QTest::keyClick(target, row.key.key(), row.key.keyboardModifiers());
             QCOMPARE(ran_, inSet ? QList<Command>{row.command} : QList<Command>{});
         }
+    }
+
+    // The active window's keys act also when none of its controls holds the
+    // keyboard, as after a tool window hid under its own open menu and took
+    // the focus away with it.
+    void keysActWhileNoControlHoldsTheKeyboard()
+    {
+        if (QWidget* focused = QApplication::focusWidget())
+            focused->clearFocus();
+        QVERIFY(!QApplication::focusWidget());
+        recordAll(session_->commands());
+        QTest::keyClick(window(), Qt::Key_F11);
+        QTest::keyClick(window(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(ran_, (QList<Command>{Command::ReopenWindow, Command::Undo}));
     }
 
     // The layout editor's boxes hold free text: there Ctrl+A selects the
