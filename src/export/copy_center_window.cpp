@@ -115,7 +115,20 @@ CopyCenterWindow::CopyCenterWindow(const platform::Platform& platform, CopySourc
     addKey(QKeySequence(Qt::Key_F5), &CopyCenterWindow::hide);
     addKey(QKeySequence(Qt::Key_Return), &CopyCenterWindow::CopyNow);
     addKey(QKeySequence(Qt::Key_Enter), &CopyCenterWindow::CopyNow);
-    controls::InstallShortcuts(this, controls::KeysOf(controls::KeyWindow::CopyCenter), commands);
+    // The boxes (Columns, Swatch Size, Name Prefix) hold text the user
+    // types: there Ctrl+A selects, Ctrl+C copies, Ctrl+Z undoes as in
+    // every text box.
+    const qsizetype ownKeys = actions().size();
+    controls::InstallShortcuts(this, controls::KeysOf(controls::KeyWindow::CopyCenter), commands,
+                               controls::EditingKeys::TextBox);
+    // A command run from here may change what the source collects (Ctrl+A
+    // adds to the list, Ctrl+Z walks the history): the preview follows, so
+    // it always shows what "Copy Now" copies.
+    for (QAction* action : actions().mid(ownKeys))
+        connect(action, &QAction::triggered, this, [this] {
+            if (isVisible() && collect())
+                render();
+        });
     building_ = false;
 }
 

@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QListWidget>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QStyle>
@@ -199,6 +201,44 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&center));
         QTest::keyClick(center.findChild<QListWidget*>(QStringLiteral("sourceList")), Qt::Key_Escape);
         QVERIFY(!center.isVisible());
+    }
+
+    // The Center's boxes take the editing keys as every text box does; a
+    // command run from elsewhere in the Center (Ctrl+A adds the main colour
+    // to the list) brings the preview up to what "Copy Now" copies.
+    void centerBoxesTakeTheEditingKeysAndThePreviewFollowsCommands()
+    {
+        QList<controls::Command> ran;
+        commands_.set(controls::Command::AddMainColor, [&] {
+            ran << controls::Command::AddMainColor;
+            entries_.insert(entries_.begin(), "#FF8000");
+        });
+        commands_.set(controls::Command::Undo, [&] { ran << controls::Command::Undo; });
+        CopyCenterWindow center(fake_.platform(), sources(), commands_);
+        center.Open();
+        center.setSource(CenterSource::ColorList);
+        center.setFormat(CenterFormat::Value);
+        center.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&center));
+        QCOMPARE(center.output().text, std::string("FF8000\r\n\r\n000000\r\n\r\n"));
+
+        center.setFormat(CenterFormat::Swatches);
+        auto* columns = center.findChild<QComboBox*>(QStringLiteral("columnsBox"));
+        columns->setFocus();
+        QTRY_VERIFY(columns->hasFocus());
+        QTest::keyClick(columns, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(columns->lineEdit()->selectedText(), QStringLiteral("12"));
+        QTest::keyClick(columns, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(ran, QList<controls::Command>{});
+        QCOMPARE(entries_.size(), std::size_t(3));
+
+        center.setFormat(CenterFormat::Value);
+        auto* formats = center.findChild<QListWidget*>(QStringLiteral("formatList"));
+        formats->setFocus();
+        QTRY_VERIFY(formats->hasFocus());
+        QTest::keyClick(formats, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(ran, QList<controls::Command>{controls::Command::AddMainColor});
+        QCOMPARE(center.output().text, std::string("FF8000\r\n\r\nFF8000\r\n\r\n000000\r\n\r\n"));
     }
 
     void centerValuePageOffersTheCssNotations()
