@@ -82,8 +82,9 @@ constexpr auto KeysWithout(const std::array<QKeyCombination, N>& own)
 
 constexpr auto kCopyCenterKeys = KeysWithout(std::array{Plain(Qt::Key_F5), Plain(Qt::Key_F9), Plain(Qt::Key_F10),
                                                         Plain(Qt::Key_F11)});
-constexpr auto kTestColorKeys = KeysWithout(std::array{Plain(Qt::Key_F7), Plain(Qt::Key_F9), Plain(Qt::Key_F10),
-                                                       Plain(Qt::Key_F11)});
+// F7 runs the Test Color command there too: from the active Test Color
+// window that command hides it (asking first about an edited layout).
+constexpr auto kTestColorKeys = KeysWithout(std::array{Plain(Qt::Key_F9), Plain(Qt::Key_F10), Plain(Qt::Key_F11)});
 
 // Keeps the focused control from claiming the window's keys: the shortcut
 // override that a line edit accepts for Ctrl+Z, Ctrl+A, ... is stopped at

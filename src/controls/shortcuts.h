@@ -68,7 +68,7 @@ enum class KeyWindow {
     History,     // F1, F5, F7, F8, F12, Ctrl with A, C, N, O, R, S, T, W, X, Y, Z
     Reopen,      // the same set
     CopyCenter,  // F1, F7, F8, F12 and every Ctrl key (F5 closes it)
-    TestColor,   // F1, F5, F8, F12 and every Ctrl key (F7 hides it)
+    TestColor,   // F1, F5, F7 (which hides it), F8, F12 and every Ctrl key
     Tool,        // every function key and Ctrl key of the main window
 };
 std::span<const QKeyCombination> KeysOf(KeyWindow window);

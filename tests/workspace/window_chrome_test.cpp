@@ -545,6 +545,40 @@ private slots:
         QCOMPARE(ran_, (QList<Command>{Command::ReopenWindow, Command::Undo}));
     }
 
+    // F7 in the active Test Color window hides it; with an edited layout it
+    // asks first, and Cancel keeps the window. F7 in the main window shows
+    // it again.
+    void f7HidesTheActiveTestColorWindow()
+    {
+        layouts::TestColorWindow* testColor = session_->testColorWindow();
+        QTest::keyClick(window(), Qt::Key_F7);
+        QTRY_VERIFY(testColor->isVisible());
+        QApplication::setActiveWindow(testColor);
+        QVERIFY(QTest::qWaitForWindowActive(testColor));
+        QTest::keyClick(testColor, Qt::Key_F7);
+        QVERIFY(!testColor->isVisible());
+
+        QApplication::setActiveWindow(window());
+        QVERIFY(QTest::qWaitForWindowActive(window()));
+        QTest::keyClick(window(), Qt::Key_F7);
+        QTRY_VERIFY(testColor->isVisible());
+        QApplication::setActiveWindow(testColor);
+        QVERIFY(QTest::qWaitForWindowActive(testColor));
+        testColor->NewLayout();
+        testColor->EnterEditMode();
+        QLineEdit* width = testColor->editor()->box(QStringLiteral("documentWidthBox"));
+        width->setText(QStringLiteral("500"));
+        emit width->textEdited(width->text());
+        fake_.dialogs.calls.clear();
+        fake_.dialogs.answers = {platform::Answer::Cancel};
+        QTest::keyClick(testColor, Qt::Key_F7);
+        QCOMPARE(fake_.dialogs.calls.size(), 1);
+        QVERIFY(testColor->isVisible());
+        fake_.dialogs.answers = {platform::Answer::No};
+        QTest::keyClick(testColor, Qt::Key_F7);
+        QVERIFY(!testColor->isVisible());
+    }
+
     // The layout editor's boxes hold free text: there Ctrl+A selects the
     // box's text and Ctrl+C copies it, Ctrl+Z stays the layout's undo, and a
     // key the box does not use still runs the program's command.
@@ -585,7 +619,7 @@ private slots:
         QTest::newRow("copy center") << KeyWindow::CopyCenter
                                      << QList<int>{Qt::Key_F5, Qt::Key_F9, Qt::Key_F10, Qt::Key_F11};
         QTest::newRow("test color") << KeyWindow::TestColor
-                                    << QList<int>{Qt::Key_F7, Qt::Key_F9, Qt::Key_F10, Qt::Key_F11};
+                                    << QList<int>{Qt::Key_F9, Qt::Key_F10, Qt::Key_F11};
         QTest::newRow("tool") << KeyWindow::Tool << QList<int>{};
     }
     void keySetsOfTheOtherWindows()
