@@ -1,5 +1,6 @@
 #include "layouts/layout_editor.h"
 
+#include "controls/switch_on_double_click.h"
 #include "engine/conversion_error.h"
 #include "engine/named_color.h"
 #include "layouts/image_path.h"
@@ -136,6 +137,10 @@ LayoutEditor::LayoutEditor(const platform::Platform& platform, TestArea& area, T
     QComboBox* font = choiceBox(textGroup_, QStringLiteral(" &Font"), QStringLiteral("fontChoice"),
                                 platform_.fonts ? platform_.fonts->installedFamilies() : QStringList(), gy);
     font->setEditable(true);
+    // A typed face is taken on Enter or on leaving the box, and only when
+    // the list holds it; the list itself never grows.
+    font->setInsertPolicy(QComboBox::NoInsert);
+    connect(font->lineEdit(), &QLineEdit::editingFinished, this, [this, font] { applyChoice(font); });
     numberBox(textGroup_, QStringLiteral(" &Size"), QStringLiteral("sizeBox"), gy);
     choiceBox(textGroup_, QStringLiteral(" &Bold"), QStringLiteral("boldChoice"), TrueFalse(), gy);
     choiceBox(textGroup_, QStringLiteral(" Itali&c"), QStringLiteral("italicChoice"), TrueFalse(), gy);
@@ -286,6 +291,8 @@ QComboBox* LayoutEditor::choiceBox(QWidget* page, const QString& caption, const 
     captions_.insert(combo, label);
     combo->installEventFilter(this);
     connect(combo, &QComboBox::activated, this, [this, combo] { applyChoice(combo); });
+    if (items == TrueFalse())
+        new controls::SwitchOnDoubleClick(combo, [this, combo] { applyChoice(combo); });
     y += kRow;
     return combo;
 }
@@ -447,11 +454,17 @@ void LayoutEditor::applyChoice(QComboBox* combo)
     else if (name == QStringLiteral("shapeChoice") && o->kind == ObjectKind::Shape)
         o->ellipse = combo->currentIndex() == 1;
     else if (name == QStringLiteral("fontChoice") && o->kind == ObjectKind::Text) {
-        if (combo->findText(combo->currentText()) < 0) {
-            showError(QStringLiteral("List index out of bounds (%1)").arg(combo->currentIndex()));
+        const int face = combo->findText(combo->currentText(), Qt::MatchFixedString);
+        if (face < 0) {
+            // The box shows the text's face again before the message takes
+            // the keyboard (leaving the box would ask a second time).
             combo->setCurrentText(QString::fromStdString(o->font));
+            showError(QStringLiteral("List index out of bounds (%1)").arg(face));
             return;
         }
+        combo->setCurrentIndex(face);
+        if (o->font == combo->currentText().toStdString())
+            return;
         o->font = combo->currentText().toStdString();
     } else if (name == QStringLiteral("boldChoice") && o->kind == ObjectKind::Text)
         o->bold = yes;
@@ -587,15 +600,6 @@ bool LayoutEditor::eventFilter(QObject* watched, QEvent* event)
             const QString text = key->text();
             if (text.size() == 1 && IsDiscardedBoxLetter(text.at(0).unicode()))
                 return true;
-        }
-    }
-    // A double click on a True/False choice switches it.
-    if (event->type() == QEvent::MouseButtonDblClick) {
-        if (auto* combo = qobject_cast<QComboBox*>(watched); combo && combo->count() == 2 &&
-                                                              combo->itemText(0) == QStringLiteral("True")) {
-            combo->setCurrentIndex(1 - combo->currentIndex());
-            applyChoice(combo);
-            return true;
         }
     }
     return QObject::eventFilter(watched, event);

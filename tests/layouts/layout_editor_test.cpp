@@ -117,6 +117,52 @@ private slots:
         QCOMPARE(object(ObjectKind::Shape, 1).left, 16);
     }
 
+    // A face typed into " &Font" that the list does not hold is refused with
+    // the list-index message; the box shows the face the text keeps. A face
+    // of the list is taken.
+    void fontBoxRefusesAFaceNotInTheList()
+    {
+        select(ObjectKind::Text, 7);
+        QComboBox* font = editor().choice(QStringLiteral("fontChoice"));
+        const int faces = font->count();
+        font->lineEdit()->selectAll();
+        QTest::keyClicks(font->lineEdit(), QStringLiteral("Zzqfont"));
+        QTest::keyClick(font->lineEdit(), Qt::Key_Return);
+        QCOMPARE(fake_.dialogs.calls.size(), 1);
+        QVERIFY2(fake_.dialogs.calls.last().text.startsWith(QStringLiteral("List index out of bounds")),
+                 qPrintable(fake_.dialogs.calls.last().text));
+        QCOMPARE(object(ObjectKind::Text, 7).font, std::string("Tahoma"));
+        QCOMPARE(font->currentText(), QStringLiteral("Tahoma"));
+        QCOMPARE(font->count(), faces);
+
+        font->lineEdit()->selectAll();
+        QTest::keyClicks(font->lineEdit(), QStringLiteral("Courier New"));
+        QTest::keyClick(font->lineEdit(), Qt::Key_Return);
+        QCOMPARE(fake_.dialogs.calls.size(), 1);
+        QCOMPARE(object(ObjectKind::Text, 7).font, std::string("Courier New"));
+    }
+
+    // A double click on a True/False choice switches it and applies it, in
+    // two clicks as a user makes them: the first opens the choice's list,
+    // the second lands on that list where the choice was.
+    void doubleClickSwitchesATrueFalseChoice()
+    {
+        select(ObjectKind::Text, 7);
+        QComboBox* visible = editor().choice(QStringLiteral("visibleChoice"));
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        for (const bool expected : {false, true}) {
+            QTest::mouseClick(visible, Qt::LeftButton, {}, visible->rect().center());
+            QTRY_VERIFY(visible->view()->isVisible());
+            QWidget* list = visible->view()->viewport();
+            QTest::mouseClick(list, Qt::LeftButton, {}, list->mapFromGlobal(visible->mapToGlobal(visible->rect().center())));
+            QTRY_VERIFY(!visible->view()->isVisible());
+            QCOMPARE(object(ObjectKind::Text, 7).visible, expected);
+            QCOMPARE(visible->currentText(), expected ? QStringLiteral("True") : QStringLiteral("False"));
+            QTest::qWait(QApplication::doubleClickInterval() + 50);
+        }
+    }
+
     void deleteHidesTheCurrentObject()
     {
         select(ObjectKind::Text, 7);
