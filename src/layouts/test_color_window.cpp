@@ -20,6 +20,7 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QSignalBlocker>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
@@ -248,6 +249,12 @@ void TestColorWindow::buildColumn()
     layoutList_->setCurrentRow(0);
     connect(layoutList_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { SelectLayout(layoutList_->row(item)); });
+    // The arrow keys and type-ahead load the entry they reach, so the list
+    // always names the layout shown (a click loads on its release, above).
+    connect(layoutList_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && row != loadedRow_ && QApplication::mouseButtons() == Qt::NoButton)
+            SelectLayout(row);
+    });
 
     editLayoutButton_ = FlatButton(QStringLiteral("Edit Layout"), QStringLiteral("editLayoutButton"), layoutsPage);
     newLayoutButton_ = FlatButton(QStringLiteral("New Layout"), QStringLiteral("newLayoutButton"), layoutsPage);
@@ -403,12 +410,21 @@ bool TestColorWindow::SelectLayout(int row)
     if (row < 0 || row >= layoutList_->count())
         return false;
     if (!MayLeaveLayout()) {
-        layoutList_->setCurrentRow(loadedRow_);
+        showLoadedRow();
         return false;
     }
+    const QSignalBlocker quiet(layoutList_);
     layoutList_->setCurrentRow(row);
     LoadLayout();
     return true;
+}
+
+// The list marks the layout shown: its entry, or none for a new layout
+// that has no file yet.
+void TestColorWindow::showLoadedRow()
+{
+    const QSignalBlocker quiet(layoutList_);
+    layoutList_->setCurrentRow(loadedRow_);
 }
 
 void TestColorWindow::loadPicture(const LayoutObject& image)
@@ -585,6 +601,8 @@ void TestColorWindow::NewLayout()
     editor_->ShowDocumentSize();
     applyDocumentSize();
     unsavedNewLayout_ = true;
+    loadedRow_ = -1;
+    showLoadedRow();
     EnterEditMode();
 }
 
@@ -649,6 +667,7 @@ bool TestColorWindow::SaveLayoutAs()
     if (saved.absolutePath() + QLatin1Char('/') == QFileInfo(layoutsFolder()).absoluteFilePath() ||
         QDir(saved.absolutePath()) == QDir(layoutsFolder())) {
         const QList<QListWidgetItem*> found = layoutList_->findItems(saved.fileName(), Qt::MatchExactly);
+        const QSignalBlocker quiet(layoutList_);
         if (found.isEmpty()) {
             layoutList_->addItem(saved.fileName());
             addUserLayout(saved.fileName());
@@ -759,7 +778,16 @@ void TestColorWindow::DeleteLayout()
         platform().dialogs->error(this, QStringLiteral("KT Tessaro"), QStringLiteral("Can not delete!: ") + path);
         return;
     }
-    delete layoutList_->takeItem(layoutList_->row(item));
+    const int row = layoutList_->row(item);
+    const QSignalBlocker quiet(layoutList_);
+    delete layoutList_->takeItem(row);
+    // The rows below moved up one; a deleted layout that is still shown
+    // has no entry any more.
+    if (loadedRow_ == row)
+        loadedRow_ = -1;
+    else if (loadedRow_ > row)
+        --loadedRow_;
+    layoutList_->setCurrentRow(loadedRow_);
 }
 
 void TestColorWindow::ReadSchemeList()

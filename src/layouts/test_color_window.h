@@ -171,6 +171,7 @@ private:
     void buildLayoutsMenu();
     void applyDocumentSize();
     void showPointerStatus(std::optional<HitTarget> hit);
+    void showLoadedRow();
     void loadPicture(const LayoutObject& image);
     void setStatus(const QString& text);
     void markChanged();

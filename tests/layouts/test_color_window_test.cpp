@@ -3,6 +3,7 @@
 // the area, the status texts, default colours and the scheme commands.
 #include "colorlist/color_mime.h"
 #include "engine/color_text.h"
+#include "layouts/layout_editor.h"
 #include "layouts/test_area_view.h"
 #include "layouts/test_color_window.h"
 #include "layouts/text_contrast.h"
@@ -12,6 +13,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenu>
@@ -78,6 +80,14 @@ private:
         QMouseEvent move(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(widget, &move);
+    }
+
+    // An edit in the layout editor: the document's width typed.
+    void resizeDocument(const QString& width)
+    {
+        QLineEdit* box = window_->editor()->box(QStringLiteral("documentWidthBox"));
+        box->setText(width);
+        emit box->textEdited(width);
     }
 
 private slots:
@@ -371,6 +381,43 @@ private slots:
         QCOMPARE(window_->layoutList()->count(), 75);
         QVERIFY(!QFile::exists(folder() + QStringLiteral("TLs/Demo Layout 1.sts")));
         QCOMPARE(window_->layoutList()->item(0)->text(), QStringLiteral("Demo Layout 2.sts"));
+    }
+
+    // The list names the layout shown: the arrow keys and type-ahead load
+    // the entry they reach (through the question about an edited layout,
+    // whose Cancel puts the mark back), and a new layout, which has no file
+    // yet, leaves no entry marked, also after leaving editing mode without
+    // saving it.
+    void layoutListMarksTheLayoutShown()
+    {
+        writeLayout(QStringLiteral("Demo Layout 2.sts"), "title=Second\r\nwidth=300\r\nheight=200\r\n");
+        writeLayout(QStringLiteral("T2.sts"), "title=Tee Two\r\nwidth=300\r\nheight=200\r\n");
+        window_->show();
+        QListWidget* list = window_->layoutList();
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(window_->areaTitle(), QStringLiteral("Test Area - Second"));
+        QTest::keyClicks(list, QStringLiteral("T2"));
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("T2.sts"));
+        QCOMPARE(window_->areaTitle(), QStringLiteral("Test Area - Tee Two"));
+
+        window_->EnterEditMode();
+        resizeDocument(QStringLiteral("500"));
+        fake_.dialogs.answers = {Answer::Cancel};
+        QTest::keyClick(list, Qt::Key_Up);
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("T2.sts"));
+        QVERIFY(window_->editMode());
+        fake_.dialogs.answers = {Answer::No};
+        QVERIFY(window_->QuitEditMode());
+
+        window_->NewLayout();
+        QCOMPARE(list->currentRow(), -1);
+        resizeDocument(QStringLiteral("600"));
+        fake_.dialogs.answers = {Answer::No};
+        QVERIFY(window_->QuitEditMode());
+        QCOMPARE(window_->areaTitle(), QStringLiteral("Test Area - New Layout"));
+        QCOMPARE(list->currentRow(), -1);
+        QVERIFY(list->selectedItems().isEmpty());
     }
 
     void contrastReport()
