@@ -161,9 +161,17 @@ bool ColorListCommands::isDefaultList(const QString& path) const
            QDir::cleanPath(QFileInfo(path).absoluteFilePath()) == QDir::cleanPath(QFileInfo(defaultListPath_).absoluteFilePath());
 }
 
-bool ColorListCommands::OpenListFileAsking(const QString& path, const QString& caption, const QString& question)
+bool ColorListCommands::OpenListFileAsking(const QString& path, const QString& caption, const QString& question,
+                                           QWidget* askOver)
 {
-    if (model_.listChanged() && !ask(caption, question))
+    QWidget* over = askOver ? askOver : dialogParent_;
+    // A remembered file that is gone: said, and the list and its file stay
+    // as they are (saving would otherwise write the list under that name).
+    if (!QFileInfo::exists(path)) {
+        platform_.dialogs->error(over, kCaption, QStringLiteral("Can not open %1:\nThe file does not exist.").arg(path));
+        return false;
+    }
+    if (model_.listChanged() && platform_.dialogs->askYesNo(over, caption, question) != platform::Answer::Yes)
         return false;
     OpenListFile(path);
     return true;

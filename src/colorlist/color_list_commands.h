@@ -59,8 +59,11 @@ public:
     void OpenListFile(const QString& path);
     // A list file from outside (the Reopen window, the command line, a
     // dropped file): asks `question` under `caption` first when the list
-    // has unsaved changes; false when the user said No.
-    bool OpenListFileAsking(const QString& path, const QString& caption, const QString& question);
+    // has unsaved changes; false when the user said No. A file that does
+    // not exist is reported and changes nothing. The question and the
+    // report stand over `askOver` (the window the user acted in) when given.
+    bool OpenListFileAsking(const QString& path, const QString& caption, const QString& question,
+                            QWidget* askOver = nullptr);
     // Files dropped on the main window: ".cll" opens (after a question when
     // the list has changed); other kinds are left to the import window.
     void OpenDroppedFiles(const QStringList& paths);

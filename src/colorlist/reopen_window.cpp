@@ -57,7 +57,10 @@ void ReopenWindow::OpenLine(int row)
     const QStringList& paths = list_.reopenList().paths();
     if (row < 0 || row >= paths.size())
         return;
-    list_.OpenListFileAsking(paths.at(row), QStringLiteral("Load?"), QStringLiteral("Are you sure to load a color list?"));
+    // Asked over this window, so the keyboard stays here afterwards (the
+    // Delete key acts on the line just clicked).
+    list_.OpenListFileAsking(paths.at(row), QStringLiteral("Load?"), QStringLiteral("Are you sure to load a color list?"),
+                             this);
 }
 
 void ReopenWindow::DeleteSelected()

@@ -93,14 +93,30 @@ private slots:
         window.OpenLine(0);
         QCOMPARE(list_->model().list().entries(), QStringList{"#FF0000"});
 
-        // A missing file leaves the entries but becomes the current list.
+        // The question stands over the Reopen window, which keeps the
+        // keyboard afterwards.
         list_->model().setListChanged(true);
-        fake_.dialogs.answers = {platform::Answer::Yes};
-        window.OpenLine(1);
+        bool askedOverReopen = false;
+        fake_.dialogs.whileAsking = [&] { askedOverReopen = fake_.dialogs.isOpenOver(&window); };
+        fake_.dialogs.answers = {platform::Answer::No};
+        window.OpenLine(2);
+        fake_.dialogs.whileAsking = nullptr;
         QCOMPARE(fake_.dialogs.calls.last().title, QStringLiteral("Load?"));
+        QVERIFY(askedOverReopen);
         QCOMPARE(list_->model().list().entries(), QStringList{"#FF0000"});
-        QCOMPARE(list_->model().currentListPath(), path("gone.cll"));
-        QVERIFY(!list_->model().listChanged());
+
+        // A file that is gone is said to be gone, without the question; the
+        // list, its file and its changed mark stay.
+        fake_.dialogs.calls.clear();
+        window.OpenLine(1);
+        QCOMPARE(fake_.dialogs.calls.size(), 1);
+        QCOMPARE(fake_.dialogs.calls.last().what, QStringLiteral("error"));
+        QCOMPARE(fake_.dialogs.calls.last().text,
+                 QStringLiteral("Can not open %1:\nThe file does not exist.").arg(path("gone.cll")));
+        QCOMPARE(list_->model().list().entries(), QStringList{"#FF0000"});
+        QCOMPARE(list_->model().currentListPath(), path("a.cll"));
+        QVERIFY(list_->model().listChanged());
+        list_->model().setListChanged(false);
 
         window.lines()->setCurrentRow(1);
         fake_.dialogs.answers = {platform::Answer::Yes};
