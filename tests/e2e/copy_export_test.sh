@@ -4,6 +4,7 @@
 # source and the "Value" format are picked and Enter copies; the Copy icon's
 # right-click menu copies the VB notation; F10 exports the list as a GIMP
 # palette through its save dialog; Ctrl+P takes the CSS colours of a text.
+# In the Center's Columns box Ctrl+A selects the box's text.
 # Each clipboard is read back by xclip.
 # Usage: copy_export_test.sh KT_TESSARO TESSARO_CLI
 set -euo pipefail
@@ -82,6 +83,26 @@ done
     fail "the clipboard's EMF has no EMF signature"
 xclip -o -selection clipboard -t image/svg+xml 2>/dev/null | grep -q "<title>Color Swatches</title>" ||
     fail "the clipboard's SVG has no title"
+
+# ---- F5 once more: in the Columns box Ctrl+A selects the box's text (it
+# does not add the main colour to the list), so typing 6 makes six
+# columns: the twelve wheel colours copy as a picture 6 x 23 wide.
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+xdotool key F5
+wait_for_named "Copy/Export Center" || fail "F5 did not open the Center a third time"
+sleep 0.3
+xdotool mousemove $((cx + 40)) $((cy + 108)) click 1
+sleep 0.3
+xdotool mousemove $((cx + 252)) $((cy + 96)) click 1
+sleep 0.2
+xdotool key ctrl+a
+xdotool type 6
+sleep 0.3
+e2e_screenshot copy_center_columns
+xdotool key Return
+sleep 0.5
+width=$(xclip -o -selection clipboard -t image/png 2>/dev/null | od -An -tu1 -j16 -N4 | awk '{print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4}')
+[ "$width" = 138 ] || fail "after Ctrl+A and 6 in Columns the swatches are $width wide, expected 138"
 
 # ---- the Copy icon's right-click menu: "V&B Hex"
 xdotool mousemove $((mx + 64)) $((my + 39)) click 3
