@@ -4,7 +4,8 @@
 # harmony swatch dragged from the main window onto a shape fills the shape
 # (read back from the screen), and "Save Scheme" with its input box writes
 # the scheme file, which is read back; a scheme that cannot be written is
-# reported. The close button saves the window's settings keys.
+# reported. Down in the layout list loads the next layout; F7 in the window
+# hides it. The close button saves the window's settings keys.
 # Usage: test_color_test.sh KT_TESSARO TESSARO_CLI
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -95,6 +96,26 @@ else
     fail "Save Scheme showed no input box the second time"
 fi
 [ ! -e "$prog/no such folder" ] || fail "a folder was made for the scheme"
+
+# The layout list follows the keyboard: from "Demo Layout 2.sts" two
+# presses of Down load "Book - Cover Back.sts" (372 x 526), and the window
+# takes its size. F7 in the Test Color window hides it; F7 in the main
+# window shows it again.
+xdotool mousemove $((tx + 540 + 50)) $((ty + 41 + 24)) click 1
+sleep 0.5
+xdotool key Down
+sleep 0.3
+xdotool key Down
+sleep 0.5
+e2e_screenshot test_color_layout_by_keys
+size=$(xwininfo -id "$test_window" | awk -F: '/Width/ {gsub(/ /, "", $2); w = $2} /Height/ {gsub(/ /, "", $2); print w "x" $2}')
+[ "$size" = "566x592" ] || fail "after Down twice the Test Color window is $size, expected 566x592 (Book - Cover Back.sts)"
+xdotool key F7
+sleep 0.5
+xwininfo -id "$test_window" | grep -q 'Map State: IsViewable' && fail "F7 in the Test Color window did not hide it"
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+xdotool key F7
+wait_for_named "Test Color" || fail "F7 in the main window did not show the Test Color window again"
 
 # The close button of the main window ends the program and saves the
 # window's place and the "Show Texts and Images" check.
