@@ -2,7 +2,8 @@
 # The window chrome as a user meets it: the splash during start-up and then
 # the main window; the main menu opened with the mouse and About chosen from
 # it, then closed by a click on its picture; a toolbar icon lit while the
-# pointer is over it and normal again over the toolbar's background.
+# pointer is over it and normal again over the toolbar's background; keys
+# from the Variations window, and the History window under its open menu.
 # Usage: window_chrome_test.sh KT_TESSARO SCREEN_PROBE
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -86,4 +87,58 @@ done
 check "About closed by a click on its picture" "$closed" "1"
 kill -0 "$pid" && echo "ok: still running" || { echo "FAIL: the program ended"; status=1; }
 window=$main
+
+# Keys in a tool window that has no control taking the keyboard: the
+# Variations window (main menu, "&Variations..."), clicked on its value
+# line; F12 there super-minimizes the main window, and F12 again restores.
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+xdotool mousemove $((x + 466)) $((y + 9)) click 1
+sleep 0.5
+xdotool key v
+if wait_for_named "Variations"; then
+    variations=$window
+    read -r vx vy vw vh < <(geometry "$variations")
+    xdotool mousemove $((vx + 100)) $((vy + vh - 8)) click 1
+    sleep 0.4
+    xdotool key F12
+    sleep 0.4
+    check "main window height after F12 in Variations" "$(geometry "$main" | cut -d' ' -f4)" "20"
+    xdotool key F12
+    sleep 0.4
+    check "main window height after F12 again" "$(geometry "$main" | cut -d' ' -f4)" "457"
+    # Its close button (it lies over the main window's hint line).
+    xdotool mousemove $((vx + vw - 11)) $((vy + 7)) click 1
+    sleep 0.4
+    xwininfo -id "$variations" | grep -q 'Map State: IsViewable' && { echo "FAIL: Variations did not close"; status=1; }
+else
+    echo "FAIL: the main menu's Variations... opened no window"
+    status=1
+fi
+
+# The History window (Auto Close on) does not fade away under its own open
+# menu; once the menu is closed, the main window's keys work (F11 shows
+# the Reopen window).
+xdotool mousemove $((x + 200)) $((y + 445)) click 1
+sleep 0.3
+xdotool key ctrl+w
+xdotool key ctrl+z
+if wait_for_named "History"; then
+    history=$window
+    read -r hx hy hw hh < <(geometry "$history")
+    xdotool mousemove $((hx + hw - 28)) $((hy + 9)) click 1
+    sleep 4
+    e2e_screenshot chrome_history_menu_open
+    xwininfo -id "$history" | grep -q 'Map State: IsViewable' && echo "ok: History stays under its open menu" ||
+        { echo "FAIL: the History window faded away under its open menu"; status=1; }
+    xdotool key Escape
+    sleep 0.3
+    xdotool mousemove $((x + 200)) $((y + 445)) click 1
+    sleep 0.3
+    xdotool key F11
+    wait_for_named "Reopen" && echo "ok: F11 in the main window after the History's menu" ||
+        { echo "FAIL: F11 showed no Reopen window after the History's menu"; status=1; }
+else
+    echo "FAIL: Ctrl+Z showed no History window"
+    status=1
+fi
 exit $status
