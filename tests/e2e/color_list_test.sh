@@ -2,7 +2,9 @@
 # The colour list with the real pointer and keyboard: a wheel swatch dragged
 # onto the list, Ctrl+S answered in the save dialog, the close button; the
 # next start reopens the same list (lastcll). Then a change and the close
-# question: Escape (Cancel) keeps the program running, Yes saves and ends.
+# question: Escape (Cancel) keeps the program running; in the Reopen window
+# a gone file is reported and leaves the list's file, and Delete acts after
+# a click on a line; Yes on the close question saves and ends.
 # Usage: color_list_test.sh KT_TESSARO TESSARO_CLI
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -42,7 +44,9 @@ wait_for_exit || fail "the program did not end after the close button"
 grep -q "^lastcll=$list"$'\r'"\$" "$prog/TD/set.set" || fail "set.set names no lastcll: $(tr -d '\r' <"$prog/TD/set.set" | grep lastcll || true)"
 [ "$(tr -d '\r' <"$prog/TD/colorlist.cl1" 2>/dev/null)" = "$list" ] || fail "colorlist.cl1 does not remember $list"
 
-# ---- the next start reopens the list
+# ---- the next start reopens the list (the reopen list also names a file
+# that has gone meanwhile)
+printf '%s\r\n' "$work/gone.cll" >>"$prog/TD/colorlist.cl1"
 e2e_open_program
 [ "$(first_entry_colour)" = "#$wheel" ] || fail "after the restart the list shows $(first_entry_colour), expected #$wheel"
 
@@ -58,6 +62,53 @@ if wait_for_named 'Save\?'; then
 else
     fail "no close question for a changed list"
 fi
+# ---- the Reopen window (F11), docked at the main window's right edge; its
+# lines are 13 pixels high under a 19-pixel title bar
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+xdotool key --window "$main" F11
+if wait_for_named "Reopen"; then
+    reopen=$window
+    read -r rx ry < <(window_origin_of "$reopen")
+    # The gone file's line: a message says so; the list keeps its file.
+    xdotool mousemove $((rx + 40)) $((ry + 19 + 13 + 6)) click 1
+    box=""
+    for _ in $(seq 1 30); do
+        for candidate in $(xdotool search --onlyvisible --pid "$pid" --name '^KT Tessaro$' 2>/dev/null); do
+            [ "$candidate" != "$main" ] && box=$candidate
+        done
+        [ -n "$box" ] && break
+        sleep 0.1
+    done
+    if [ -n "$box" ]; then
+        e2e_screenshot reopen_gone_file
+        xdotool windowactivate --sync "$box" 2>/dev/null || true
+        xdotool key Return
+        sleep 0.3
+    else
+        fail "a click on a gone file's line in Reopen said nothing"
+    fi
+    # The list's own line, with the list changed: the Load? question, No;
+    # the keyboard stays in Reopen, so Delete asks to remove the line (No).
+    xdotool mousemove $((rx + 40)) $((ry + 19 + 6)) click 1
+    if wait_for_named 'Load\?'; then
+        xdotool windowactivate --sync "$window" 2>/dev/null || true
+        xdotool key n
+        sleep 0.4
+        xdotool key Delete
+        if wait_for_named 'Remove\?'; then
+            xdotool windowactivate --sync "$window" 2>/dev/null || true
+            xdotool key n
+        else
+            fail "Delete after a click on a Reopen line asked nothing"
+        fi
+    else
+        fail "no Load? question for a changed list"
+    fi
+    sleep 0.3
+else
+    fail "F11 showed no Reopen window"
+fi
+
 xdotool mousemove $((x + 502)) $((y + 9)) click 1
 if wait_for_named 'Save\?'; then
     xdotool windowactivate --sync "$window" 2>/dev/null || true
