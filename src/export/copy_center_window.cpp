@@ -107,7 +107,7 @@ CopyCenterWindow::CopyCenterWindow(const platform::Platform& platform, CopySourc
         auto* action = new QAction(this);
         action->setShortcut(key);
         action->setAutoRepeat(false);
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, slot);
         addAction(action);
     };
