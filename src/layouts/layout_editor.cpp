@@ -453,7 +453,10 @@ void LayoutEditor::applyChoice(QComboBox* combo)
         o->visible = yes;
     else if (name == QStringLiteral("shapeChoice") && o->kind == ObjectKind::Shape)
         o->ellipse = combo->currentIndex() == 1;
-    else if (name == QStringLiteral("fontChoice") && o->kind == ObjectKind::Text) {
+    else if (name == QStringLiteral("fontChoice")) {
+        // Leaving the box while another kind of object is held changes nothing.
+        if (o->kind != ObjectKind::Text)
+            return;
         const int face = combo->findText(combo->currentText(), Qt::MatchFixedString);
         if (face < 0) {
             // The box shows the text's face again before the message takes
