@@ -1,5 +1,6 @@
 #include "workspace/splash_window.h"
 
+#include "controls/text_look.h"
 #include "workspace/pictures.h"
 #include "workspace/version_line.h"
 
@@ -26,7 +27,7 @@ SplashPanel::SplashPanel(const platform::AppInfo& appInfo, VersionLine versionLi
     version_->setObjectName(QStringLiteral("versionLBL"));
     version_->setText(workspace::VersionLine(appInfo.fileVersion));
     version_->setGeometry(kVersionLineBox);
-    version_->setStyleSheet(QStringLiteral("color: #FFFFFF; background: transparent;"));
+    controls::SetTextLook(version_, {Qt::white});
     version_->setVisible(!lineInPicture);
 }
 
