@@ -23,9 +23,10 @@ inline constexpr std::array kToolbarIconNames{"eyedropper", "copy",   "paste",  
                                               "webpage",    "mixer",  "import", "export", "about"};
 inline constexpr QSize kToolbarIconSize{32, 32};
 
-// The pixel ratios drawn at build time, and the program icon's sizes.
+// The pixel ratios drawn at build time, and the program icon's sizes (those
+// the X11 window icon is made of).
 inline constexpr std::array kPrerenderedRatios{1, 2};
-inline constexpr std::array kProgramIconSizes{16, 24, 32, 48, 64, 128, 256};
+inline constexpr std::array kProgramIconSizes{16, 32, 64, 128};
 
 // The resource name of a picture drawn at build time: `name` ("splash",
 // "splash-version", a toolbar icon's name with or without "-hover",

@@ -392,6 +392,29 @@ private slots:
         QCOMPARE(differing(withLine, withLabel), 0);
     }
 
+    // Every toolbar icon and the program icon were drawn at build time for
+    // both pixel ratios, as their SVG files draw them at run time.
+    void picturesDrawnAtBuildTimeMatchTheirSvgFiles()
+    {
+        for (const int ratio : kPrerenderedRatios)
+            for (const char* icon : kToolbarIconNames)
+                for (const QString& state : {QString(), QStringLiteral("-hover")}) {
+                    const QString name = QLatin1String(icon) + state;
+                    const QImage drawn = PrerenderedPicture(name, kToolbarIconSize, ratio);
+                    QVERIFY2(!drawn.isNull(), qPrintable(name));
+                    QCOMPARE(drawn.size(), kToolbarIconSize * ratio);
+                    const QImage svg = RenderSvgPicture(QStringLiteral(":/pictures/%1.svg").arg(name), kToolbarIconSize,
+                                                        ratio, Qt::black)
+                                           .toImage()
+                                           .convertToFormat(drawn.format());
+                    QVERIFY2(svg == drawn, qPrintable(name));
+                }
+        QVERIFY(PrerenderedPicture(QStringLiteral("splash"), kSplashSize, 3).isNull());
+        const QIcon icon = ProgramIcon();
+        QCOMPARE(icon.availableSizes().size(), qsizetype(kProgramIconSizes.size()));
+        QVERIFY(!icon.pixmap(QSize(32, 32)).isNull());
+    }
+
     // A question asked during start-up is never hidden behind the splash.
     void aModalBoxTakesTheSplashAway()
     {
