@@ -95,7 +95,7 @@ QIcon ProgramIcon()
     QIcon icon;
     for (const int size : kProgramIconSizes)
         icon.addPixmap(QPixmap::fromImage(
-            PrerenderedPicture(QStringLiteral("kt-tessaro-%1").arg(size), QSize(size, size), 1)));
+            PrerenderedPicture(ProgramIconPictureName(size), QSize(size, size), 1)));
     // Drawn from the SVG file when the build drew none.
     return icon.isNull() ? QIcon(QStringLiteral(":/pictures/kt-tessaro.svg")) : icon;
 }

@@ -128,7 +128,7 @@ int main(int argc, char** argv)
     }
     for (const int size : kProgramIconSizes)
         Write(Draw(svgDir + QStringLiteral("kt-tessaro.svg"), QSize(size, size), 1),
-              outDir, QStringLiteral("kt-tessaro-%1").arg(size), 1);
+              outDir, ProgramIconPictureName(size), 1);
     WriteResourceList(outDir + QStringLiteral("prerendered.qrc"));
     return 0;
 }

@@ -36,6 +36,12 @@ inline QString PrerenderedPictureFile(const QString& name, int ratio)
     return QStringLiteral("%1-%2x.argb").arg(name).arg(ratio);
 }
 
+// The name of the program icon's picture at `size`.
+inline QString ProgramIconPictureName(int size)
+{
+    return QStringLiteral("kt-tessaro-%1").arg(size);
+}
+
 // The picture `name` drawn at build time, `size` logical pixels at
 // `devicePixelRatio`, or a null image when none was drawn for that ratio.
 QImage PrerenderedPicture(const QString& name, QSize size, qreal devicePixelRatio);
