@@ -40,6 +40,9 @@ public:
         setFont(glyphFont);
     }
 
+    // Its size is fixed: the layout needs no measuring of the glyph.
+    QSize sizeHint() const override { return minimumSize(); }
+
 protected:
     void paintEvent(QPaintEvent*) override
     {
