@@ -10,7 +10,7 @@ packages=(
     libwmf-dev libemf2svg-dev
     ghostscript fonts-urw-base35
     libgtest-dev libgmock-dev libbenchmark-dev valgrind
-    libxcb1-dev
+    libxcb1-dev libfontconfig-dev
     xvfb xauth x11-utils xdotool openbox fonts-liberation locales-all
     libuemf-dev xclip
     time

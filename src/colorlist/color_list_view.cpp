@@ -8,6 +8,7 @@
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPalette>
 
 #include <algorithm>
 
@@ -31,7 +32,13 @@ ColorListView::ColorListView(QWidget* parent) : QListView(parent), delegate_(new
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setStyleSheet(QStringLiteral("QListView { background: white; border: 1px solid #C0C0C0; }"));
+    // White, in a plain grey line.
+    QPalette palette;
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::WindowText, QColor(0xC0, 0xC0, 0xC0));
+    setPalette(palette);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
 }
 
 void ColorListView::setListStyle(ListStyle style)

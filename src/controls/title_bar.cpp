@@ -1,5 +1,7 @@
 #include "controls/title_bar.h"
 
+#include "controls/text_look.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,20 +28,47 @@ void PaintGradient(QWidget* widget, const QColor& top, const QColor& bottom)
     painter.fillRect(widget->rect(), gradient);
 }
 
+// A title bar's small button: its glyph alone, a light wash under the
+// pointer and a dark one while pressed.
+class GlyphButton : public QToolButton {
+public:
+    GlyphButton(QWidget* parent, const QColor& text) : QToolButton(parent), text_(text)
+    {
+        setAttribute(Qt::WA_Hover);
+        QFont glyphFont;
+        glyphFont.setPixelSize(9);
+        setFont(glyphFont);
+    }
+
+    // Its size is fixed: the layout needs no measuring of the glyph.
+    QSize sizeHint() const override { return minimumSize(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        if (isDown())
+            painter.fillRect(rect(), QColor(0, 0, 0, 60));
+        else if (underMouse())
+            painter.fillRect(rect(), QColor(255, 255, 255, 60));
+        painter.setPen(text_);
+        painter.drawText(rect(), Qt::AlignCenter, text());
+    }
+
+private:
+    QColor text_;
+};
+
 QToolButton* MakeSmallButton(QWidget* parent, const QString& objectName, const QString& glyph, const QString& tip,
                              const QColor& text)
 {
-    auto* button = new QToolButton(parent);
+    auto* button = new GlyphButton(parent, text);
     button->setObjectName(objectName);
     button->setText(glyph);
     button->setToolTip(tip);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setFixedSize(17, 15);
-    button->setStyleSheet(QStringLiteral("QToolButton { color: %1; border: none; font-size: 9px; padding: 0; }"
-                                         "QToolButton:hover { background: rgba(255,255,255,60); }"
-                                         "QToolButton:pressed { background: rgba(0,0,0,60); }")
-                              .arg(text.name()));
     return button;
 }
 
@@ -54,7 +83,7 @@ TitleBar::TitleBar(const QString& caption, int height, QWidget* parent) : QWidge
     layout_->setSpacing(1);
     caption_ = new QLabel(caption, this);
     caption_->setObjectName(QStringLiteral("titleLabel"));
-    caption_->setStyleSheet(QStringLiteral("color: white; font-weight: bold; font-size: 11px;"));
+    SetTextLook(caption_, {Qt::white, 11, true});
     caption_->setAttribute(Qt::WA_TransparentForMouseEvents);
     layout_->addWidget(caption_, 1);
 }
@@ -111,7 +140,7 @@ SectionTitleBar::SectionTitleBar(const QString& caption, QWidget* parent) : QWid
     layout->setContentsMargins(5, 0, 1, 0);
     layout->setSpacing(0);
     caption_ = new QLabel(caption, this);
-    caption_->setStyleSheet(QStringLiteral("color: #24303C; font-weight: bold; font-size: 10px;"));
+    SetTextLook(caption_, {QColor(0x24, 0x30, 0x3C), 10, true});
     caption_->setTextFormat(Qt::PlainText);
     layout->addWidget(caption_, 1);
 }

@@ -11,7 +11,7 @@ namespace tessaro::workspace {
 AboutWindow::AboutWindow(const platform::Platform& platform)
     : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint),
       platform_(platform),
-      panel_(new SplashPanel(platform.appInfo, this)),
+      panel_(new SplashPanel(platform.appInfo, SplashPanel::VersionLine::OverPicture, this)),
       link_(new QLabel(this))
 {
     setObjectName(QStringLiteral("AboutWindow"));

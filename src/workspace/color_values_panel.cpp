@@ -2,6 +2,7 @@
 
 #include "controls/color_pickers.h"
 #include "controls/oklch_pickers.h"
+#include "controls/text_look.h"
 #include "engine/conversion_error.h"
 #include "engine/named_color.h"
 #include "workspace/one_line_label.h"
@@ -136,7 +137,7 @@ void ColorValuesPanel::buildPage1()
     colorName_ = new OneLineLabel(page1_);
     colorName_->setGeometry(6, hexY + 19, 184, 16);
     colorName_->setObjectName(QStringLiteral("clrnamed"));
-    colorName_->setStyleSheet(QStringLiteral("color: #24303C; font-style: italic;"));
+    controls::SetTextLook(colorName_, {QColor(0x24, 0x30, 0x3C), 0, false, true});
     colorName_->hide();
 }
 

@@ -1,6 +1,7 @@
 #include "workspace/harmony_section.h"
 
 #include "controls/swatch.h"
+#include "controls/text_look.h"
 #include "state/main_color.h"
 
 #include <QLabel>
@@ -39,7 +40,7 @@ HarmonySection::HarmonySection(MainColor& mainColor, QWidget* parent)
     for (const HarmonyRow& row : kHarmonyRows) {
         auto* caption = new QLabel(QString::fromLatin1(row.caption), this);
         caption->setGeometry(QRect(QPoint(212, row.top - 14) - origin, QSize(106, 13)));
-        caption->setStyleSheet(QStringLiteral("font-size: 10px; color: #3A4656;"));
+        controls::SetTextLook(caption, {QColor(0x3A, 0x46, 0x56), 10});
         caption->setAttribute(Qt::WA_TransparentForMouseEvents);
         for (int i = 0; i < row.count; ++i) {
             controls::Swatch* swatch = AddDerivedSwatch(this, QStringLiteral("Shape%1").arg(shape++),

@@ -1,4 +1,5 @@
 // The program's entry point.
+#include "platform/font_config_preload.h"
 #include "platform/qt_platform.h"
 #include "tools/pick_mode.h"
 #include "workspace/data_folders.h"
@@ -33,6 +34,7 @@ int main(int argc, char** argv)
                      argv[0]);
         return 1;
     }
+    tessaro::platform::FontConfigPreload fontConfig;
     QApplication app(argc, argv);
     // No display name: Qt would append it to every window title on X11,
     // and the windows and message boxes carry their own exact captions.
@@ -53,6 +55,7 @@ int main(int argc, char** argv)
     // The splash stays while the windows are made, and half a second after.
     auto* splash = new tessaro::workspace::SplashWindow(qtPlatform.platform().appInfo);
     splash->showWhileStarting();
+    fontConfig.wait();
     tessaro::workspace::ProgramSession session(qtPlatform.platform(), folders, QApplication::applicationFilePath());
     QObject::connect(&session, &tessaro::workspace::ProgramSession::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);

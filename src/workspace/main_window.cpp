@@ -5,6 +5,7 @@
 #include "colorlist/color_list_view.h"
 #include "controls/shortcuts.h"
 #include "controls/swatch.h"
+#include "controls/text_look.h"
 #include "controls/title_bar.h"
 #include "controls/toolbar_button.h"
 #include "engine/gamut_map.h"
@@ -298,7 +299,7 @@ void MainWindow::buildHintLine()
     hintLabel_->setWordWrap(true);
     hintLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     hintLabel_->setTextFormat(Qt::PlainText);
-    hintLabel_->setStyleSheet(QStringLiteral("color: #24303C;"));
+    controls::SetTextLook(hintLabel_, {QColor(0x24, 0x30, 0x3C)});
     connect(hints_, &HintRouter::hint, this, &MainWindow::ShowHint);
     ShowHint(hints::kWelcome);
 }

@@ -1,8 +1,12 @@
 // The program's own pictures (the toolbar icons, the splash picture, the
-// program icon), drawn from SVG at the screen's pixel density so they stay
-// sharp on high-DPI screens. A picture that cannot be read is replaced by a
-// plain one of the same size: a missing file never stops the program.
+// program icon). Each is shown as drawn at build time when the screen's
+// pixel density is one drawn then, and otherwise drawn from SVG at the
+// screen's density, so it stays sharp on high-DPI screens. A picture that
+// cannot be read is replaced by a plain one of the same size: a missing
+// file never stops the program.
 #pragma once
+
+#include "workspace/prerendered_pictures.h"
 
 #include <QIcon>
 #include <QPixmap>
@@ -17,9 +21,12 @@ QPixmap RenderSvgPicture(const QString& path, QSize size, qreal devicePixelRatio
 // The densest pixel ratio among the screens (1 without screens).
 qreal ScreenPixelRatio();
 
-// The splash and About picture, 591 x 502.
+// The splash and About picture, 591 x 502, without the version line.
 QPixmap SplashPicture();
-inline constexpr QSize kSplashSize{591, 502};
+
+// The splash picture with the version line of this build drawn in, or a
+// null pixmap when none was drawn at build time for the screen's density.
+QPixmap SplashPictureWithVersionLine();
 
 // The program's icon, for its windows.
 QIcon ProgramIcon();

@@ -1,5 +1,6 @@
 #include "workspace/splash_window.h"
 
+#include "controls/text_look.h"
 #include "workspace/pictures.h"
 #include "workspace/version_line.h"
 
@@ -10,17 +11,24 @@
 
 namespace tessaro::workspace {
 
-SplashPanel::SplashPanel(const platform::AppInfo& appInfo, QWidget* parent)
+SplashPanel::SplashPanel(const platform::AppInfo& appInfo, VersionLine versionLine, QWidget* parent)
     : QWidget(parent), picture_(new QLabel(this)), version_(new QLabel(this))
 {
     setFixedSize(kSplashSize);
+    QPixmap picture;
+    if (versionLine == VersionLine::InDrawnPicture && appInfo.fileVersion == QStringLiteral(TESSARO_FILE_VERSION))
+        picture = SplashPictureWithVersionLine();
+    const bool lineInPicture = !picture.isNull();
+    if (!lineInPicture)
+        picture = SplashPicture();
     picture_->setObjectName(QStringLiteral("splashPicture"));
     picture_->setGeometry(QRect(QPoint(0, 0), kSplashSize));
-    picture_->setPixmap(SplashPicture());
+    picture_->setPixmap(picture);
     version_->setObjectName(QStringLiteral("versionLBL"));
-    version_->setText(VersionLine(appInfo.fileVersion));
-    version_->setGeometry(294, 290, 260, 20);
-    version_->setStyleSheet(QStringLiteral("color: #FFFFFF; background: transparent;"));
+    version_->setText(workspace::VersionLine(appInfo.fileVersion));
+    version_->setGeometry(kVersionLineBox);
+    controls::SetTextLook(version_, {Qt::white});
+    version_->setVisible(!lineInPicture);
 }
 
 SplashWindow::SplashWindow(const platform::AppInfo& appInfo)
@@ -31,7 +39,7 @@ SplashWindow::SplashWindow(const platform::AppInfo& appInfo)
     // main window.
     setWindowTitle(QStringLiteral("Starting KT Tessaro"));
     setFixedSize(kSplashSize);
-    new SplashPanel(appInfo, this);
+    new SplashPanel(appInfo, SplashPanel::VersionLine::InDrawnPicture, this);
 }
 
 void SplashWindow::showWhileStarting()

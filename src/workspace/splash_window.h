@@ -14,7 +14,12 @@ namespace tessaro::workspace {
 class SplashPanel : public QWidget {
     Q_OBJECT
 public:
-    SplashPanel(const platform::AppInfo& appInfo, QWidget* parent);
+    // Where the version line is drawn: by its label over the picture, or
+    // in the picture drawn at build time when that picture suits the screen
+    // and the version (the label then keeps the text but stays hidden, and
+    // showing the panel lays out no text).
+    enum class VersionLine { OverPicture, InDrawnPicture };
+    SplashPanel(const platform::AppInfo& appInfo, VersionLine versionLine, QWidget* parent);
     QLabel* versionLabel() const { return version_; }
 
 private:

@@ -6,6 +6,7 @@
 
 namespace tessaro::workspace {
 
+// In the order of kToolbarIconNames.
 enum class ToolbarIcon { EyeDropper, Copy, Paste, Undo, Redo, TestColor, WebPage, Mixer, Import, Export, About };
 
 QPixmap ToolbarPicture(ToolbarIcon icon, bool highlighted);

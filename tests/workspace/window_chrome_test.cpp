@@ -8,6 +8,7 @@
 #include "controls/toolbar_button.h"
 #include "layouts/layout_editor.h"
 #include "layouts/test_color_window.h"
+#include "platform/qt_fonts.h"
 #include "support/fake_platform.h"
 #include "workspace/about_window.h"
 #include "workspace/main_menu.h"
@@ -26,6 +27,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTimer>
 #include <QTemporaryDir>
@@ -352,6 +354,65 @@ private slots:
         const QRect screen = splash.screen()->geometry();
         QCOMPARE(splash.geometry().center(), screen.center());
         QVERIFY(splash.windowTitle() != window()->windowTitle());
+    }
+
+    // The splash shows the picture drawn when the program was built, its
+    // version line in it as the About window's label draws it over the
+    // plain picture.
+    void splashVersionLineDrawnAtBuildTimeLooksLikeTheLabel()
+    {
+        // The program's font, as the program sets it before the splash.
+        const QFont testFont = QApplication::font();
+        QApplication::setFont(platform::ProgramFont());
+        const auto restoreFont = qScopeGuard([&testFont] { QApplication::setFont(testFont); });
+        const platform::AppInfo& appInfo = fake_.platform().appInfo;
+        SplashPanel drawn(appInfo, SplashPanel::VersionLine::InDrawnPicture, nullptr);
+        SplashPanel overPicture(appInfo, SplashPanel::VersionLine::OverPicture, nullptr);
+        QVERIFY(!drawn.versionLabel()->isVisibleTo(&drawn));
+        QVERIFY(overPicture.versionLabel()->isVisibleTo(&overPicture));
+        QCOMPARE(drawn.versionLabel()->text(), QStringLiteral("Version 1.5.3 Build 41"));
+        const QImage withLine = drawn.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage withLabel = overPicture.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage plain = SplashPicture().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(withLine.size(), withLabel.size());
+        QCOMPARE(withLine.size(), plain.size());
+        // Pixels apart by more than a trace of antialiasing.
+        const auto differing = [](const QImage& a, const QImage& b) {
+            int count = 0;
+            for (int y = 0; y < a.height(); ++y)
+                for (int x = 0; x < a.width(); ++x) {
+                    const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+                    if (std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                  std::abs(qBlue(p) - qBlue(q))}) > 40)
+                        ++count;
+                }
+            return count;
+        };
+        QVERIFY2(differing(withLine, plain) > 100, "the version line is missing from the picture");
+        QCOMPARE(differing(withLine, withLabel), 0);
+    }
+
+    // Every toolbar icon and the program icon were drawn at build time for
+    // both pixel ratios, as their SVG files draw them at run time.
+    void picturesDrawnAtBuildTimeMatchTheirSvgFiles()
+    {
+        for (const int ratio : kPrerenderedRatios)
+            for (const char* icon : kToolbarIconNames)
+                for (const QString& state : {QString(), QStringLiteral("-hover")}) {
+                    const QString name = QLatin1String(icon) + state;
+                    const QImage drawn = PrerenderedPicture(name, kToolbarIconSize, ratio);
+                    QVERIFY2(!drawn.isNull(), qPrintable(name));
+                    QCOMPARE(drawn.size(), kToolbarIconSize * ratio);
+                    const QImage svg = RenderSvgPicture(QStringLiteral(":/pictures/%1.svg").arg(name), kToolbarIconSize,
+                                                        ratio, Qt::black)
+                                           .toImage()
+                                           .convertToFormat(drawn.format());
+                    QVERIFY2(svg == drawn, qPrintable(name));
+                }
+        QVERIFY(PrerenderedPicture(QStringLiteral("splash"), kSplashSize, 3).isNull());
+        const QIcon icon = ProgramIcon();
+        QCOMPARE(icon.availableSizes().size(), qsizetype(kProgramIconSizes.size()));
+        QVERIFY(!icon.pixmap(QSize(32, 32)).isNull());
     }
 
     // A question asked during start-up is never hidden behind the splash.

@@ -1,0 +1,134 @@
+// Build-time drawing of the program's pictures: the splash and About
+// picture, the toolbar icons and the program icon, drawn from their SVG
+// files at the pixel ratios screens mostly have (1 and 2) and written as
+// their premultiplied ARGB pixels (the resource compiler compresses them).
+// The program shows these as they are, so that it starts without
+// laying out the splash's texts or drawing SVG; other ratios are drawn from
+// the SVG files at run time.
+//
+//   tessaro_prerender_pictures SVG_DIR OUT_DIR FILE_VERSION
+//
+// Writes into OUT_DIR, for RATIO 1 and 2:
+//   splash-RATIOx.argb    the splash and About picture (the About window
+//                         lays its version line over it)
+//   splash-version-RATIOx.argb   the same with the version line drawn in
+//   NAME-RATIOx.argb, NAME-hover-RATIOx.argb   each toolbar icon, 32 x 32
+// and kt-tessaro-SIZE-1x.argb, the program icon at each of
+// kProgramIconSizes, and prerendered.qrc, the resource list of them all
+// under /prerendered. Exits 1, naming the file, when an SVG file cannot be
+// read or a picture cannot be written.
+#include "platform/qt_fonts.h"
+#include "workspace/prerendered_pictures.h"
+#include "workspace/version_line.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+using namespace tessaro::workspace;
+
+// `svg` drawn at `size` logical pixels and `ratio`, on a transparent ground.
+QImage Draw(const QString& svg, QSize size, int ratio)
+{
+    QSvgRenderer renderer(svg);
+    if (!renderer.isValid()) {
+        std::fprintf(stderr, "tessaro_prerender_pictures: cannot read %s\n", qPrintable(svg));
+        std::exit(1);
+    }
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return image;
+}
+
+[[noreturn]] void CannotWrite(const QString& path)
+{
+    std::fprintf(stderr, "tessaro_prerender_pictures: cannot write %s\n", qPrintable(path));
+    std::exit(1);
+}
+
+// The files written, for the resource list.
+QStringList written;
+
+// The picture's rows of pixels, one after the other.
+void Write(const QImage& image, const QString& dir, const QString& name, int ratio)
+{
+    const QString file = PrerenderedPictureFile(name, ratio);
+    QFile out(dir + file);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        CannotWrite(dir + file);
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < pixels.height(); ++y)
+        if (out.write(reinterpret_cast<const char*>(pixels.constScanLine(y)), qint64(pixels.width()) * 4) !=
+            qint64(pixels.width()) * 4)
+            CannotWrite(dir + file);
+    if (!out.flush())
+        CannotWrite(dir + file);
+    written << file;
+}
+
+void WriteResourceList(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        CannotWrite(path);
+    QTextStream out(&file);
+    out << "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/prerendered\">\n";
+    for (const QString& name : written)
+        out << "    <file>" << name << "</file>\n";
+    out << "</qresource>\n</RCC>\n";
+    out.flush();
+    if (out.status() != QTextStream::Ok || !file.flush())
+        CannotWrite(path);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s SVG_DIR OUT_DIR FILE_VERSION\n", argv[0]);
+        return 2;
+    }
+    // Drawn off any screen: the build needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QString svgDir = QString::fromLocal8Bit(argv[1]) + QLatin1Char('/');
+    const QString outDir = QString::fromLocal8Bit(argv[2]) + QLatin1Char('/');
+    const QString versionLine = VersionLine(QString::fromLocal8Bit(argv[3]));
+
+    for (const int ratio : kPrerenderedRatios) {
+        QImage picture = Draw(svgDir + QStringLiteral("splash.svg"), kSplashSize, ratio);
+        Write(picture, outDir, QStringLiteral("splash"), ratio);
+        // The version line as the About window's label draws it: the
+        // program's font, white, left-aligned and centred in its box.
+        {
+            QPainter painter(&picture);
+            painter.setRenderHint(QPainter::TextAntialiasing);
+            painter.setFont(tessaro::platform::ProgramFont());
+            painter.setPen(Qt::white);
+            painter.drawText(kVersionLineBox, Qt::AlignLeft | Qt::AlignVCenter, versionLine);
+        }
+        Write(picture, outDir, QStringLiteral("splash-version"), ratio);
+        for (const char* icon : kToolbarIconNames)
+            for (const QString& state : {QString(), QStringLiteral("-hover")}) {
+                const QString name = QLatin1String(icon) + state;
+                Write(Draw(svgDir + name + QStringLiteral(".svg"), kToolbarIconSize, ratio), outDir, name, ratio);
+            }
+    }
+    for (const int size : kProgramIconSizes)
+        Write(Draw(svgDir + QStringLiteral("kt-tessaro.svg"), QSize(size, size), 1),
+              outDir, ProgramIconPictureName(size), 1);
+    WriteResourceList(outDir + QStringLiteral("prerendered.qrc"));
+    return 0;
+}
