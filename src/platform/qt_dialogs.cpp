@@ -7,6 +7,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -31,6 +32,17 @@ int ExecWithKeyboard(QDialog& dialog)
     return dialog.exec();
 }
 
+// The width a dialog needs so that the window manager's title bar shows
+// its whole caption beside the bar's buttons: the caption in bold, with
+// room for the icon and three buttons.
+int CaptionWidth(const QWidget& dialog, const QString& title)
+{
+    QFont bold = dialog.font();
+    bold.setBold(true);
+    constexpr int kTitleBarExtras = 130;
+    return QFontMetrics(bold).horizontalAdvance(title) + kTitleBarExtras;
+}
+
 QMessageBox::StandardButton ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                                     const QString& text, QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton whenClosed)
@@ -38,6 +50,11 @@ QMessageBox::StandardButton ShowBox(QWidget* parent, QMessageBox::Icon icon, con
     QMessageBox box(icon, title, text, buttons, parent);
     // The first button is the default one, as in the desktop's question boxes.
     box.setDefaultButton(buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
+    // A message box sizes itself to its text; a spacer across its grid keeps
+    // it as wide as its caption needs.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(CaptionWidth(box, title), 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     ExecWithKeyboard(box);
     QAbstractButton* clicked = box.clickedButton();
     return clicked ? box.standardButton(clicked) : whenClosed;
@@ -155,6 +172,7 @@ std::optional<QString> QtDialogs::inputText(QWidget* parent, const QString& titl
     dialog.setWindowTitle(title);
     dialog.setLabelText(label);
     dialog.setTextValue(initial);
+    dialog.setMinimumWidth(std::max(CaptionWidth(dialog, title), 300));
     if (ExecWithKeyboard(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
