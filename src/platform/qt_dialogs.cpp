@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QTimer>
@@ -25,6 +26,8 @@ namespace {
 // without it and its keys would go to that other window.
 int ExecWithKeyboard(QDialog& dialog)
 {
+    dialog.adjustSize();
+    dialog.setFixedSize(dialog.sizeHint());
     QTimer::singleShot(0, &dialog, [&dialog] {
         dialog.raise();
         dialog.activateWindow();
@@ -172,7 +175,18 @@ std::optional<QString> QtDialogs::inputText(QWidget* parent, const QString& titl
     dialog.setWindowTitle(title);
     dialog.setLabelText(label);
     dialog.setTextValue(initial);
-    dialog.setMinimumWidth(std::max(CaptionWidth(dialog, title), 300));
+    // The box's own layout holds its width to its contents: the text box is
+    // made as wide as the caption needs. It is mapped with one size, so the
+    // window manager draws no resize handle under its buttons, and keeps it
+    // after the box sets its size limits again on showing.
+    if (auto* edit = dialog.findChild<QLineEdit*>())
+        edit->setMinimumWidth(std::max(CaptionWidth(dialog, title) - 24, 260));
+    dialog.adjustSize();
+    dialog.setFixedSize(dialog.sizeHint());
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        if (dialog.layout())
+            dialog.layout()->setSizeConstraint(QLayout::SetFixedSize);
+    });
     if (ExecWithKeyboard(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
