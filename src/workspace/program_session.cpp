@@ -532,10 +532,18 @@ void ProgramSession::createAboutWindow()
 }
 
 // The manual beside the program, opened by the desktop; a missing one is
-// the desktop's to report.
+// the desktop's to report. A desktop with no program to open it gets a
+// message naming the file, so the user can open it by hand.
 void ProgramSession::createHelpCommand()
 {
-    commands_.set(controls::Command::Help, [this] { platform_.shell->openDocument(helpPath()); });
+    commands_.set(controls::Command::Help, [this] {
+        const QString path = helpPath();
+        if (!platform_.shell->openDocument(path))
+            platform_.dialogs->error(main_.get(), QStringLiteral("KT Tessaro"),
+                                     QStringLiteral("The manual could not be opened: this desktop has no program set "
+                                                    "to open web pages.\nThe manual is the file %1")
+                                         .arg(QFileInfo(path).absoluteFilePath()));
+    });
 }
 
 WheelStyleChooser* ProgramSession::wheelStyleChooser()
