@@ -33,6 +33,42 @@ void Line(std::string& text, const std::string& line)
     text += kEol;
 }
 
+template <CopyNotation N>
+std::string Notation(TColor color)
+{
+    return CopyText(N, color);
+}
+
+template <CssNotation N>
+std::string CssNotationText(TColor color)
+{
+    return CssColorText(N, color);
+}
+
+// The Value format's lines for one colour, in the order they are written.
+struct ValueLine {
+    bool ValueOptions::*on;
+    std::string (*text)(TColor);
+};
+
+constexpr ValueLine kValueLines[] = {
+    {&ValueOptions::rgb, Notation<CopyNotation::Rgb>},
+    {&ValueOptions::hsl, Notation<CopyNotation::Hsl>},
+    {&ValueOptions::hashHex, Notation<CopyNotation::HtmlHashHex>},
+    {&ValueOptions::hex, Notation<CopyNotation::HtmlHex>},
+    {&ValueOptions::delphiHex, Notation<CopyNotation::DelphiHex>},
+    {&ValueOptions::cppHex, Notation<CopyNotation::CppHex>},
+    {&ValueOptions::actionScriptHex, Notation<CopyNotation::ActionScriptHex>},
+    {&ValueOptions::vbHex, Notation<CopyNotation::VbHex>},
+    {&ValueOptions::cssRgb, CssNotationText<CssNotation::Rgb>},
+    {&ValueOptions::cssHsl, CssNotationText<CssNotation::Hsl>},
+    {&ValueOptions::cssOkLch, CssNotationText<CssNotation::OkLch>},
+    {&ValueOptions::cssOkLab, CssNotationText<CssNotation::OkLab>},
+    {&ValueOptions::cssLab, CssNotationText<CssNotation::Lab>},
+    {&ValueOptions::cssLch, CssNotationText<CssNotation::Lch>},
+    {&ValueOptions::cssDisplayP3, CssNotationText<CssNotation::DisplayP3>},
+};
+
 } // namespace
 
 std::string CssText(const std::vector<TColor>& colors, const CssOptions& options)
@@ -64,29 +100,9 @@ std::string ValueText(const std::vector<TColor>& colors, const ValueOptions& opt
 {
     std::string text;
     for (TColor color : colors) {
-        const auto notation = [&](bool on, CopyNotation n) {
-            if (on)
-                Line(text, CopyText(n, color));
-        };
-        notation(options.rgb, CopyNotation::Rgb);
-        notation(options.hsl, CopyNotation::Hsl);
-        notation(options.hashHex, CopyNotation::HtmlHashHex);
-        notation(options.hex, CopyNotation::HtmlHex);
-        notation(options.delphiHex, CopyNotation::DelphiHex);
-        notation(options.cppHex, CopyNotation::CppHex);
-        notation(options.actionScriptHex, CopyNotation::ActionScriptHex);
-        notation(options.vbHex, CopyNotation::VbHex);
-        const auto css = [&](bool on, CssNotation n) {
-            if (on)
-                Line(text, CssColorText(n, color));
-        };
-        css(options.cssRgb, CssNotation::Rgb);
-        css(options.cssHsl, CssNotation::Hsl);
-        css(options.cssOkLch, CssNotation::OkLch);
-        css(options.cssOkLab, CssNotation::OkLab);
-        css(options.cssLab, CssNotation::Lab);
-        css(options.cssLch, CssNotation::Lch);
-        css(options.cssDisplayP3, CssNotation::DisplayP3);
+        for (const ValueLine& line : kValueLines)
+            if (options.*line.on)
+                Line(text, line.text(color));
         Line(text, "");
     }
     return text;

@@ -37,6 +37,11 @@ namespace {
 constexpr int kPrefixPage = 6;
 constexpr int kPreviewBarTop = 191;
 constexpr int kPreviewTop = 208;
+// Source and the buttons on the left, Format in the middle, Options right.
+constexpr int kFormatLeft = 136;
+constexpr int kFormatWidth = 150;
+constexpr int kOptionsLeft = kFormatLeft + kFormatWidth + 6;
+constexpr int kOptionsWidth = 315;
 
 int PageOf(CenterFormat format)
 {
@@ -142,6 +147,8 @@ void CopyCenterWindow::buildLists()
     sourceList_ = new QListWidget(this);
     sourceList_->setObjectName(QStringLiteral("sourceList"));
     sourceList_->setGeometry(6, 36, 124, 64);
+    sourceList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sourceList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (const char* text : {"Main Color", "Color List", "Selected Colors", "Color Wheel"})
         sourceList_->addItem(QString::fromLatin1(text));
     sourceList_->setCurrentRow(0);
@@ -150,11 +157,14 @@ void CopyCenterWindow::buildLists()
             setSource(CenterSource(row));
     });
 
-    label(QStringLiteral("Format"), 102);
+    auto* formatLabel = new QLabel(QStringLiteral("Format"), this);
+    formatLabel->setGeometry(kFormatLeft, 22, kFormatWidth, 14);
     formatList_ = new QListWidget(this);
     formatList_->setObjectName(QStringLiteral("formatList"));
-    formatList_->setGeometry(6, 116, 124, 70);
+    formatList_->setGeometry(kFormatLeft, 36, kFormatWidth, 151);
     formatList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    formatList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    formatList_->setUniformItemSizes(true);
     for (CenterFormat format : kCenterFormats)
         formatList_->addItem(QString::fromLatin1(CenterFormatCaption(format)));
     formatList_->setCurrentRow(0);
@@ -168,9 +178,9 @@ void CopyCenterWindow::buildOptionPages()
 {
     auto* box = new QGroupBox(QStringLiteral("Options"), this);
     box->setObjectName(QStringLiteral("optionsBox"));
-    box->setGeometry(136, 22, 315, 136);
+    box->setGeometry(kOptionsLeft, 22, kOptionsWidth, 165);
     pages_ = new QStackedWidget(box);
-    pages_->setGeometry(6, 16, 303, 116);
+    pages_->setGeometry(6, 16, 303, 145);
     pages_->addWidget(buildSwatchesPage());
     pages_->addWidget(buildListPage());
     CssOptions& css = options_.css;
@@ -249,11 +259,23 @@ QWidget* CopyCenterWindow::buildSwatchesPage()
                 text += QStringLiteral("x") + QString::number(value);
             combo->addItem(text);
         }
-        combo->setCurrentText(*suffix ? QStringLiteral("%1x%1").arg(current) : QString::number(current));
+        const auto shown = [suffix](int value) {
+            return *suffix ? QStringLiteral("%1x%1").arg(value) : QString::number(value);
+        };
+        combo->setCurrentText(shown(current));
         connect(combo, &QComboBox::currentTextChanged, this, [this, target, &values](const QString& text) {
             *target = TypedNumber(text, values, *target);
             render();
         });
+        // A typed value that is not in the list is not used; once the typing
+        // ends the box shows the value in use again, so the box, the preview
+        // and the copy agree.
+        const auto showUsed = [combo, target, shown, &values] {
+            if (TypedNumber(combo->currentText(), values, -1) != *target)
+                combo->setCurrentText(shown(*target));
+        };
+        connect(combo->lineEdit(), &QLineEdit::editingFinished, this, showUsed);
+        settleBoxes_.push_back(showUsed);
     };
     addLabel(QStringLiteral("Swatch Size:"), 24);
     addCombo("swatchSizeBox", 24, kSwatchSides, s.side, "x", &s.side);
@@ -340,15 +362,16 @@ void CopyCenterWindow::buildButtons()
     const auto addButton = [this](const char* name, const QString& text, int x, int width) {
         auto* button = new QPushButton(text, this);
         button->setObjectName(QString::fromLatin1(name));
-        button->setGeometry(x, 163, width, 24);
+        button->setGeometry(6, x, width, 24);
         button->setAutoDefault(false);
         return button;
     };
-    connect(addButton("copyNowButton", QStringLiteral("Copy Now"), 136, 100), &QPushButton::clicked, this,
+    // One above the other under the Source list.
+    connect(addButton("copyNowButton", QStringLiteral("Copy Now"), 104, 124), &QPushButton::clicked, this,
             &CopyCenterWindow::CopyNow);
-    connect(addButton("saveAsButton", QStringLiteral("Save As..."), 242, 100), &QPushButton::clicked, this,
+    connect(addButton("saveAsButton", QStringLiteral("Save As..."), 133, 124), &QPushButton::clicked, this,
             &CopyCenterWindow::SaveAs);
-    previewButton_ = addButton("previewButton", QStringLiteral("Preview"), 348, 103);
+    previewButton_ = addButton("previewButton", QStringLiteral("Preview"), 162, 124);
     previewButton_->setCheckable(true);
     connect(previewButton_, &QPushButton::toggled, this, &CopyCenterWindow::setPreviewShown);
 }
@@ -357,12 +380,12 @@ void CopyCenterWindow::buildPreview()
 {
     previewBar_ = new QLabel(QStringLiteral("Preview"), this);
     previewBar_->setObjectName(QStringLiteral("previewBar"));
-    previewBar_->setGeometry(4, kPreviewBarTop, kPreviewSize.width(), kPreviewTop - kPreviewBarTop - 1);
+    previewBar_->setGeometry(4, kPreviewBarTop, kWidth - 8, kPreviewTop - kPreviewBarTop - 1);
     previewBar_->setStyleSheet(QStringLiteral("background: #B4BFCC; color: #24303C; padding-left: 4px;"));
 
     previewArea_ = new QStackedWidget(this);
     previewArea_->setObjectName(QStringLiteral("previewArea"));
-    previewArea_->setGeometry(QRect(QPoint(4, kPreviewTop), kPreviewSize));
+    previewArea_->setGeometry(QRect(QPoint(4, kPreviewTop), QSize(kWidth - 8, kPreviewHeight)));
     auto* scroll = new QScrollArea;
     scroll->setBackgroundRole(QPalette::Base);
     previewPicture_ = new QLabel;
@@ -485,8 +508,15 @@ void CopyCenterWindow::Open()
     activateWindow();
 }
 
+void CopyCenterWindow::settleBoxes()
+{
+    for (const auto& settle : settleBoxes_)
+        settle();
+}
+
 void CopyCenterWindow::CopyNow()
 {
+    settleBoxes();
     if (!collect())
         return;
     render();
@@ -521,6 +551,7 @@ void CopyCenterWindow::SaveAs()
 
 bool CopyCenterWindow::SaveTo(const QString& path)
 {
+    settleBoxes();
     if (!collect())
         return false;
     render();

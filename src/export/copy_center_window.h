@@ -12,6 +12,7 @@
 #include <QImage>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 class QCheckBox;
@@ -34,11 +35,14 @@ namespace tessaro::exporting {
 class CopyCenterWindow : public controls::ToolWindow {
     Q_OBJECT
 public:
-    static constexpr int kWidth = 457;
+    // Wide enough for the Format list's ten entries in a column of their
+    // own beside the Source list, so every entry shows whole.
+    static constexpr int kWidth = 613;
     static constexpr int kHeightWithPreview = 453;
     static constexpr int kHeightWithoutPreview = 191;
     static constexpr int kTitleHeight = 19;
-    static constexpr QSize kPreviewSize{449, 241};
+    // The preview spans the window under its bar.
+    static constexpr int kPreviewHeight = 241;
 
     CopyCenterWindow(const platform::Platform& platform, CopySources sources, controls::CommandHandlers& commands,
                      QWidget* parent = nullptr);
@@ -112,6 +116,10 @@ private:
     QWidget* previewBar_ = nullptr;
     QPushButton* previewButton_ = nullptr;
     QLineEdit* prefixEdit_ = nullptr;
+    // Puts a typed value that is not in use back to the one in use, in the
+    // Swatch Size and Columns boxes.
+    void settleBoxes();
+    std::vector<std::function<void()>> settleBoxes_;
 };
 
 } // namespace tessaro::exporting

@@ -14,6 +14,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace tessaro::layouts {
 
@@ -37,6 +39,26 @@ constexpr Preset kPresets[] = {{"Default (425x385)", 425, 385},
                                {"15% of A4 (526x372) Horizontal", 526, 372},
                                {"Std. PAL (768x576)", 768, 576},
                                {"640x480", 640, 480}};
+
+// A choice whose longest entry is wider than the box's text field is drawn
+// that much narrower, so every entry shows whole in the closed box.
+void FitEntriesInBox(QComboBox& box)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(&box);
+    option.editable = box.isEditable();
+    option.rect = QRect(QPoint(), box.size());
+    const int room =
+        box.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &box).width() - 4;
+    int widest = 0;
+    for (int i = 0; i < box.count(); ++i)
+        widest = std::max(widest, box.fontMetrics().horizontalAdvance(box.itemText(i)));
+    if (widest <= room || room <= 0)
+        return;
+    QFont narrower = box.font();
+    narrower.setStretch(std::max(50, room * 100 / widest));
+    box.setFont(narrower);
+}
 
 QLabel* PageTitle(QWidget* page, const QString& text)
 {
@@ -251,6 +273,7 @@ LayoutEditor::LayoutEditor(const platform::Platform& platform, TestArea& area, T
     // caption takes its row and the choice the whole row below it.
     captions_.value(docSize_)->setGeometry(0, y - kRow, kWidth, kRow - 1);
     docSize_->setGeometry(0, y, kWidth, kRow - 1);
+    FitEntriesInBox(*docSize_);
     y += kRow;
     docWidth_ = numberBox(advancedPage, QStringLiteral(" Width"), QStringLiteral("documentWidthBox"), y);
     docHeight_ = numberBox(advancedPage, QStringLiteral(" Height"), QStringLiteral("documentHeightBox"), y);

@@ -4,6 +4,7 @@
 #include "engine/color_text.h"
 #include "engine/conversion_error.h"
 #include "platform/qt_color.h"
+#include "platform/qt_fonts.h"
 #include "engine/named_color.h"
 #include "layouts/color_scheme.h"
 #include "layouts/document_properties_dialog.h"
@@ -112,7 +113,9 @@ TestColorWindow::TestColorWindow(const platform::Platform& platform, const QStri
     layout_.fields = ReadDocumentFields(layout_.lines);
 
     showAreaTitle();
-    QFont statusFont(QStringLiteral("Tahoma"));
+    // Tahoma 8 of the classic desktop is not installed here: the program's
+    // face at the same pixel size keeps the longest fixed text on its line.
+    QFont statusFont = platform::ProgramFont();
     statusFont.setPixelSize(11);
     status_->setObjectName(QStringLiteral("statusText"));
     status_->setFont(statusFont);

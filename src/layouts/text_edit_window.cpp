@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -141,8 +142,24 @@ void TextEditWindow::Open(LayoutObject& object, std::function<void()> changed)
     italic_->setChecked(object.italic);
     underline_->setChecked(object.underline);
     text_->setFont(TextFont(object));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    CentreOnScreen();
+}
+
+void TextEditWindow::CentreOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // The whole window, the window manager's frame and all, is centred.
+    // The frame is known once the window has been shown; before the first
+    // showing a caption bar of the style's height stands for it.
+    QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                   frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+    if (frame.isNull())
+        frame.setTop(style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const QSize whole = size().grownBy(frame);
+    const QRect area = screen->geometry();
+    move(area.x() + (area.width() - whole.width()) / 2, area.y() + (area.height() - whole.height()) / 2);
 }
 
 void TextEditWindow::PreviewText()

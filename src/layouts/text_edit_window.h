@@ -31,6 +31,8 @@ public:
     // Takes the backup and fills the controls from `object`, which must
     // outlive the editing; `changed` runs after every change of the object.
     void Open(LayoutObject& object, std::function<void()> changed);
+    // Places the window, with its frame, in the middle of the screen.
+    void CentreOnScreen();
 
     QComboBox* faceChoice() const { return face_; }
     QComboBox* sizeChoice() const { return size_; }

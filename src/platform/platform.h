@@ -145,7 +145,8 @@ class Shell {
 public:
     virtual ~Shell() = default;
     // Opens a document with the desktop's default program; returns at once.
-    virtual void openDocument(const QString& path) = 0;
+    // False when the desktop has no way to open documents (no launcher).
+    virtual bool openDocument(const QString& path) = 0;
     virtual void openUrl(const QString& url) = 0;
     // Registers ".cll" files (MIME package and .desktop entry in the user's
     // data folder) to open with `executable`. Failures are ignored.

@@ -7,7 +7,9 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QTimer>
@@ -24,11 +26,24 @@ namespace {
 // without it and its keys would go to that other window.
 int ExecWithKeyboard(QDialog& dialog)
 {
+    dialog.adjustSize();
+    dialog.setFixedSize(dialog.sizeHint());
     QTimer::singleShot(0, &dialog, [&dialog] {
         dialog.raise();
         dialog.activateWindow();
     });
     return dialog.exec();
+}
+
+// The width a dialog needs so that the window manager's title bar shows
+// its whole caption beside the bar's buttons: the caption in bold, with
+// room for the icon and three buttons.
+int CaptionWidth(const QWidget& dialog, const QString& title)
+{
+    QFont bold = dialog.font();
+    bold.setBold(true);
+    constexpr int kTitleBarExtras = 130;
+    return QFontMetrics(bold).horizontalAdvance(title) + kTitleBarExtras;
 }
 
 QMessageBox::StandardButton ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
@@ -38,6 +53,11 @@ QMessageBox::StandardButton ShowBox(QWidget* parent, QMessageBox::Icon icon, con
     QMessageBox box(icon, title, text, buttons, parent);
     // The first button is the default one, as in the desktop's question boxes.
     box.setDefaultButton(buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
+    // A message box sizes itself to its text; a spacer across its grid keeps
+    // it as wide as its caption needs.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(CaptionWidth(box, title), 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     ExecWithKeyboard(box);
     QAbstractButton* clicked = box.clickedButton();
     return clicked ? box.standardButton(clicked) : whenClosed;
@@ -155,6 +175,18 @@ std::optional<QString> QtDialogs::inputText(QWidget* parent, const QString& titl
     dialog.setWindowTitle(title);
     dialog.setLabelText(label);
     dialog.setTextValue(initial);
+    // The box's own layout holds its width to its contents: the text box is
+    // made as wide as the caption needs. It is mapped with one size, so the
+    // window manager draws no resize handle under its buttons, and keeps it
+    // after the box sets its size limits again on showing.
+    if (auto* edit = dialog.findChild<QLineEdit*>())
+        edit->setMinimumWidth(std::max(CaptionWidth(dialog, title) - 24, 260));
+    dialog.adjustSize();
+    dialog.setFixedSize(dialog.sizeHint());
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        if (dialog.layout())
+            dialog.layout()->setSizeConstraint(QLayout::SetFixedSize);
+    });
     if (ExecWithKeyboard(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();

@@ -134,9 +134,9 @@ QtShell::QtShell() : QtShell(RunDetachedIfInstalled) {}
 
 QtShell::QtShell(Runner runner) : runner_(std::move(runner)) {}
 
-void QtShell::openDocument(const QString& path)
+bool QtShell::openDocument(const QString& path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
 }
 
 void QtShell::openUrl(const QString& url)

@@ -43,7 +43,7 @@ public:
     QtShell();
     explicit QtShell(Runner runner);
 
-    void openDocument(const QString& path) override;
+    bool openDocument(const QString& path) override;
     void openUrl(const QString& url) override;
     // Writes mime/packages/kt-tessaro.xml and, unless the installed entry
     // opens list files, applications/kt-tessaro.desktop under

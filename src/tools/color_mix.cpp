@@ -1,5 +1,6 @@
 #include "tools/color_mix.h"
 
+#include "engine/conversion_error.h"
 #include "engine/named_color.h"
 
 #include <algorithm>
@@ -29,13 +30,19 @@ int ClampMixAmount(long long amount)
     return int(std::clamp<long long>(amount, 0, kMaxMixAmount));
 }
 
-int StoredMixAmount(std::string_view text)
+StoredMixAmount ReadStoredMixAmount(std::string_view key, std::string_view text)
 {
-    constexpr int kMissing = 50;
+    StoredMixAmount stored;
     if (text.empty())
-        return kMissing;
+        return stored;
     const std::optional<std::int32_t> amount = TryReadInteger(text);
-    return amount ? ClampMixAmount(*amount) : kMissing;
+    if (!amount)
+        stored.problem = ConversionError(std::string(text)).what();
+    else if (*amount < 0 || *amount > kMaxMixAmount)
+        stored.problem = "'" + std::string(text) + "' is not an amount from 0 to 100 (" + std::string(key) + ")";
+    else
+        stored.amount = *amount;
+    return stored;
 }
 
 } // namespace tessaro::tools

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace tessaro::tools {
@@ -28,9 +29,13 @@ std::optional<TColor> MixColors(const std::array<MixSlot, kMixSlots>& slots);
 // An amount brought into 0..100.
 int ClampMixAmount(long long amount);
 
-// A slot's amount as the settings hold it: 50 when missing; a number
-// outside 0..100 is brought into the range, and a text that is no integer
-// counts as missing.
-int StoredMixAmount(std::string_view text);
+// A slot's amount as the settings hold it. A missing value is 50. A value
+// that is no integer from 0 to 100 is refused: `problem` says why, and the
+// amount is 50 as if the line were missing.
+struct StoredMixAmount {
+    int amount = 50;
+    std::string problem;
+};
+StoredMixAmount ReadStoredMixAmount(std::string_view key, std::string_view text);
 
 } // namespace tessaro::tools

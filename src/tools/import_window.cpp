@@ -114,6 +114,10 @@ void ImportWindow::buildFound()
     listView_->setModel(&found_);
     listView_->setGeometry(178, kTitleHeight + 24, kWidth - 186, 150);
     connect(listView_, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) { ShowEntry(index.row()); });
+    // The label describes an entry of the list: once that entry is gone
+    // (removed, cleared, a duplicate dropped) it asks for a choice again.
+    connect(&found_, &QAbstractItemModel::rowsRemoved, this, &ImportWindow::forgetRemovedEntry);
+    connect(&found_, &QAbstractItemModel::modelReset, this, &ImportWindow::forgetRemovedEntry);
     connect(listView_, &FoundListView::deletePressed, this, &ImportWindow::RemoveSelected);
 
     progress_ = new QProgressBar(this);
@@ -391,6 +395,15 @@ void ImportWindow::ShowEntry(int row)
     const TColor color = found_.colorAt(row);
     swatch_->setColor(color);
     colorValue_->setText(FoundColorDescription(color));
+    shownEntry_ = QPersistentModelIndex(found_.index(row));
+}
+
+void ImportWindow::forgetRemovedEntry()
+{
+    if (shownEntry_.isValid() || colorValue_->text() == kNoColor)
+        return;
+    swatch_->setColor(TColor(0xFFFFFF));
+    colorValue_->setText(kNoColor);
 }
 
 bool ImportWindow::SaveLastImported(const QString& path) const

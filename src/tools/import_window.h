@@ -10,6 +10,7 @@
 #include "tools/found_colors.h"
 #include "tools/import_scan.h"
 
+#include <QPersistentModelIndex>
 #include <QTimer>
 
 #include <deque>
@@ -95,6 +96,7 @@ signals:
     void scanFinished();
 
 private:
+    void forgetRemovedEntry();
     void buildSource();
     void buildFound();
     void buildMenu();
@@ -123,6 +125,8 @@ private:
     QPushButton* clear_ = nullptr;
     controls::Swatch* swatch_ = nullptr;
     QLabel* colorValue_ = nullptr;
+    // The entry the label describes.
+    QPersistentModelIndex shownEntry_;
     QMenu* menu_ = nullptr;
     QAction* allowDuplicatesAction_ = nullptr;
 };

@@ -12,6 +12,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 
 #include <algorithm>
 
@@ -36,6 +38,12 @@ constexpr std::array kAmountKeys{Setting::MixerAmount1, Setting::MixerAmount2, S
 constexpr std::array kColorKeys{Setting::MixerColor1, Setting::MixerColor2, Setting::MixerColor3,
                                 Setting::MixerColor4};
 
+// A stored amount, checked: see ReadStoredMixAmount.
+StoredMixAmount StoredAmount(const workspace::SettingsStore& settings, workspace::Setting key)
+{
+    return ReadStoredMixAmount(workspace::KeyOf(key).toStdString(), settings.GetSetting(key).toStdString());
+}
+
 QLabel* Label(const QString& text, const QString& name, QRect geometry, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -55,6 +63,35 @@ protected:
         QPainter painter(this);
         painter.fillRect(rect(), Qt::black);
         painter.fillRect(rect().adjusted(1, 1, -1, -1), ToQColor(color()));
+    }
+};
+
+// An amount's scroll bar. Its thumb is drawn dark on the light track so the
+// amount's place shows at a glance, and framed while the bar has the
+// focus. A click gives it the focus, so the arrow keys, Page Up/Down, Home
+// and End move the amount; Tab walks the four bars.
+class AmountBar : public QScrollBar {
+public:
+    explicit AmountBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent)
+    {
+        setFocusPolicy(Qt::StrongFocus);
+        // Right and Page Up raise the amount, as on a slider.
+        setInvertedControls(false);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QScrollBar::paintEvent(event);
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        const QRect thumb = style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
+        QPainter painter(this);
+        painter.fillRect(thumb.adjusted(1, 2, -1, -2), QColor(0x5C, 0x76, 0x93));
+        if (hasFocus()) {
+            painter.setPen(QColor(0x24, 0x30, 0x3C));
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
     }
 };
 
@@ -124,7 +161,7 @@ void MixerWindow::buildSlot(int slot)
                     QRect(left + 60, kSlotTop + kSlotHeight + 4, kSlotWidth - 60, 16), this);
     s.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    s.bar = new QScrollBar(Qt::Horizontal, this);
+    s.bar = new AmountBar(this);
     s.bar->setObjectName(QStringLiteral("ScrollBar%1").arg(number));
     s.bar->setRange(0, kMaxMixAmount);
     s.bar->setSingleStep(1);
@@ -136,8 +173,12 @@ void MixerWindow::buildSlot(int slot)
 void MixerWindow::ReadSettings(const workspace::SettingsStore& settings, Messages messages)
 {
     quiet_ = messages == Messages::Left;
-    for (int slot = 0; slot < kMixSlots; ++slot)
-        setAmount(slot, StoredMixAmount(settings.GetSetting(kAmountKeys[std::size_t(slot)]).toStdString()));
+    for (int slot = 0; slot < kMixSlots; ++slot) {
+        const StoredMixAmount stored = StoredAmount(settings, kAmountKeys[std::size_t(slot)]);
+        if (!stored.problem.empty() && !quiet_)
+            platform().dialogs->error(this, QStringLiteral("KT Tessaro"), QString::fromStdString(stored.problem));
+        setAmount(slot, stored.amount);
+    }
     for (int slot = 0; slot < kMixSlots; ++slot) {
         const QString stored = settings.GetSetting(kColorKeys[std::size_t(slot)]);
         try {
@@ -157,6 +198,9 @@ void MixerWindow::ReadSettings(const workspace::SettingsStore& settings, Message
 void MixerWindow::ReportStoredSettings(const workspace::SettingsStore& settings, platform::Dialogs& dialogs,
                                        QWidget* parent)
 {
+    for (const workspace::Setting key : kAmountKeys)
+        if (const StoredMixAmount stored = StoredAmount(settings, key); !stored.problem.empty())
+            dialogs.error(parent, QStringLiteral("KT Tessaro"), QString::fromStdString(stored.problem));
     for (const workspace::Setting key : kColorKeys) {
         const QString stored = settings.GetSetting(key);
         if (stored.isEmpty())
@@ -168,7 +212,7 @@ void MixerWindow::ReportStoredSettings(const workspace::SettingsStore& settings,
         }
     }
     const bool allZero = std::all_of(kAmountKeys.begin(), kAmountKeys.end(), [&settings](workspace::Setting key) {
-        return StoredMixAmount(settings.GetSetting(key).toStdString()) == 0;
+        return StoredAmount(settings, key).amount == 0;
     });
     if (allZero)
         dialogs.notify(parent, QStringLiteral("Color Mixer"), QString::fromLatin1(kAllAmountsZeroMessage));
@@ -251,25 +295,32 @@ void MixerWindow::toFront()
     raise();
 }
 
+QString MixerWindow::tipAt(QPoint point) const
+{
+    if (point.y() < kTitleHeight)
+        return tips_->text();
+    const QWidget* under = childAt(point);
+    if (under == mixedSwatch_)
+        return kMixedTip;
+    for (const Slot& s : slots_)
+        if (under == s.swatch)
+            return kSlotTip;
+    return kWindowTip;
+}
+
 bool MixerWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
-        if (watched == mixedSwatch_)
-            setTip(kMixedTip);
-        else
-            for (const Slot& s : slots_)
-                if (watched == s.swatch)
-                    setTip(kSlotTip);
-    } else if (event->type() == QEvent::DragEnter) {
+    if (event->type() == QEvent::DragEnter)
         toFront();
-    }
     return controls::ToolWindow::eventFilter(watched, event);
 }
 
+// Moves over the swatches and the other controls reach the window too
+// (they do not take them), so one place chooses the tip by what lies under
+// the pointer.
 void MixerWindow::mouseMoveEvent(QMouseEvent* event)
 {
-    if (event->position().y() >= kTitleHeight)
-        setTip(kWindowTip);
+    setTip(tipAt(event->position().toPoint()));
     controls::ToolWindow::mouseMoveEvent(event);
 }
 

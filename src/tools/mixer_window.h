@@ -65,6 +65,9 @@ public:
     // the previous one.
     void Mix();
     QString tipText() const;
+    // The tip for a point of the window: the slot tip over a slot, the
+    // mixed colour's over it, the window's elsewhere below the title bar.
+    QString tipAt(QPoint point) const;
     void clearTip();
 
     controls::Swatch* slotSwatch(int slot) const { return slots_[std::size_t(slot)].swatch; }

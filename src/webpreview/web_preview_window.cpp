@@ -340,7 +340,11 @@ void WebPreviewWindow::OpenInBrowser()
     }
     const QString path = file.fileName();
     file.close();
-    platform().shell->openDocument(path);
+    if (!platform().shell->openDocument(path))
+        platform().dialogs->error(this, kCaption,
+                                  QStringLiteral("The page could not be opened: this desktop has no program set to "
+                                                 "open web pages.\nThe page is the file %1")
+                                      .arg(path));
 }
 
 void WebPreviewWindow::ContrastReport()

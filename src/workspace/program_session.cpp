@@ -304,10 +304,12 @@ void ProgramSession::createTestColorWindow()
         if (!s.GetSetting(Setting::TestTop).isEmpty())
             place.setY(s.ReadInt(Setting::TestTop, place.y()));
         const QSize screen = platform_.screen->size();
+        const QList<QRect> areas = platform_.screen->windowAreas();
         if (s.isFirstRun())
             if (const auto firstRun = layouts::FirstRunWindowPlace(screen.width(), screen.height()))
-                place = QPoint(firstRun->left, firstRun->top);
-        testColor_->move(place);
+                place = KeepWholeWindowOnArea(QPoint(firstRun->left, firstRun->top), testColor_->size(),
+                                              areas.value(0, QRect(QPoint(), screen)));
+        testColor_->move(KeepTitleBarOnScreen(place, testColor_->size(), layouts::TestColorWindow::kTitleHeight, areas));
         testColor_->setShowTexts(s.GetSetting(Setting::ShowText) == QStringLiteral("1"));
         // The grid: the saved size into its box, then the check (which sets 8).
         layouts::LayoutEditor* editor = testColor_->editor();
@@ -383,9 +385,12 @@ void ProgramSession::createWebPreviewWindow()
     entry.showCommand = controls::Command::WebPreview;
     entry.keys = controls::MainWindowKeys();
     entry.readSettings = [this](const SettingsStore& s) {
+        const QSize screen = platform_.screen->size();
         QPoint place(s.ReadInt(Setting::WebLeft, webPreview_->x()), s.ReadInt(Setting::WebTop, webPreview_->y()));
         if (s.isFirstRun())
-            place = WebPreviewFirstRunPosition(platform_.screen->size()).value_or(place);
+            if (const auto firstRun = WebPreviewFirstRunPosition(screen))
+                place = KeepWholeWindowOnArea(*firstRun, webPreview_->size(),
+                                              platform_.screen->windowAreas().value(0, QRect(QPoint(), screen)));
         webPreview_->move(KeepTitleBarOnScreen(place, webPreview_->size(), webpreview::WebPreviewWindow::kTitleHeight,
                                                platform_.screen->windowAreas()));
     };
@@ -527,10 +532,18 @@ void ProgramSession::createAboutWindow()
 }
 
 // The manual beside the program, opened by the desktop; a missing one is
-// the desktop's to report.
+// the desktop's to report. A desktop with no program to open it gets a
+// message naming the file, so the user can open it by hand.
 void ProgramSession::createHelpCommand()
 {
-    commands_.set(controls::Command::Help, [this] { platform_.shell->openDocument(helpPath()); });
+    commands_.set(controls::Command::Help, [this] {
+        const QString path = helpPath();
+        if (!platform_.shell->openDocument(path))
+            platform_.dialogs->error(main_.get(), QStringLiteral("KT Tessaro"),
+                                     QStringLiteral("The manual could not be opened: this desktop has no program set "
+                                                    "to open web pages.\nThe manual is the file %1")
+                                         .arg(QFileInfo(path).absoluteFilePath()));
+    });
 }
 
 WheelStyleChooser* ProgramSession::wheelStyleChooser()

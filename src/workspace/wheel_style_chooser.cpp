@@ -60,6 +60,15 @@ void WheelStyleChooser::readFiles()
     const QStringList names =
         QDir(folder_).entryList({QStringLiteral("*.whl")}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
     files_->addItems(names);
+    // The style in use is the list's current row (none when it is not in
+    // the folder), so the list opens where the user left it.
+    const QFileInfo inUse(lastWheelStyle_);
+    const int row = !lastWheelStyle_.isEmpty() && QFileInfo(folder_) == QFileInfo(inUse.absolutePath())
+                        ? int(names.indexOf(inUse.fileName()))
+                        : -1;
+    files_->setCurrentRow(row);
+    if (row >= 0)
+        files_->scrollToItem(files_->item(row));
 }
 
 QString WheelStyleChooser::pathOfRow(int row) const

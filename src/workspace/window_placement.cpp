@@ -67,6 +67,13 @@ QPoint KeepTitleBarOnScreen(QPoint position, QSize size, int titleBarHeight, con
             PullInto(titleBar.top(), titleBar.height(), nearest->top(), nearest->height())};
 }
 
+QPoint KeepWholeWindowOnArea(QPoint position, QSize size, QRect area)
+{
+    const int x = std::max(area.left(), std::min(position.x(), area.right() + 1 - size.width()));
+    const int y = std::max(area.top(), std::min(position.y(), area.bottom() + 1 - size.height()));
+    return {x, y};
+}
+
 std::optional<QPoint> WebPreviewFirstRunPosition(QSize screen)
 {
     if (screen == QSize(800, 600))

@@ -28,6 +28,12 @@ constexpr int kTitleBarGrabWidth = 100;
 // wider than that screen keeps its left edge on it).
 QPoint KeepTitleBarOnScreen(QPoint position, QSize size, int titleBarHeight, const QList<QRect>& screens);
 
+// A first run's place for one of the classic screen sizes, made whole: those
+// places were chosen for smaller windows than ours, so the window is pulled
+// the shortest way until it lies whole on `area` (a window larger than the
+// area keeps its top-left corner on it).
+QPoint KeepWholeWindowOnArea(QPoint position, QSize size, QRect area);
+
 // The Web Preview window's place on a first run, for the classic screen
 // sizes only.
 std::optional<QPoint> WebPreviewFirstRunPosition(QSize screen);

@@ -36,8 +36,8 @@ cy=$(awk -F: '/Absolute upper-left Y/ {gsub(/ /, "", $2); print $2}' <<<"$info")
 sleep 0.3
 height=$(xwininfo -id "$center" | awk -F: '/Height/ {gsub(/ /, "", $2); print $2}')
 [ "$height" = 191 ] || fail "without the preview the Center is $height high, expected 191"
-# The Preview button shows the preview under the options.
-xdotool mousemove $((cx + 396)) $((cy + 175)) click 1
+# The Preview button (the third under the Source list) shows the preview.
+xdotool mousemove $((cx + 68)) $((cy + 174)) click 1
 sleep 0.4
 e2e_screenshot copy_center_preview
 height=$(xwininfo -id "$center" | awk -F: '/Height/ {gsub(/ /, "", $2); print $2}')
@@ -46,11 +46,11 @@ height=$(xwininfo -id "$center" | awk -F: '/Height/ {gsub(/ /, "", $2); print $2
 xdotool mousemove $((cx + 40)) $((cy + 82)) click 1
 sleep 0.4
 e2e_screenshot copy_center_swatches
-# The format list's fifth row: "Value".
-xdotool mousemove $((cx + 40)) $((cy + 175)) click 1
+# The format list's fifth row: "Value" (the list beside the Source list).
+xdotool mousemove $((cx + 180)) $((cy + 96)) click 1
 sleep 0.4
 # The Value page's "oklch()" box: third column, first row.
-xdotool mousemove $((cx + 366)) $((cy + 47)) click 1
+xdotool mousemove $((cx + 522)) $((cy + 47)) click 1
 sleep 0.4
 e2e_screenshot copy_center_value
 xdotool key Return
@@ -68,9 +68,9 @@ xdotool windowactivate --sync "$main" 2>/dev/null || true
 xdotool key F5
 wait_for_named "Copy/Export Center" || fail "F5 did not open the Center again"
 sleep 0.3
-xdotool mousemove $((cx + 40)) $((cy + 121)) click 1
+xdotool mousemove $((cx + 180)) $((cy + 44)) click 1
 sleep 0.3
-xdotool mousemove $((cx + 212)) $((cy + 47)) click 1
+xdotool mousemove $((cx + 368)) $((cy + 47)) click 1
 sleep 0.3
 e2e_screenshot copy_center_metafile
 xdotool key Return

@@ -4,7 +4,7 @@
 # window and scans the file; one found colour is dragged onto the colour
 # list, Enter adds them all; lastimported.txt holds the found list after
 # the close.
-# Usage: import_window_test.sh KT_TESSARO FILE_DRAG_SOURCE
+# Usage: import_window_test.sh KT_TESSARO DRAG_SOURCE
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$0" "$@"
@@ -21,7 +21,7 @@ printf 'body { color: #FF8000; }\r\na:hover { color:#0080ff }\r\n.x { color: #FF
 e2e_open_program
 
 # ---- a file dropped on the main window opens the import window
-"$drag_source" "$css" 880 660 &
+"$drag_source" file "$css" 880 660 &
 source_pid=$!
 e2e_at_exit "kill $source_pid 2>/dev/null"
 wait_for_named "file drag source" || { echo "FAIL: no drag source window"; exit 1; }

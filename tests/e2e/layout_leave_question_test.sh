@@ -67,6 +67,13 @@ xdotool mousemove $((tx + text3_x)) $((ty + text3_y)) click 3
 if wait_for_named "Text Edit"; then
     sleep 0.4
     read -r ex ey < <(window_origin_of "$window")
+    # The window with the window manager's frame lies in the middle of the
+    # 1024 x 768 screen (a pixel of rounding either way).
+    read -r fl fr ft fb < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    fw=$((fl + 462 + fr)) fh=$((ft + 317 + fb))
+    dx=$((ex - fl - (1024 - fw) / 2)) dy=$((ey - ft - (768 - fh) / 2))
+    [ "${dx#-}" -le 1 ] && [ "${dy#-}" -le 1 ] ||
+        fail "Text Edit is ${dx},${dy} pixels away from the screen's middle"
     xdotool mousemove $((ex + 59)) $((ey + 295)) click 1
     sleep 0.4
     xdotool mousemove $((ex + 40)) $((ey + 296)) click 1

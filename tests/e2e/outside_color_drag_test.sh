@@ -5,7 +5,7 @@
 # colour with one history step, and then on the Web Preview's contents
 # area, which takes each colour. The history file left at the close button
 # is read back.
-# Usage: outside_color_drag_test.sh KT_TESSARO COLOR_DRAG_SOURCE
+# Usage: outside_color_drag_test.sh KT_TESSARO DRAG_SOURCE
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$0" "$@"

@@ -22,8 +22,8 @@ xdotool key --window "$main" F8
 wait_for_named "Simple Web Page Test" || { echo "FAIL: F8 did not open the web preview"; exit 1; }
 web=$window
 sleep 0.5
-# On a first run the window opens low on a 1024 x 768 screen, its buttons
-# below the screen's edge: moved to the right, clear of the main window.
+# On a first run the window opens at the lower left of a 1024 x 768 screen,
+# under the main window: moved to the right, clear of it.
 xdotool windowmove "$web" 615 320
 sleep 0.5
 info=$(xwininfo -id "$web")

@@ -181,6 +181,50 @@ private slots:
         QVERIFY(center.isPreviewShown());
     }
 
+    // Both lists show every entry whole, without scrolling.
+    void centerListsShowEveryEntryWhole()
+    {
+        CopyCenterWindow center(fake_.platform(), sources(), commands_);
+        center.Open();
+        QVERIFY(QTest::qWaitForWindowExposed(&center));
+        for (const char* name : {"sourceList", "formatList"}) {
+            auto* list = center.findChild<QListWidget*>(QString::fromLatin1(name));
+            QVERIFY(list->count() >= 4);
+            const QRect viewport = list->viewport()->rect();
+            for (int row = 0; row < list->count(); ++row) {
+                const QRect item = list->visualItemRect(list->item(row));
+                const int textWidth = list->fontMetrics().horizontalAdvance(list->item(row)->text());
+                QVERIFY2(viewport.contains(item), qPrintable(list->item(row)->text()));
+                QVERIFY2(textWidth + 6 <= item.width(), qPrintable(list->item(row)->text()));
+            }
+        }
+    }
+
+    // A typed size or column count that is not in the box's list is not
+    // used; the box shows the value in use once the typing ends, and the
+    // copy matches it.
+    void centerTypedValueOutsideItsListShowsTheValueInUse()
+    {
+        CopyCenterWindow center(fake_.platform(), sources(), commands_);
+        center.Open();
+        center.setSource(CenterSource::ColorWheel);
+        auto* columns = center.findChild<QComboBox*>(QStringLiteral("columnsBox"));
+        auto* size = center.findChild<QComboBox*>(QStringLiteral("swatchSizeBox"));
+        columns->setEditText(QStringLiteral("6"));
+        QCOMPARE(center.picture().size(), QSize(6 * 23, 3 * 20 + 2 * 3));
+        columns->setEditText(QStringLiteral("0"));
+        emit columns->lineEdit()->editingFinished();
+        QCOMPARE(columns->currentText(), QStringLiteral("6"));
+        size->setEditText(QStringLiteral("33x33"));
+        emit size->lineEdit()->editingFinished();
+        QCOMPARE(size->currentText(), QStringLiteral("20x20"));
+        // Copy Now straight after the typing (Enter) settles the box first.
+        columns->setEditText(QStringLiteral("100000"));
+        center.CopyNow();
+        QCOMPARE(columns->currentText(), QStringLiteral("6"));
+        QCOMPARE(fake_.clipboard.image.size(), QSize(6 * 23, 3 * 20 + 2 * 3));
+    }
+
     void centerCopiesTextAndClosesOnEnter()
     {
         CopyCenterWindow center(fake_.platform(), sources(), commands_);

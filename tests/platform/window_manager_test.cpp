@@ -172,5 +172,54 @@ TEST_F(WindowManagerTest, AnsweredQuestionGivesTheKeyboardBackToItsWindow)
     EXPECT_TRUE(QTest::qWaitForWindowActive(&program.tool)) << "the keyboard stayed elsewhere";
 }
 
+// A short message or a small input box is still wide enough for the window
+// manager's title bar to show its whole caption beside its buttons, and an
+// input box keeps one size (no resize handle under its buttons).
+TEST_F(WindowManagerTest, BoxesAreAsWideAsTheirCaptions)
+{
+    QWidget parent;
+    parent.setGeometry(100, 100, 300, 200);
+    parent.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
+    QtFonts fonts;
+    QtDialogs dialogs(fonts);
+    const auto captionRoom = [](const QWidget& box) {
+        QFont bold = box.font();
+        bold.setBold(true);
+        return QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + 100;
+    };
+
+    int messageWidth = 0, messageRoom = 0;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        QTest::qWaitForWindowExposed(box);
+        messageWidth = box->width();
+        messageRoom = captionRoom(*box);
+        box->button(QMessageBox::Ok)->click();
+    });
+    dialogs.notify(&parent, QStringLiteral("Import Colors"), QStringLiteral("No colors found!"));
+    EXPECT_GE(messageWidth, messageRoom);
+    EXPECT_GT(messageRoom, 100);
+
+    int inputWidth = 0, inputRoom = 0;
+    bool fixedSize = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = QApplication::activeModalWidget();
+        if (!box)
+            return;
+        QTest::qWaitForWindowExposed(box);
+        inputWidth = box->width();
+        inputRoom = captionRoom(*box);
+        fixedSize = QTest::qWaitFor([box] { return box->minimumSize() == box->maximumSize(); }, 2000);
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(dialogs.inputText(&parent, QStringLiteral("Type New String"), QStringLiteral("Type New String"),
+                                   QString()));
+    EXPECT_GE(inputWidth, inputRoom);
+    EXPECT_TRUE(fixedSize);
+}
+
 } // namespace
 } // namespace tessaro::platform

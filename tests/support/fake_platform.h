@@ -128,11 +128,16 @@ private:
 
 class FakeShell : public Shell {
 public:
-    void openDocument(const QString& path) override { documents << path; }
+    bool openDocument(const QString& path) override
+    {
+        documents << path;
+        return documentsOpen;
+    }
     void openUrl(const QString& url) override { urls << url; }
     void registerListFileAssociation(const QString& executable) override { associations << executable; }
 
     QStringList documents;
+    bool documentsOpen = true;  // false: the desktop has no launcher
     QStringList urls;
     QStringList associations;  // the executables registered
 };

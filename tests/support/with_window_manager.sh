@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs a command on a virtual X screen (Xvfb, 1024 x 768) with a real window
-# manager (openbox), as on a desktop, and returns its status.
+# Runs a command on a virtual X screen (Xvfb, 1024 x 768, or the size in
+# TESSARO_E2E_SCREEN such as 800x600) with a real window manager (openbox),
+# as on a desktop, and returns its status.
 # Usage: with_window_manager.sh COMMAND [ARG...]
 set -euo pipefail
 
@@ -16,7 +17,7 @@ trap cleanup EXIT
 
 # Xvfb picks a free display and tells its number; -noreset keeps the server
 # when the last client leaves.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${TESSARO_E2E_SCREEN:-1024x768}x24" -noreset -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 1 100); do
     [ -s "$work/display" ] && break

@@ -52,24 +52,26 @@ struct StoredAmountCase {
     const char* name;
     const char* text;
     int amount;
+    const char* problem;
 };
 
 class StoredMixAmountTest : public testing::TestWithParam<StoredAmountCase> {};
 
-TEST_P(StoredMixAmountTest, ReadsIntoRange)
+TEST_P(StoredMixAmountTest, TakesAmountsFromZeroToHundred)
 {
-    EXPECT_EQ(StoredMixAmount(GetParam().text), GetParam().amount);
+    const StoredMixAmount stored = ReadStoredMixAmount("mixer.a2", GetParam().text);
+    EXPECT_EQ(stored.amount, GetParam().amount);
+    EXPECT_EQ(stored.problem, GetParam().problem);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, StoredMixAmountTest,
-                         testing::Values(StoredAmountCase{"Missing", "", 50}, StoredAmountCase{"Zero", "0", 0},
-                                         StoredAmountCase{"Hundred", "100", 100},
-                                         StoredAmountCase{"AboveRange", "250", 100},
-                                         StoredAmountCase{"Negative", "-5", 0},
-                                         StoredAmountCase{"HexNumber", "$20", 32},
-                                         StoredAmountCase{"NotANumber", "fifty", 50}),
-                         [](const testing::TestParamInfo<StoredAmountCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Table, StoredMixAmountTest,
+    testing::Values(StoredAmountCase{"Missing", "", 50, ""}, StoredAmountCase{"Zero", "0", 0, ""},
+                    StoredAmountCase{"Hundred", "100", 100, ""}, StoredAmountCase{"HexNumber", "$20", 32, ""},
+                    StoredAmountCase{"AboveRange", "250", 50, "'250' is not an amount from 0 to 100 (mixer.a2)"},
+                    StoredAmountCase{"JustAbove", "101", 50, "'101' is not an amount from 0 to 100 (mixer.a2)"},
+                    StoredAmountCase{"Negative", "-5", 50, "'-5' is not an amount from 0 to 100 (mixer.a2)"},
+                    StoredAmountCase{"NotANumber", "fifty", 50, "'fifty' is not a valid integer value"}),
+    [](const testing::TestParamInfo<StoredAmountCase>& info) { return std::string(info.param.name); });
 
 } // namespace

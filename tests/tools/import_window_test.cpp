@@ -106,6 +106,25 @@ private slots:
         scan(QStringLiteral("#12345G #FFF #"));
         QCOMPARE(fake_.dialogs.calls.size(), 1);
         QCOMPARE(window_->found().rowCount(), 0);
+        QCOMPARE(window_->colorValueText(), QStringLiteral("Select a color first."));
+    }
+
+    // The label describes the clicked entry while it is in the list: the
+    // removal of another entry keeps it, the removal of that entry clears it.
+    void labelFollowsTheDescribedEntry()
+    {
+        scan(QStringLiteral("#111111 #222222 #333333"));
+        window_->ShowEntry(2);
+        QItemSelectionModel* selection = window_->listView()->selectionModel();
+        selection->select(window_->found().index(0), QItemSelectionModel::ClearAndSelect);
+        fake_.dialogs.answers = {platform::Answer::Yes};
+        window_->RemoveSelected();
+        QCOMPARE(window_->colorValueText(), QStringLiteral("RGB(51,51,51) | #333333 "));
+        selection->select(window_->found().index(1), QItemSelectionModel::ClearAndSelect);
+        fake_.dialogs.answers = {platform::Answer::Yes};
+        window_->RemoveSelected();
+        QCOMPARE(window_->found().entries(), (Entries{"#222222"}));
+        QCOMPARE(window_->colorValueText(), QStringLiteral("Select a color first."));
     }
 
     void addAllLandsReversedAtTheInsertPoint_data()

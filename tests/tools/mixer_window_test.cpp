@@ -29,6 +29,14 @@ private:
                 texts << call.text;
         return texts;
     }
+    QStringList errors() const
+    {
+        QStringList texts;
+        for (const auto& call : fake_.dialogs.calls)
+            if (call.what == QStringLiteral("error"))
+                texts << call.text;
+        return texts;
+    }
     static void drop(QWidget* target, TColor color, colorlist::DragSource source)
     {
         QMimeData mime;
@@ -68,16 +76,23 @@ private slots:
         QTest::addColumn<QStringList>("amounts");
         QTest::addColumn<QList<int>>("read");
         QTest::addColumn<int>("zeroMessages");
-        QTest::newRow("missing amounts are 50") << QStringList{"", "", "", ""} << QList<int>{50, 50, 50, 50} << 0;
-        QTest::newRow("out of range and not numbers")
-            << QStringList{"250", "-3", "x", "7"} << QList<int>{100, 0, 50, 7} << 0;
-        QTest::newRow("all zero says so at creation") << QStringList{"0", "0", "0", "0"} << QList<int>{0, 0, 0, 0} << 1;
+        QTest::addColumn<QStringList>("amountErrors");
+        QTest::newRow("missing amounts are 50")
+            << QStringList{"", "", "", ""} << QList<int>{50, 50, 50, 50} << 0 << QStringList{};
+        // A refused amount is said at creation and counts as missing.
+        QTest::newRow("out of range and not numbers are refused")
+            << QStringList{"250", "-3", "x", "100"} << QList<int>{50, 50, 50, 100} << 0
+            << QStringList{"'250' is not an amount from 0 to 100 (mixer.a1)",
+                           "'-3' is not an amount from 0 to 100 (mixer.a2)", "'x' is not a valid integer value"};
+        QTest::newRow("all zero says so at creation")
+            << QStringList{"0", "0", "0", "0"} << QList<int>{0, 0, 0, 0} << 1 << QStringList{};
     }
     void storedValues()
     {
         QFETCH(QStringList, amounts);
         QFETCH(QList<int>, read);
         QFETCH(int, zeroMessages);
+        QFETCH(QStringList, amountErrors);
         workspace::SettingsStore settings;
         const Setting keys[] = {Setting::MixerAmount1, Setting::MixerAmount2, Setting::MixerAmount3,
                                 Setting::MixerAmount4};
@@ -90,7 +105,61 @@ private slots:
             QCOMPARE(mixer.amount(i), read.at(i));
         QCOMPARE(mixer.slotColor(1), MakeColor(255, 255, 255));
         QCOMPARE(notices().size(), zeroMessages);
-        QCOMPARE(fake_.dialogs.calls.first().text, QStringLiteral("'nonsense' is not a valid integer value"));
+        QCOMPARE(errors(), amountErrors + QStringList{"'nonsense' is not a valid integer value"});
+
+        // The program checks the stored values at start-up without the
+        // window, and says the same.
+        fake_.dialogs.calls.clear();
+        MixerWindow::ReportStoredSettings(settings, fake_.dialogs, nullptr);
+        QCOMPARE(errors(), amountErrors + QStringList{"'nonsense' is not a valid integer value"});
+    }
+
+    // The tip line names what lies under the pointer: a real mouse move
+    // over a slot reaches the window too, and must not put the window's tip
+    // back.
+    void tipsFollowThePointer()
+    {
+        MixerWindow mixer(fake_.platform());
+        mixer.ReadSettings(workspace::SettingsStore::DefaultSettings());
+        mixer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mixer));
+        const auto centreOf = [&mixer](QWidget* w) { return w->mapTo(&mixer, w->rect().center()); };
+        struct Place {
+            QPoint at;
+            QString tip;
+        };
+        const Place places[] = {
+            {centreOf(mixer.slotSwatch(2)), QStringLiteral("You can drag and drop colors here.")},
+            {centreOf(mixer.mixedSwatch()),
+             QStringLiteral("This is the resulting color. Drag and drop over the color list to add.")},
+            {QPoint(4, 140), QStringLiteral("To exclude a color, make its amount zero.")},
+            {centreOf(mixer.slotSwatch(0)), QStringLiteral("You can drag and drop colors here.")},
+            {QPoint(470, 120), QStringLiteral("To exclude a color, make its amount zero.")},
+        };
+        for (const Place& place : places) {
+            QTest::mouseMove(mixer.windowHandle(), place.at);
+            QTRY_COMPARE(mixer.tipText(), place.tip);
+        }
+    }
+
+    // The amounts are reached by keyboard: a bar takes the focus and the
+    // slider keys move the amount.
+    void amountsByKeyboard()
+    {
+        MixerWindow mixer(fake_.platform());
+        mixer.ReadSettings(workspace::SettingsStore::DefaultSettings());
+        QScrollBar* bar = mixer.amountBar(0);
+        QVERIFY(bar->focusPolicy() & Qt::ClickFocus);
+        QVERIFY(bar->focusPolicy() & Qt::TabFocus);
+        QTest::keyClick(bar, Qt::Key_Right);
+        QCOMPARE(mixer.amount(0), 51);
+        QTest::keyClick(bar, Qt::Key_PageUp);
+        QCOMPARE(mixer.amount(0), 56);
+        QTest::keyClick(bar, Qt::Key_Home);
+        QCOMPARE(mixer.amount(0), 0);
+        QVERIFY(mixer.excludedMark(0)->isVisibleTo(&mixer));
+        QTest::keyClick(bar, Qt::Key_End);
+        QCOMPARE(mixer.amountLabel(0)->text(), QStringLiteral("100"));
     }
 
     void amountsAndDrops()

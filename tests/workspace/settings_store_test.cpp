@@ -199,5 +199,36 @@ INSTANTIATE_TEST_SUITE_P(
                     ReachCase{"no_screens", {-3000, 30}, {}, {-3000, 30}}),
     [](const testing::TestParamInfo<ReachCase>& info) { return std::string(info.param.name); });
 
+// The first-run places of the classic screen sizes, made whole for the
+// Test Color (619 x 451) and Web Preview (404 x 397) windows.
+struct WholeCase {
+    const char* name;
+    QPoint placed;
+    QSize window;
+    QSize screen;
+    QPoint expected;
+};
+
+class FirstRunPlaceMadeWhole : public testing::TestWithParam<WholeCase> {};
+
+TEST_P(FirstRunPlaceMadeWhole, LiesWholeOnTheScreen)
+{
+    const WholeCase& c = GetParam();
+    const QPoint place = KeepWholeWindowOnArea(c.placed, c.window, QRect(QPoint(), c.screen));
+    EXPECT_EQ(place, c.expected);
+    EXPECT_TRUE(QRect(QPoint(), c.screen).contains(QRect(place, c.window)) || c.window.width() > c.screen.width());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FirstRunPlaceMadeWhole,
+    testing::Values(WholeCase{"test_color_800", {216, 218}, {619, 451}, {800, 600}, {181, 149}},
+                    WholeCase{"test_color_1024", {432, 290}, {619, 451}, {1024, 768}, {405, 290}},
+                    WholeCase{"test_color_1152", {561, 216}, {619, 451}, {1152, 864}, {533, 216}},
+                    WholeCase{"web_preview_800", {5, 236}, {404, 397}, {800, 600}, {5, 203}},
+                    WholeCase{"web_preview_1024", {5, 404}, {404, 397}, {1024, 768}, {5, 371}},
+                    WholeCase{"web_preview_1152_fits", {39, 433}, {404, 397}, {1152, 864}, {39, 433}},
+                    WholeCase{"larger_than_the_screen", {100, 100}, {900, 700}, {800, 600}, {0, 0}}),
+    [](const testing::TestParamInfo<WholeCase>& info) { return std::string(info.param.name); });
+
 } // namespace
 } // namespace tessaro::workspace

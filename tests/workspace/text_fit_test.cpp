@@ -3,6 +3,7 @@
 // of one line within its width, word-wrapped labels within their height,
 // and the page of extended values one line per value.
 #include "colorlist/history_window.h"
+#include "layouts/test_color_window.h"
 #include "platform/qt_fonts.h"
 #include "support/fake_platform.h"
 #include "workspace/color_values_panel.h"
@@ -14,7 +15,10 @@
 
 #include <QFontInfo>
 #include <QDir>
+#include <QComboBox>
 #include <QLabel>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -112,6 +116,32 @@ private slots:
 
     // The five values of page 2 stay on their own lines; the whole text is
     // kept (and shown as the tool tip) where the line is cut.
+    // The Test Color window's fixed status texts stay whole on the status
+    // line of the narrowest (425-pixel) layout, and the layout editor's
+    // document sizes in their box.
+    void testColorTextsFit()
+    {
+        layouts::TestColorWindow* testColor = session_->testColorWindow();
+        auto* status = testColor->findChild<QLabel*>(QStringLiteral("statusText"));
+        QVERIFY(status);
+        const QFontMetrics metrics(status->font());
+        for (const QString& text : {layouts::TestColorWindow::kStartStatus, layouts::TestColorWindow::kWindowStatus,
+                                    layouts::TestColorWindow::kSchemeListStatus})
+            QVERIFY2(metrics.horizontalAdvance(text) <= status->contentsRect().width(), qPrintable(text));
+
+        // The layout editor's document sizes show whole in their closed box.
+        auto* sizes = testColor->findChild<QComboBox*>(QStringLiteral("documentSizeChoice"));
+        QVERIFY(sizes);
+        QStyleOptionComboBox option;
+        option.initFrom(sizes);
+        option.rect = QRect(QPoint(), sizes->size());
+        const int room =
+            sizes->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, sizes).width();
+        const QFontMetrics sizeMetrics(sizes->font());
+        for (int i = 0; i < sizes->count(); ++i)
+            QVERIFY2(sizeMetrics.horizontalAdvance(sizes->itemText(i)) <= room, qPrintable(sizes->itemText(i)));
+    }
+
     void extendedValuesOneLineEach()
     {
         session_->mainColor()->set(MakeColor(1, 2, 3));

@@ -109,6 +109,19 @@ private slots:
         QCOMPARE(place(1).left(), 10);
     }
 
+    // Opened again, the list's current row is the style in use.
+    void reopenedListShowsTheStyleInUse()
+    {
+        chooser().Open(session_->mainWindow());
+        QCOMPARE(chooser().files()->currentRow(), -1);
+        clickRow(QStringLiteral("Square five.whl"), true);
+        QVERIFY(!chooser().isVisible());
+        chooser().Open(session_->mainWindow());
+        QVERIFY(chooser().files()->currentItem());
+        QCOMPARE(chooser().files()->currentItem()->text(), QStringLiteral("Square five.whl"));
+        QVERIFY(chooser().files()->currentItem()->isSelected());
+    }
+
     void badValueKeepsWhatCameBeforeAndThePreviousStyle()
     {
         chooser().Open(session_->mainWindow());

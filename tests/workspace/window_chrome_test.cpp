@@ -195,8 +195,21 @@ private slots:
 
     void helpOpensTheManualBesideTheProgram()
     {
+        fake_.dialogs.calls.clear();
         child<QAction>(QStringLiteral("helpAction"))->trigger();
         QCOMPARE(fake_.shell.documents, QStringList{dir_.path() + QStringLiteral("/help/index.htm")});
+        QVERIFY(fake_.dialogs.calls.isEmpty());
+
+        // A desktop with nothing to open web pages: the user is told, and
+        // where the manual lies.
+        fake_.shell.documentsOpen = false;
+        child<QAction>(QStringLiteral("helpAction"))->trigger();
+        QCOMPARE(fake_.dialogs.calls.size(), 1);
+        QCOMPARE(fake_.dialogs.calls[0].what, QStringLiteral("error"));
+        QVERIFY(fake_.dialogs.calls[0].text.startsWith(QStringLiteral("The manual could not be opened")));
+        QVERIFY(fake_.dialogs.calls[0].text.endsWith(dir_.path() + QStringLiteral("/help/index.htm")));
+        fake_.shell.documentsOpen = true;
+        fake_.dialogs.calls.clear();
     }
 
     void toolbarHasElevenIconsInPlace()
