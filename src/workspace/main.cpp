@@ -1,5 +1,6 @@
 // The program's entry point.
 #include "platform/qt_platform.h"
+#include "platform/wayland_session.h"
 #include "tools/pick_mode.h"
 #include "workspace/data_folders.h"
 #include "workspace/program_session.h"
@@ -33,7 +34,10 @@ int main(int argc, char** argv)
                      argv[0]);
         return 1;
     }
+    const bool platformChosen = tessaro::platform::PreferXWaylandInWaylandSession();
     QApplication app(argc, argv);
+    if (platformChosen)
+        qunsetenv("QT_QPA_PLATFORM");
     // No display name: Qt would append it to every window title on X11,
     // and the windows and message boxes carry their own exact captions.
     QApplication::setApplicationName(QStringLiteral("KT Tessaro"));
