@@ -74,8 +74,10 @@ wl_input() {
 }
 
 wl_move() { wl_input "move $1 $2"; }
+# The pointer comes to rest on the point first: an X11 client (through
+# XWayland) that sees the press right on entering a button ignores it.
 wl_click() {  # X Y [BUTTON]
-    wl_input "move $1 $2" "sleep 0.05" "click ${3:-left}"
+    wl_input "move $(($1 - 2)) $2" "sleep 0.1" "move $1 $2" "sleep 0.15" "click ${3:-left}"
 }
 wl_key() {  # COMBO...   e.g. F5 ctrl+z Escape
     local combo

@@ -67,6 +67,7 @@ INIT
     cat >"$session/sway.config" <<CONFIG
 output HEADLESS-1 mode 1920x1080 position 0 0 bg $TESSARO_WL_WALLPAPER stretch
 xwayland force
+floating_minimum_size -1 x -1
 for_window [app_id=".*"] floating enable
 for_window [class=".*"] floating enable
 exec $session/init.sh
