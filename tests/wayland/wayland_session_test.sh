@@ -11,7 +11,9 @@
 # - Ctrl+C puts the main colour's hex on the clipboard (wl-paste);
 # - the About and Import icons, and F5 F7 F8 F9 F11, open their windows;
 # - a title-bar drag moves the main window, Ctrl+T leaves it where it is
-#   (not made anew), a double click on the title bar rolls it up and down;
+#   (not made anew), a double click on the title bar rolls it up and down
+#   (sway 1.7 centres an XWayland window again when it changes its size,
+#   so the place is read once more afterwards);
 # - after the program ends, set.set holds the places sway reported
 #   (xwayland) or, natively, where no place is ever told, the places it
 #   held before.
@@ -24,7 +26,8 @@ mode=$1 app=$2 cli=$3
 e2e_portable_copy "$app"
 printf '%s\r\n' program=tessaro firstrun=0 1.left=300 1.top=60 shp.left=500 shp.top=200 \
     web.left=20 web.top=40 hist.autofade=1 >"$prog/TD/set.set"
-wheel=$("$cli" derive 7FD46E | awk '$1 == "wheel" {print substr($2, 2); exit}')
+# The wheel's fourth swatch (at 141,161 in the main window, 24 wide).
+wheel=$("$cli" derive 7FD46E | awk '$1 == "wheel" {print substr($5, 2); exit}')
 
 wl_open_program "$mode"
 want_shell=$([ "$mode" = native ] && echo xdg_shell || echo xwayland)
@@ -52,7 +55,7 @@ fi
     fail "$mode: the program complained about window opacity"
 
 # ---- a wheel swatch dragged onto the colour list
-wl_drag $((main_x + 100)) $((main_y + 120)) $((main_x + 400)) $((main_y + 200))
+wl_drag $((main_x + 153)) $((main_y + 173)) $((main_x + 400)) $((main_y + 200))
 sleep 0.3
 listed=$(wl_pixel $((main_x + 343)) $((main_y + 100)))
 [ "$listed" = "#${wheel,,}" ] || fail "$mode: the list shows $listed after the drop, expected #${wheel,,}"
