@@ -39,14 +39,10 @@ end_session_processes() {  # FOLDER
 # Inside the session bus, as the unprivileged user: sway, then COMMAND.
 inside_session() {
     local session=$TESSARO_WL_SESSION
-    export XDG_RUNTIME_DIR=$session/run HOME=$session/home TMPDIR=$session/tmp
-    export XDG_CONFIG_HOME=$session/home/.config XDG_DATA_HOME=$session/home/.local/share
     export XDG_CURRENT_DESKTOP=sway XDG_SESSION_TYPE=wayland
     export WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman
     export TESSARO_WL_WALLPAPER=$session/wallpaper.png
     unset WAYLAND_DISPLAY DISPLAY SWAYSOCK QT_QPA_PLATFORM
-    mkdir -p "$XDG_RUNTIME_DIR" "$HOME" "$TMPDIR" "$XDG_CONFIG_HOME"
-    chmod 700 "$XDG_RUNTIME_DIR"
     python3 "$here/wallpaper.py" "$TESSARO_WL_WALLPAPER" 1920 1080
 
     # Run by sway once it is up: the session's addresses for the portal's
@@ -111,6 +107,13 @@ command -v sway >/dev/null || { echo "SKIP: sway is not installed (scripts/insta
 
 session=$(mktemp -d "${TMPDIR:-/tmp}/tessaro-sway.XXXXXX")
 chmod 755 "$session"
+# The session's own home and runtime folders, for the session bus and all
+# it starts too.
+session_env=(TESSARO_WL_SESSION="$session" HOME="$session/home" TMPDIR="$session/tmp"
+             XDG_RUNTIME_DIR="$session/run" XDG_CONFIG_HOME="$session/home/.config"
+             XDG_DATA_HOME="$session/home/.local/share" XDG_CACHE_HOME="$session/home/.cache")
+mkdir -p "$session/home/.config" "$session/home/.local/share" "$session/home/.cache" "$session/tmp" "$session/run"
+chmod 700 "$session/run"
 cleanup() {
     end_session_processes "$session"
     rm -rf "$session"
@@ -155,7 +158,7 @@ chmod 700 "$session" 2>/dev/null || true
 
 status=0
 timeout --kill-after=5 "${TESSARO_WL_TIMEOUT:-170}" \
-    "${as_user[@]}" env TESSARO_WL_SESSION="$session" \
+    "${as_user[@]}" env "${session_env[@]}" \
     dbus-run-session -- "$runner" --inside "${args[@]}" || status=$?
 [ $status -ne 124 ] || echo "FAIL: the sway session did not end within ${TESSARO_WL_TIMEOUT:-170} s"
 exit $status
