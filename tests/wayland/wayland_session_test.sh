@@ -14,6 +14,7 @@
 #   (not made anew), a double click on the title bar rolls it up and down
 #   (sway 1.7 centres an XWayland window again when it changes its size,
 #   so the place is read once more afterwards);
+# - natively, minimise leaves the tool windows where they are;
 # - after the program ends, set.set holds the places sway reported
 #   (xwayland) or, natively, where no place is ever told, the places it
 #   held before.
@@ -121,6 +122,22 @@ for entry in "F5:Copy/Export Center" "F7:Test Color" "F8:Simple Web Page Test" "
     [ "${entry%%:*}" != F7 ] || wl_screenshot "wayland_${mode}_test_color"
     close_by_button "${entry#*:}"
 done
+
+# ---- natively, minimise ("_" on the main window's title bar) leaves no
+# tool window hidden for good: a native client never learns of a restore
+if [ "$mode" = native ]; then
+    focus_main
+    wl_key F11
+    if wait_for_wl_window Reopen; then
+        wait_for_wl_window "KT Tessaro"
+        wl_click $((x + w - 26)) $((y + 8))
+        sleep 0.5
+        wait_for_wl_window Reopen || fail "$mode: minimise hid Reopen"
+        close_by_button Reopen
+    else
+        fail "$mode: F11 opened no Reopen window"
+    fi
+fi
 
 wait_for_wl_window "KT Tessaro"
 final_x=$x final_y=$y
