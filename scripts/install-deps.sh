@@ -17,6 +17,8 @@ packages=(
     fonts-dejavu-core
     desktop-file-utils appstream shared-mime-info gzip dpkg-dev
     ccache
+    sway swaybg xwayland qt6-wayland xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
+    pipewire grim wl-clipboard dbus-user-session python3
 )
 # node and npm for the colour reference test, unless the machine has them.
 command -v npm >/dev/null || packages+=(nodejs npm)

@@ -83,6 +83,13 @@ public:
     // Starts the desktop's interactive move of the window (from a title bar press).
     virtual void startMove(QWidget* window) = 0;
     virtual void setTopmost(QWidget* window, bool topmost) = 0;
+    // False where the desktop cannot keep a window above the others on the
+    // program's request (a native Wayland client has no protocol for it).
+    virtual bool canKeepOnTop() const { return true; }
+    // False where the desktop places the windows and never tells the
+    // program where they are (a native Wayland client): their positions
+    // then say nothing and must not be saved.
+    virtual bool knowsWindowPlaces() const { return true; }
     // 0 transparent .. 255 opaque.
     virtual void setOpacity(QWidget* window, int opacity) = 0;
     // Hides every visible window of the program, waits `delayMs` on a timer

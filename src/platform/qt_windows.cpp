@@ -1,5 +1,6 @@
 #include "platform/qt_windows.h"
 
+#include "platform/wayland_session.h"
 #include "platform/x11_window_state.h"
 
 #include <QApplication>
@@ -168,6 +169,10 @@ void QtWindows::setTopmost(QWidget* window, bool topmost)
     const Qt::WindowFlags flags = window->windowFlags();
     if (flags.testFlag(Qt::WindowStaysOnTopHint) == topmost)
         return;
+    if (RunsNativelyOnWayland()) {
+        window->overrideWindowFlags(flags ^ Qt::WindowStaysOnTopHint);
+        return;
+    }
     if (OnX11()) {
         // The widget keeps the flag as its record; the native window's own
         // flags stay, since Qt makes a new native window at the next show
@@ -188,9 +193,19 @@ void QtWindows::setTopmost(QWidget* window, bool topmost)
     }
 }
 
+bool QtWindows::canKeepOnTop() const
+{
+    return !RunsNativelyOnWayland();
+}
+
+bool QtWindows::knowsWindowPlaces() const
+{
+    return !RunsNativelyOnWayland();
+}
+
 void QtWindows::setOpacity(QWidget* window, int opacity)
 {
-    if (window)
+    if (window && !RunsNativelyOnWayland())
         window->window()->setWindowOpacity(std::clamp(opacity, 0, 255) / 255.0);
 }
 
@@ -235,7 +250,9 @@ void QtWindows::minimizeApplication()
             taskbarWindows << widget;
     }
     // Without a window to restore them from, tool windows minimise too.
-    if (taskbarWindows.isEmpty()) {
+    if (taskbarWindows.isEmpty() || RunsNativelyOnWayland()) {
+        for (QWidget* window : taskbarWindows)
+            window->showMinimized();
         for (QWidget* tool : toolWindows)
             tool->showMinimized();
         return;

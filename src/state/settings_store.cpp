@@ -59,7 +59,7 @@ bool SettingsStore::SaveSettings(const QString& path) const
     return platform::WriteTextLines(path, lines());
 }
 
-SettingsStore SettingsStore::ExitSettings(const SettingsStore& atStart, const LiveSettings& live)
+SettingsStore SettingsStore::ExitSettings(const SettingsStore& atStart, const LiveSettings& live, WindowPlaces places)
 {
     SettingsStore s;
     s.SetSetting(Setting::Program, kProgram);
@@ -69,7 +69,9 @@ SettingsStore SettingsStore::ExitSettings(const SettingsStore& atStart, const Li
         if (IsHeaderSetting(row.setting))
             continue;
         const auto reported = live.constFind(row.setting);
-        s.SetSetting(row.setting, reported != live.constEnd() ? *reported : atStart.GetSetting(row.setting));
+        const bool taken = reported != live.constEnd() &&
+                           !(places == WindowPlaces::Unknown && IsWindowPlaceSetting(row.setting));
+        s.SetSetting(row.setting, taken ? *reported : atStart.GetSetting(row.setting));
     }
     return s;
 }

@@ -44,8 +44,12 @@ public:
 
     // The store written at shutdown: "program", "version" and "firstrun=0",
     // then every key in the file's order, each from `live` when the window
-    // that owns it reported a value, otherwise as read at start-up.
-    static SettingsStore ExitSettings(const SettingsStore& atStart, const LiveSettings& live);
+    // that owns it reported a value, otherwise as read at start-up. Where the
+    // windows' places are unknown (WindowPlaces::Unknown) the place keys
+    // keep their start-up values whatever the windows report.
+    enum class WindowPlaces { Known, Unknown };
+    static SettingsStore ExitSettings(const SettingsStore& atStart, const LiveSettings& live,
+                                      WindowPlaces places = WindowPlaces::Known);
 
 private:
     KeyValueText text_;

@@ -72,4 +72,20 @@ constexpr bool IsHeaderSetting(Setting s)
     return s == Setting::Program || s == Setting::Version || s == Setting::FirstRun;
 }
 
+// The windows' places on the screen.
+constexpr bool IsWindowPlaceSetting(Setting s)
+{
+    switch (s) {
+    case Setting::MainLeft: case Setting::MainTop:
+    case Setting::EyeLeft: case Setting::EyeTop:
+    case Setting::VariationsLeft: case Setting::VariationsTop:
+    case Setting::CopyLeft: case Setting::CopyTop:
+    case Setting::TestLeft: case Setting::TestTop:
+    case Setting::WebLeft: case Setting::WebTop:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace tessaro::workspace

@@ -8,6 +8,9 @@
 namespace tessaro::workspace::hints {
 
 inline const QString kWelcome = QStringLiteral("Welcome.");
+// Stay on Top asked for where the desktop cannot grant it (native Wayland).
+inline const QString kStayOnTopUnavailable =
+    QStringLiteral("This desktop does not let a program keep its window on top.");
 inline const QString kMainSwatch = QStringLiteral(
     "This is main color. Drag this color to color list to add it. Right click to see more options. ");
 inline const QString kDerivedSwatch = QStringLiteral(

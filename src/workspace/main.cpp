@@ -1,6 +1,7 @@
 // The program's entry point.
 #include "platform/font_config_preload.h"
 #include "platform/qt_platform.h"
+#include "platform/wayland_session.h"
 #include "tools/pick_mode.h"
 #include "workspace/data_folders.h"
 #include "workspace/program_session.h"
@@ -35,7 +36,10 @@ int main(int argc, char** argv)
         return 1;
     }
     tessaro::platform::FontConfigPreload fontConfig;
+    const bool platformChosen = tessaro::platform::PreferXWaylandInWaylandSession();
     QApplication app(argc, argv);
+    if (platformChosen)
+        qunsetenv("QT_QPA_PLATFORM");
     // No display name: Qt would append it to every window title on X11,
     // and the windows and message boxes carry their own exact captions.
     QApplication::setApplicationName(QStringLiteral("KT Tessaro"));

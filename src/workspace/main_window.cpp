@@ -417,6 +417,11 @@ void MainWindow::ToggleStayOnTop()
 {
     stayOnTop_ = !stayOnTop_;
     platform_.windows->setTopmost(this, stayOnTop_);
+    // Said once a run, where the desktop cannot keep the window on top.
+    if (stayOnTop_ && !platform_.windows->canKeepOnTop() && !stayOnTopRefusalShown_) {
+        stayOnTopRefusalShown_ = true;
+        ShowHint(hints::kStayOnTopUnavailable);
+    }
     if (QAction* action = mainMenu_->findChild<QAction*>(QStringLiteral("stayOnTopAction")))
         action->setChecked(stayOnTop_);
 }

@@ -149,6 +149,7 @@ private:
     // The list's hint as last shown (empty before the first).
     QString listHint_;
     bool stayOnTop_ = false;
+    bool stayOnTopRefusalShown_ = false;
     bool ending_ = false;
     std::vector<std::function<bool()>> closeQuestions_;
     std::vector<controls::ToolWindow*> sideWindows_;

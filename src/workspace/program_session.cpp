@@ -614,7 +614,10 @@ AboutWindow* ProgramSession::aboutWindow()
 
 SettingsStore ProgramSession::CurrentExitSettings() const
 {
-    return SettingsStore::ExitSettings(settings_, registry_.liveSettings());
+    // Where the desktop never told the windows' places, the saved ones stay.
+    return SettingsStore::ExitSettings(settings_, registry_.liveSettings(),
+                                       platform_.windows->knowsWindowPlaces() ? SettingsStore::WindowPlaces::Known
+                                                                              : SettingsStore::WindowPlaces::Unknown);
 }
 
 void ProgramSession::Shutdown()

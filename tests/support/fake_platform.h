@@ -67,6 +67,8 @@ public:
     };
     void startMove(QWidget* window) override { calls.append({QStringLiteral("startMove"), window, 0}); }
     void setTopmost(QWidget* window, bool topmost) override;
+    bool canKeepOnTop() const override { return keepsOnTop; }
+    bool knowsWindowPlaces() const override { return knowsPlaces; }
     void setOpacity(QWidget* window, int opacity) override;
     // Hides nothing and calls `whileHidden` at once.
     void hideProgramWindows(int delayMs, std::function<void()> whileHidden) override;
@@ -75,6 +77,8 @@ public:
     void showToolWindow(QWidget* window) override;
 
     QList<Call> calls;
+    bool keepsOnTop = true;   // false: a desktop without stay-on-top (native Wayland)
+    bool knowsPlaces = true;  // false: a desktop that never tells window places
 };
 
 class FakeDialogs : public Dialogs {

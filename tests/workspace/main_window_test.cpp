@@ -142,7 +142,26 @@ private slots:
         fake_.dialogs.calls.clear();
         startSession();
     }
-    void cleanup() { session_.reset(); }
+    void cleanup()
+    {
+        session_.reset();
+        fake_.windows.keepsOnTop = true;
+    }
+
+    // Where the desktop cannot keep a window on top, Ctrl+T still records
+    // the choice, and the hint line says once a run that it is not granted.
+    void stayOnTopUnavailableIsSaidOnce()
+    {
+        fake_.windows.keepsOnTop = false;
+        for (const bool expectSaid : {true, false}) {
+            window()->ShowHint(QString());
+            QTest::keyClick(window(), Qt::Key_T, Qt::ControlModifier);
+            QVERIFY(window()->isStayOnTop());
+            QCOMPARE(window()->hintText(), expectSaid ? hints::kStayOnTopUnavailable : QString());
+            QTest::keyClick(window(), Qt::Key_T, Qt::ControlModifier);
+            QVERIFY(!window()->isStayOnTop());
+        }
+    }
 
     void startsWithTheDesignColour()
     {

@@ -78,6 +78,38 @@ TEST(SettingsStore, ExitSettingsFollowTheFileOrderWithLiveValues)
     EXPECT_EQ(exit.lines(), expected);
 }
 
+// Where the desktop never tells the windows' places (a native Wayland
+// client), every place keeps its saved value, or stays absent; the other
+// live values are taken as ever.
+TEST(SettingsStore, UnknownWindowPlacesKeepTheSavedPlaces)
+{
+    SettingsStore atStart;
+    atStart.SetSetting(QStringLiteral("program"), QStringLiteral("tessaro"));
+    atStart.SetSetting(Setting::MainLeft, QStringLiteral("300"));
+    atStart.SetSetting(Setting::MainTop, QStringLiteral("60"));
+    atStart.SetSetting(Setting::TestLeft, QStringLiteral("500"));
+    atStart.SetSetting(Setting::WebTop, QStringLiteral("40"));
+    LiveSettings live;
+    for (const Setting place : {Setting::MainLeft, Setting::MainTop, Setting::EyeLeft, Setting::EyeTop,
+                                Setting::VariationsLeft, Setting::VariationsTop, Setting::CopyLeft, Setting::CopyTop,
+                                Setting::TestLeft, Setting::TestTop, Setting::WebLeft, Setting::WebTop})
+        live.insert(place, QStringLiteral("0"));
+    live.insert(Setting::HistoryAutoFade, QStringLiteral("0"));
+
+    const SettingsStore unknown = SettingsStore::ExitSettings(atStart, live, SettingsStore::WindowPlaces::Unknown);
+    const struct {
+        const char* key;
+        const char* value;
+    } cases[] = {{"1.left", "300"}, {"1.top", "60"}, {"shp.left", "500"}, {"shp.top", ""}, {"web.top", "40"},
+                 {"web.left", ""}, {"EyeLeft", ""}, {"copy.left", ""}, {"var.left", ""}, {"hist.autofade", "0"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(unknown.GetSetting(QString::fromLatin1(c.key)), QString::fromLatin1(c.value)) << c.key;
+
+    const SettingsStore known = SettingsStore::ExitSettings(atStart, live);
+    EXPECT_EQ(known.GetSetting(Setting::MainLeft), QStringLiteral("0"));
+    EXPECT_EQ(known.GetSetting(Setting::WebLeft), QStringLiteral("0"));
+}
+
 TEST(SettingsStore, KeysOfWindowsNotBuiltYetKeepTheirValueAndTakeTheProgramsSpelling)
 {
     QTemporaryDir dir;
