@@ -1,4 +1,5 @@
 // The program's entry point.
+#include "colorlist/history_preload.h"
 #include "platform/font_config_preload.h"
 #include "platform/qt_platform.h"
 #include "tools/pick_mode.h"
@@ -34,6 +35,10 @@ int main(int argc, char** argv)
                      argv[0]);
         return 1;
     }
+    const QString exeDir = tessaro::workspace::ExecutableDir();
+    const tessaro::workspace::DataFolders folders = tessaro::workspace::ResolveDataFolders(
+        exeDir, tessaro::workspace::InstalledDataDir(exeDir), tessaro::workspace::UserDataDir());
+    tessaro::colorlist::HistoryPreload history(folders.historyFile());
     tessaro::platform::FontConfigPreload fontConfig;
     QApplication app(argc, argv);
     // No display name: Qt would append it to every window title on X11,
@@ -44,10 +49,6 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("kt-tessaro"));
     // The program ends when its shutdown has saved, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
-
-    const QString exeDir = QApplication::applicationDirPath();
-    const tessaro::workspace::DataFolders folders = tessaro::workspace::ResolveDataFolders(
-        exeDir, tessaro::workspace::InstalledDataDir(exeDir), tessaro::workspace::UserDataDir());
 
     tessaro::platform::QtPlatform qtPlatform;
     if (tessaro::tools::IsPickMode(QApplication::arguments()))
@@ -60,6 +61,7 @@ int main(int argc, char** argv)
     QObject::connect(&session, &tessaro::workspace::ProgramSession::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     session.setArguments(QApplication::arguments());
+    session.setHistoryPreload(&history);
     tessaro::workspace::ShutdownSignals endOfSession([&session] { session.Shutdown(); });
     session.Start();
     // A signal during start-up (while its error box was open) has saved and
