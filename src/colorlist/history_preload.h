@@ -14,6 +14,7 @@ namespace tessaro::colorlist {
 
 class HistoryPreload {
 public:
+    // Made on the main thread, before the application object.
     explicit HistoryPreload(const QString& path);
     ~HistoryPreload();
     HistoryPreload(const HistoryPreload&) = delete;
@@ -23,6 +24,7 @@ public:
     HistoryFile::Read take();
 
 private:
+    bool markedMainThread_;
     HistoryFile::Read read_;
     std::thread thread_;
 };
