@@ -162,7 +162,16 @@ void HistoryWindow::ClearHistory()
 
 std::optional<TColor> HistoryWindow::LoadHistoryFile(const QString& path)
 {
-    const HistoryLog::LoadResult result = model_->loadFile(file_, path);
+    return ShowLoaded(model_->loadFile(file_, path));
+}
+
+std::optional<TColor> HistoryWindow::LoadHistoryFile(const QString& path, HistoryFile::Read read)
+{
+    return ShowLoaded(model_->loadFile(file_, path, std::move(read)));
+}
+
+std::optional<TColor> HistoryWindow::ShowLoaded(const HistoryLog::LoadResult& result)
+{
     // Scrolling makes the list lay out every row: a hidden window waits
     // until it is shown, so a long history does not slow the start-up.
     if (result.recorded > 0) {

@@ -28,8 +28,29 @@ void PaintGradient(QWidget* widget, const QColor& top, const QColor& bottom)
     painter.fillRect(widget->rect(), gradient);
 }
 
+// The menu buttons' down arrow: a small triangle drawn as a polygon, the
+// size of the "\u25BC" glyph it stands for. The glyph is in few fonts, and
+// drawing it as text made the first paint search the system for a fallback
+// font.
+const QString kMenuArrowText = QStringLiteral("\u25BC");
+
+void PaintMenuArrow(QPainter& painter, const QRect& rect, const QColor& color)
+{
+    // Where the glyph stood: centred across, and on the lower middle pixel
+    // row of an odd height.
+    const QPointF centre(rect.x() + rect.width() / 2.0, rect.y() + (rect.height() + 1) / 2);
+    const QPointF points[3] = {{centre.x() - 2.5, centre.y() - 2.1},
+                               {centre.x() + 2.5, centre.y() - 2.1},
+                               {centre.x(), centre.y() + 3.0}};
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(color);
+    painter.drawPolygon(points, 3);
+}
+
 // A title bar's small button: its glyph alone, a light wash under the
-// pointer and a dark one while pressed.
+// pointer and a dark one while pressed. The menu arrow is drawn, not
+// written.
 class GlyphButton : public QToolButton {
 public:
     GlyphButton(QWidget* parent, const QColor& text) : QToolButton(parent), text_(text)
@@ -51,6 +72,10 @@ protected:
             painter.fillRect(rect(), QColor(0, 0, 0, 60));
         else if (underMouse())
             painter.fillRect(rect(), QColor(255, 255, 255, 60));
+        if (text() == kMenuArrowText) {
+            PaintMenuArrow(painter, rect(), text_);
+            return;
+        }
         painter.setPen(text_);
         painter.drawText(rect(), Qt::AlignCenter, text());
     }
@@ -93,6 +118,11 @@ QToolButton* TitleBar::addButton(const QString& objectName, const QString& glyph
     QToolButton* button = MakeSmallButton(this, objectName, glyph, toolTip, Qt::white);
     layout_->addWidget(button);
     return button;
+}
+
+QToolButton* TitleBar::addMenuButton(const QString& objectName, const QString& toolTip)
+{
+    return addButton(objectName, kMenuArrowText, toolTip);
 }
 
 void TitleBar::mousePressEvent(QMouseEvent* event)
@@ -147,7 +177,7 @@ SectionTitleBar::SectionTitleBar(const QString& caption, QWidget* parent) : QWid
 
 QToolButton* SectionTitleBar::setMenuButton(const QString& objectName, QMenu* menu)
 {
-    QToolButton* button = MakeSmallButton(this, objectName, QStringLiteral("\u25BC"), tr("Menu"), QColor(0x24, 0x30, 0x3C));
+    QToolButton* button = MakeSmallButton(this, objectName, kMenuArrowText, tr("Menu"), QColor(0x24, 0x30, 0x3C));
     button->setFixedSize(15, 14);
     connect(button, &QToolButton::clicked, this, [button, menu] { menu->popup(button->mapToGlobal(QPoint(0, button->height()))); });
     layout()->addWidget(button);

@@ -23,6 +23,8 @@ public:
 
     // Adds a small flat button at the right end, after those added before.
     QToolButton* addButton(const QString& objectName, const QString& glyph, const QString& toolTip);
+    // Adds a button showing the menu arrow (its text is "\u25BC").
+    QToolButton* addMenuButton(const QString& objectName, const QString& toolTip);
     QLabel* captionLabel() const { return caption_; }
 
 signals:

@@ -49,7 +49,7 @@ QToolButton* ToolWindow::addTitleButton(const QString& objectName, const QString
 
 QToolButton* ToolWindow::addMenuButton(const QString& objectName, QMenu* menu)
 {
-    QToolButton* button = addTitleButton(objectName, QStringLiteral("\u25BC"), tr("Menu"));
+    QToolButton* button = titleBar_->addMenuButton(objectName, tr("Menu"));
     connect(button, &QToolButton::clicked, this,
             [button, menu] { menu->popup(button->mapToGlobal(QPoint(0, button->height()))); });
     return button;

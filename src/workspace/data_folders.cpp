@@ -60,6 +60,11 @@ DataFolders ResolveDataFolders(const QString& executableDir, const QString& inst
     return FoldersAt(user);
 }
 
+QString ExecutableDir()
+{
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+}
+
 QString UserDataDir()
 {
     QString base = qEnvironmentVariable("XDG_DATA_HOME");

@@ -10,6 +10,8 @@ struct DataFolders {
     QString appDir;      // ends with "/"
     QString dataFolder;  // appDir + "TD/"
     QString listFolder;  // appDir + "CLLs/"
+
+    QString historyFile() const { return dataFolder + QStringLiteral("history.cl2"); }
 };
 
 // The executable's folder when its TD/ is writable (a build tree or a
@@ -18,6 +20,10 @@ struct DataFolders {
 // present is replaced.
 DataFolders ResolveDataFolders(const QString& executableDir, const QString& installedDataDir,
                                const QString& userDataDir);
+
+// The running executable's folder, known before the application object
+// exists (the same as QCoreApplication::applicationDirPath()).
+QString ExecutableDir();
 
 // The per-user folder: $XDG_DATA_HOME/kt-tessaro/ (~/.local/share/kt-tessaro/).
 QString UserDataDir();

@@ -1,4 +1,5 @@
 // The program's entry point.
+#include "colorlist/history_preload.h"
 #include "platform/font_config_preload.h"
 #include "platform/qt_platform.h"
 #include "platform/wayland_session.h"
@@ -35,6 +36,10 @@ int main(int argc, char** argv)
                      argv[0]);
         return 1;
     }
+    const QString exeDir = tessaro::workspace::ExecutableDir();
+    const tessaro::workspace::DataFolders folders = tessaro::workspace::ResolveDataFolders(
+        exeDir, tessaro::workspace::InstalledDataDir(exeDir), tessaro::workspace::UserDataDir());
+    tessaro::colorlist::HistoryPreload history(folders.historyFile());
     tessaro::platform::FontConfigPreload fontConfig;
     const bool platformChosen = tessaro::platform::PreferXWaylandInWaylandSession();
     QApplication app(argc, argv);
@@ -49,10 +54,6 @@ int main(int argc, char** argv)
     // The program ends when its shutdown has saved, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const QString exeDir = QApplication::applicationDirPath();
-    const tessaro::workspace::DataFolders folders = tessaro::workspace::ResolveDataFolders(
-        exeDir, tessaro::workspace::InstalledDataDir(exeDir), tessaro::workspace::UserDataDir());
-
     tessaro::platform::QtPlatform qtPlatform;
     if (tessaro::tools::IsPickMode(QApplication::arguments()))
         return tessaro::tools::RunPickMode(qtPlatform.platform(), folders.dataFolder + QStringLiteral("set.set"));
@@ -64,6 +65,7 @@ int main(int argc, char** argv)
     QObject::connect(&session, &tessaro::workspace::ProgramSession::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     session.setArguments(QApplication::arguments());
+    session.setHistoryPreload(&history);
     tessaro::workspace::ShutdownSignals endOfSession([&session] { session.Shutdown(); });
     session.Start();
     // A signal during start-up (while its error box was open) has saved and

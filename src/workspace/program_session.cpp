@@ -3,6 +3,7 @@
 #include "colorlist/color_list_commands.h"
 #include "colorlist/color_list_panel.h"
 #include "colorlist/color_list_recovery.h"
+#include "colorlist/history_preload.h"
 #include "colorlist/history_window.h"
 #include "colorlist/list_recovery_writer.h"
 #include "colorlist/reopen_window.h"
@@ -33,6 +34,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace tessaro::workspace {
 
@@ -86,7 +88,7 @@ void ProgramSession::Start()
     createAboutWindow();
     createVariationsWindow();
     createCopyCenterWindow();
-    if (const std::optional<TColor> newest = history_->LoadHistoryFile(historyPath()))
+    if (const std::optional<TColor> newest = loadHistory())
         mainColor_->set(*newest);
     // A signal while the history's error box was open has ended the run.
     if (shutDown_)
@@ -222,6 +224,14 @@ void ProgramSession::offerListRecovery()
                                         .arg(recovered->entries.size())) == platform::Answer::Yes)
         main_->colorList().model().restore(recovered->currentListPath, recovered->entries);
     QFile::remove(listRecoveryPath());
+}
+
+std::optional<TColor> ProgramSession::loadHistory()
+{
+    if (!historyPreload_)
+        return history_->LoadHistoryFile(historyPath());
+    colorlist::HistoryPreload* preload = std::exchange(historyPreload_, nullptr);
+    return history_->LoadHistoryFile(historyPath(), preload->take());
 }
 
 void ProgramSession::createHistoryWindow()

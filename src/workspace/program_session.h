@@ -3,6 +3,7 @@
 #pragma once
 
 #include "controls/shortcuts.h"
+#include "engine/color.h"
 #include "platform/platform.h"
 #include "workspace/data_folders.h"
 #include "state/settings_store.h"
@@ -12,8 +13,10 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 namespace tessaro::colorlist {
+class HistoryPreload;
 class HistoryWindow;
 class ListRecoveryWriter;
 class ReopenWindow;
@@ -61,6 +64,9 @@ public:
     // The program's command line (the program itself first); a first
     // argument naming an existing file is opened as the colour list.
     void setArguments(const QStringList& arguments) { arguments_ = arguments; }
+    // The history file, being read since before the start (optional; it
+    // must outlive Start).
+    void setHistoryPreload(colorlist::HistoryPreload* preload) { historyPreload_ = preload; }
 
     // Runs the start-up: settings, the main window and its position, colour
     // names, the instance lock, the first-run actions, `ready`, then the
@@ -97,7 +103,7 @@ public:
     SettingsStore CurrentExitSettings() const;
 
     QString settingsPath() const { return folders_.dataFolder + QStringLiteral("set.set"); }
-    QString historyPath() const { return folders_.dataFolder + QStringLiteral("history.cl2"); }
+    QString historyPath() const { return folders_.historyFile(); }
     QString reopenListPath() const { return folders_.dataFolder + QStringLiteral("colorlist.cl1"); }
     QString listRecoveryPath() const { return folders_.dataFolder + QStringLiteral("colorlist.recover"); }
     QString lastImportedPath() const { return folders_.dataFolder + QStringLiteral("lastimported.txt"); }
@@ -111,6 +117,8 @@ signals:
 private:
     void createMainWindow();
     void createHistoryWindow();
+    // Loads the history file into the History window; its newest colour.
+    std::optional<TColor> loadHistory();
     void createColorList();
     void createReopenWindow();
     void createWheelStyleChooser();
@@ -144,6 +152,7 @@ private:
     std::unique_ptr<colorlist::ReopenWindow> reopen_;
     std::unique_ptr<WheelStyleChooser> wheelStyles_;
     std::unique_ptr<colorlist::HistoryWindow> history_;
+    colorlist::HistoryPreload* historyPreload_ = nullptr;
     std::unique_ptr<exporting::CopyCenterWindow> copyCenter_;
     std::unique_ptr<tools::ImportWindow> import_;
     std::unique_ptr<tools::MixerWindow> mixer_;
