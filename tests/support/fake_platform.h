@@ -61,15 +61,16 @@ public:
 class FakeWindows : public Windows {
 public:
     struct Call {
-        QString what;         // "startMove", "setTopmost", "setOpacity", "hide", "minimize", "showToolWindow"
+        QString what;         // "startMove", "setTopmost", "setOpacity", "hide", "showAgain", "minimize", "showToolWindow"
         QWidget* window;      // null for "hide" and "minimize"
         int value;            // topmost as 0/1, the opacity, or the delay
     };
     void startMove(QWidget* window) override { calls.append({QStringLiteral("startMove"), window, 0}); }
     void setTopmost(QWidget* window, bool topmost) override;
     void setOpacity(QWidget* window, int opacity) override;
-    // Hides nothing and calls `whileHidden` at once.
-    void hideProgramWindows(int delayMs, std::function<void()> whileHidden) override;
+    // Hides nothing and calls `whileHidden` at once; its `showAgain` is
+    // recorded as a "showAgain" call.
+    void hideProgramWindows(int delayMs, std::function<void(ShowAgain showAgain)> whileHidden) override;
     void minimizeApplication() override { calls.append({QStringLiteral("minimize"), nullptr, 0}); }
     // Shows the window as it is.
     void showToolWindow(QWidget* window) override;
