@@ -13,7 +13,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QWindow>
 #include <QToolButton>
 
 #include <algorithm>
@@ -319,10 +318,8 @@ void EyeDropperWindow::ShowPicture(const platform::DesktopPicture& picture)
 void EyeDropperWindow::coverScreen(QWidget* window, QScreen* screen)
 {
     if (screen) {
+        window->setScreen(screen);
         window->setGeometry(screen->geometry());
-        window->winId();
-        if (QWindow* handle = window->windowHandle())
-            handle->setScreen(screen);
     }
     window->showFullScreen();
 }

@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# The eye dropper in a headless sway session, natively (Qt's wayland
+# platform) or through XWayland (xcb), with the real pointer and keyboard of
+# wl_input.py. The screen is read through the desktop portal either way.
+# - F1 then F2 without moving the pointer picks the wallpaper's colour under
+#   the pointer (its place comes from the pointer's own events), and the
+#   frozen picture does not show the program's own window;
+# - `kt-tessaro --pick` prints the colour under the pointer with status 0,
+#   and wl-paste gives it after the process ended; closed without a pick it
+#   prints nothing, ends with status 1 and leaves the clipboard as it was;
+# - on a session bus without the portal, --pick shows a message (not a
+#   black screen), prints nothing and ends with status 1.
+# The compositor's cursor gets a blank theme: sway paints its software
+# cursor into screenshots, the portal's too, right under the pointer.
+# Usage: eye_dropper_wayland_test.sh native|xwayland KT_TESSARO
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+wl_begin "$0" "$@"
+mode=$1 app=$2
+here=$(cd "$(dirname "$0")" && pwd)
+
+python3 "$here/blank_cursor.py" "$HOME/.icons/tessaro-blank"
+swaymsg "seat seat0 xcursor_theme tessaro-blank 24" >/dev/null
+case $mode in
+    native) export QT_QPA_PLATFORM=wayland want_shell=xdg_shell ;;
+    xwayland) export QT_QPA_PLATFORM=xcb want_shell=xwayland ;;
+    *) echo "usage: $0 native|xwayland KT_TESSARO" >&2; exit 2 ;;
+esac
+same_color() { [ "${1,,}" = "${2,,}" ]; }
+# The wallpaper's colour at X Y (wallpaper.py: four columns, two rows).
+wallpaper_at() {  # X Y
+    local colours=(c81e32 1e8c46 2846b4 f0c828 8c3ca0 28b4b4 f07828 5a3c1e)
+    local row=0
+    [ "$2" -lt 540 ] || row=4
+    echo "#${colours[$((row + $1 * 4 / 1920))]}"
+}
+
+e2e_portable_copy "$app"
+wl_open_program "$mode"
+[ "$shell" = "$want_shell" ] || fail "$mode: the main window is a $shell window, expected $want_shell"
+main_x=$x main_y=$y main_w=$w
+
+# ---- F1 then F2 without moving: the colour under the pointer
+wl_click $((x + 200)) $((y + h - 8))   # the hint line: the keyboard to the main window
+px=1700 py=950
+wl_move $px $py
+sleep 0.3
+wl_key F1
+wait_for_wl_window "Eye Dropper" || fail "$mode: F1 opened no eye dropper"
+sleep 1.5
+wl_screenshot "eye_dropper_${mode}_open"
+# The frozen picture shows the wallpaper where the main window stood.
+probe_x=$((main_x + main_w - 30)) probe_y=$((main_y + 30))
+same_color "$(wl_pixel $probe_x $probe_y)" "$(wallpaper_at $probe_x $probe_y)" ||
+    fail "$mode: the frozen picture shows $(wl_pixel $probe_x $probe_y) where the main window stood"
+wl_key F2
+wait_for_wl_window_gone "Eye Dropper" || fail "$mode: F2 left the eye dropper open"
+wait_for_wl_window "KT Tessaro" || fail "$mode: the main window did not come back"
+wl_click $((x + 200)) $((y + h - 8))
+wl_key ctrl+c
+sleep 0.3
+clip=$(wl_clipboard)
+want=$(wallpaper_at $px $py)
+same_color "#$clip" "$want" || fail "$mode: F1 F2 picked #$clip, expected $want under the pointer"
+wl_screenshot "eye_dropper_${mode}_picked"
+kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
+pid=""
+
+# ---- --pick: prints the colour, which stays on the clipboard
+run_pick() {  # KEY: starts --pick, presses KEY in the dropper; sets $code $out
+    "$prog/kt-tessaro" --pick >"$work/picked" 2>>"$work/pick.log" &
+    pid=$!
+    wait_for_wl_window "Eye Dropper" || fail "$mode: --pick opened no eye dropper"
+    sleep 1.5
+    wl_key "$1"
+    code=0
+    wait "$pid" || code=$?
+    pid=""
+    out=$(cat "$work/picked")
+}
+px=300 py=800
+wl_move $px $py
+sleep 0.2
+run_pick F2
+want=$(wallpaper_at $px $py)
+[ $code -eq 0 ] && same_color "$out" "$want" || fail "$mode: --pick gave status $code and '$out', expected $want"
+sleep 0.3
+clip=$(wl_clipboard)
+[ "$clip" = "$out" ] || fail "$mode: after --pick ended the clipboard holds '$clip', expected '$out'"
+
+wl-copy "kept text"
+run_pick Escape
+[ $code -eq 1 ] && [ -z "$out" ] || fail "$mode: --pick closed without a pick gave status $code and '$out'"
+[ "$(wl_clipboard)" = "kept text" ] || fail "$mode: --pick without a pick changed the clipboard to '$(wl_clipboard)'"
+
+# ---- no portal: a session bus that knows no services
+mkdir -p "$work/no-services"
+XDG_DATA_DIRS=$work/no-services XDG_DATA_HOME=$work/no-services \
+    dbus-run-session -- "$prog/kt-tessaro" --pick >"$work/picked" 2>>"$work/pick.log" &
+pid=$!
+wait_for_wl_window "Eye Dropper" || fail "$mode: without a portal --pick showed no message"
+sleep 0.5
+[ "$w" -lt 1000 ] || fail "$mode: without a portal a window of ${w}x$h appeared, not a message box"
+wl_screenshot "eye_dropper_${mode}_no_portal"
+wl_key Return
+code=0
+wait "$pid" || code=$?
+pid=""
+out=$(cat "$work/picked")
+[ $code -eq 1 ] && [ -z "$out" ] || fail "$mode: without a portal --pick gave status $code and '$out'"
+
+[ $status -eq 0 ] && echo "PASS: $mode: F1 F2 under the pointer through the portal, --pick and its clipboard, no portal said"
+exit $status
