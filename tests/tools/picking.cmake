@@ -22,14 +22,3 @@ tessaro_add_qtest(eye_dropper_session_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/eye_dropper_session_test.cpp
     LIBRARIES tessaro_ui tessaro_test_support)
 
-# The eye dropper and --pick in a headless sway session, natively and
-# through XWayland, with the session harness in tests/wayland (its lib.sh
-# and run_in_sway.sh); registered only where that harness exists.
-if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/../wayland/lib.sh)
-    foreach(mode native xwayland)
-        add_test(NAME wayland_eye_dropper_${mode}
-            COMMAND ${CMAKE_CURRENT_LIST_DIR}/../wayland/eye_dropper_wayland_test.sh ${mode} $<TARGET_FILE:kt-tessaro>)
-        set_tests_properties(wayland_eye_dropper_${mode} PROPERTIES TIMEOUT 200 SKIP_RETURN_CODE 77
-                             RESOURCE_LOCK wayland ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0")
-    endforeach()
-endif()
