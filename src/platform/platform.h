@@ -35,6 +35,10 @@ public:
     // A vector picture: SVG for Linux programs and the Windows metafile bytes
     // beside it (either may be empty).
     virtual void setVectorPicture(const QByteArray& svg, const QByteArray& emf, const QByteArray& wmf) = 0;
+    // Text that stays on the clipboard after the program ends (a desktop
+    // clipboard lives only as long as its owner): handed to a clipboard
+    // helper of the desktop where one is installed. By default setText.
+    virtual void setTextBeyondExit(const QString& text) { setText(text); }
 };
 
 // The whole desktop as one picture: every screen, in device pixels, so a
@@ -47,6 +51,9 @@ struct DesktopPicture {
     bool isValid() const { return !image.isNull() && !geometry.isEmpty(); }
     // Device pixels per logical pixel.
     double ratio() const { return geometry.isEmpty() ? 1.0 : double(image.width()) / geometry.width(); }
+    // All black: what a display server gives that lets the program grab
+    // but shows it nothing (the empty root window of XWayland).
+    bool isPlainlyEmpty() const;
     // A point in the windows' coordinates as a pixel of the picture.
     QPoint toPixel(QPoint global) const
     {
@@ -93,9 +100,13 @@ public:
     // 0 transparent .. 255 opaque.
     virtual void setOpacity(QWidget* window, int opacity) = 0;
     // Hides every visible window of the program, waits `delayMs` on a timer
-    // (the event loop keeps running), calls `whileHidden`, then shows the
-    // same windows again.
-    virtual void hideProgramWindows(int delayMs, std::function<void()> whileHidden) = 0;
+    // (the event loop keeps running), then calls `whileHidden` with
+    // `showAgain`: the same windows stay hidden until `showAgain` is called,
+    // which may be later, from the event loop (after an asynchronous
+    // screenshot). Windows shown in between stay in front. Calls after the
+    // first do nothing.
+    using ShowAgain = std::function<void()>;
+    virtual void hideProgramWindows(int delayMs, std::function<void(ShowAgain showAgain)> whileHidden) = 0;
     // Minimises the program: the windows with a taskbar entry are minimised,
     // the tool windows beside them are hidden and come back when one of the
     // minimised windows is restored.

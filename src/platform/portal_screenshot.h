@@ -9,6 +9,12 @@
 
 namespace tessaro::platform {
 
+// Why the portal gave no screenshot.
+enum class PortalFailure { NoSessionBus, Missing, Refused, Failed, NoAnswer, Unreadable };
+// What the user is told, with what to install where that helps; `details`
+// (the bus's own words) goes at the end when not empty.
+QString PortalFailureText(PortalFailure failure, const QString& details);
+
 class PortalScreenshot : public QObject {
     Q_OBJECT
 public:

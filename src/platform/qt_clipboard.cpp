@@ -1,11 +1,15 @@
 #include "platform/qt_clipboard.h"
 
+#include "platform/wayland_session.h"
+
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QMimeData>
 #include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QSvgRenderer>
 
 namespace tessaro::platform {
@@ -31,6 +35,33 @@ void AddImage(QMimeData* data, const QImage& image)
         if (!bytes.isEmpty())
             data->setData(QStringLiteral("image/") + QLatin1String(format), bytes);
     }
+}
+
+// Gives `text` to a clipboard helper that stays behind as the clipboard's
+// owner. False when none is installed or it failed.
+bool HandToClipboardHelper(const QString& text)
+{
+    const bool wayland = IsWaylandSession();
+    const QString helper = QStandardPaths::findExecutable(wayland ? QStringLiteral("wl-copy") : QStringLiteral("xclip"));
+    if (helper.isEmpty())
+        return false;
+    QProcess process;
+    // The helper's background half must not hold our output open: a caller
+    // reading it would wait for the helper to end.
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(helper, wayland ? QStringList{} : QStringList{QStringLiteral("-selection"), QStringLiteral("clipboard")});
+    if (!process.waitForStarted(5000))
+        return false;
+    process.write(text.toUtf8());
+    process.closeWriteChannel();
+    // The helper forks its server and ends once it holds the clipboard.
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished(1000);
+        return false;
+    }
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
 } // namespace
@@ -62,6 +93,12 @@ QString QtClipboard::text() const
 void QtClipboard::setText(const QString& text)
 {
     QGuiApplication::clipboard()->setText(text);
+}
+
+void QtClipboard::setTextBeyondExit(const QString& text)
+{
+    if (!HandToClipboardHelper(text))
+        setText(text);
 }
 
 void QtClipboard::setImage(const QImage& image)

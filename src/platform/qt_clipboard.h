@@ -12,6 +12,11 @@ class QtClipboard : public Clipboard {
 public:
     QString text() const override;
     void setText(const QString& text) override;
+    // Handed to wl-copy in a Wayland session, to xclip on X11 (both keep
+    // serving the text until another program takes the clipboard); through
+    // QClipboard where neither is installed, which keeps it only where the
+    // desktop runs a clipboard manager.
+    void setTextBeyondExit(const QString& text) override;
     // Offers image/png and image/bmp besides Qt's own image data.
     void setImage(const QImage& image) override;
     // Offers image/svg+xml, image/x-emf and image/x-wmf for the non-empty

@@ -2,6 +2,7 @@
 
 #include "platform/portal_screenshot.h"
 #include "platform/qt_color.h"
+#include "platform/wayland_session.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -69,7 +70,9 @@ void QtScreen::captureDesktop(std::function<void(DesktopPicture)> done) const
         return;
     }
     const QRect desktop = primary->virtualGeometry();
-    if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
+    // In a Wayland session only the desktop portal sees other programs'
+    // windows; through XWayland the root window is empty.
+    if (IsWaylandSession()) {
         PortalScreenshot::Request(desktop, std::move(done));
         return;
     }

@@ -18,7 +18,8 @@ public:
     // Each screen's available geometry (without panels), in logical pixels.
     QList<QRect> windowAreas() const override;
     // The whole virtual desktop in device pixels: grabbed through Qt on X11,
-    // asked of the desktop portal on Wayland.
+    // asked of the desktop portal in a Wayland session (natively or through
+    // XWayland).
     void captureDesktop(std::function<void(DesktopPicture)> done) const override;
 };
 

@@ -12,6 +12,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace tessaro::platform {
@@ -209,7 +210,7 @@ void QtWindows::setOpacity(QWidget* window, int opacity)
         window->window()->setWindowOpacity(std::clamp(opacity, 0, 255) / 255.0);
 }
 
-void QtWindows::hideProgramWindows(int delayMs, std::function<void()> whileHidden)
+void QtWindows::hideProgramWindows(int delayMs, std::function<void(ShowAgain showAgain)> whileHidden)
 {
     const QPointer<QWidget> active = QApplication::activeWindow();
     QList<QPointer<QWidget>> hidden;
@@ -220,22 +221,31 @@ void QtWindows::hideProgramWindows(int delayMs, std::function<void()> whileHidde
             hidden << widget;
         widget->hide();
     }
-    QTimer::singleShot(std::max(delayMs, 0), qApp, [hidden, active, whileHidden = std::move(whileHidden)] {
-        if (whileHidden)
-            whileHidden();
-        // Windows the call showed (the eye dropper's screen) stay in front.
-        const QList<QWidget*> shownByCall = VisibleTopLevelWidgets();
+    auto shown = std::make_shared<bool>(false);
+    ShowAgain showAgain = [hidden, active, shown] {
+        if (std::exchange(*shown, true))
+            return;
+        // Windows shown while these were hidden (the eye dropper's screen)
+        // stay in front.
+        const QList<QWidget*> shownMeanwhile = VisibleTopLevelWidgets();
         for (const QPointer<QWidget>& widget : hidden) {
             if (widget)
                 widget->show();
         }
-        for (QWidget* widget : shownByCall)
+        for (QWidget* widget : shownMeanwhile)
             widget->raise();
-        if (!shownByCall.isEmpty())
-            shownByCall.last()->activateWindow();
+        if (!shownMeanwhile.isEmpty())
+            shownMeanwhile.last()->activateWindow();
         else if (active)
             active->activateWindow();
-    });
+    };
+    QTimer::singleShot(std::max(delayMs, 0), qApp,
+                       [showAgain = std::move(showAgain), whileHidden = std::move(whileHidden)] {
+                           if (whileHidden)
+                               whileHidden(showAgain);
+                           else
+                               showAgain();
+                       });
 }
 
 void QtWindows::minimizeApplication()

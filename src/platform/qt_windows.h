@@ -34,7 +34,7 @@ public:
     void setOpacity(QWidget* window, int opacity) override;
     // The hidden windows see ordinary hide and show events. Windows that
     // `whileHidden` shows stay in front of the ones shown again.
-    void hideProgramWindows(int delayMs, std::function<void()> whileHidden) override;
+    void hideProgramWindows(int delayMs, std::function<void(ShowAgain showAgain)> whileHidden) override;
     // Tool windows have no taskbar entry to bring them back, so they are
     // hidden rather than minimised, and shown again with the first window
     // the user restores. A native Wayland client is never told that a

@@ -3,6 +3,7 @@
 #include "controls/swatch.h"
 #include "controls/title_bar.h"
 #include "platform/qt_color.h"
+#include "platform/wayland_session.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -11,6 +12,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QToolButton>
 
 #include <algorithm>
@@ -55,6 +57,37 @@ void DrawOutline(QImage& image, const PixelRect& r, QRgb color)
     }
 }
 
+// The frozen screen on one more screen: paints its part of the picture and
+// hands presses and keys to the dropper.
+class FrozenScreenPart : public QWidget {
+public:
+    FrozenScreenPart(EyeDropperWindow* dropper, QPoint origin)
+        : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+          dropper_(dropper), origin_(origin)
+    {
+        setObjectName(QStringLiteral("eyeDropperScreenPart"));
+        setAttribute(Qt::WA_DeleteOnClose);
+        setCursor(Qt::CrossCursor);
+        setFocusPolicy(Qt::StrongFocus);
+        setMouseTracking(true);
+    }
+    QPoint origin() const { return origin_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const platform::DesktopPicture& picture = dropper_->picture();
+        painter.drawImage(QPointF(picture.geometry.topLeft() - origin_), picture.image);
+    }
+    void mousePressEvent(QMouseEvent* event) override { dropper_->PressOnScreenshot(event->button()); }
+    void keyPressEvent(QKeyEvent* event) override { QCoreApplication::sendEvent(dropper_, event); }
+
+private:
+    EyeDropperWindow* dropper_;
+    QPoint origin_;
+};
+
 } // namespace
 
 EyeDropperWindow::EyeDropperWindow(const platform::Platform& platform, QWidget* parent)
@@ -64,6 +97,7 @@ EyeDropperWindow::EyeDropperWindow(const platform::Platform& platform, QWidget* 
     setWindowTitle(QStringLiteral("Eye Dropper"));
     setCursor(Qt::CrossCursor);
     setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
     timer_.setInterval(kTickMs);
     connect(&timer_, &QTimer::timeout, this, &EyeDropperWindow::Tick);
     magnifier_ = QImage(kMagnifierSide, kMagnifierSide, QImage::Format_RGB32);
@@ -88,8 +122,6 @@ void EyeDropperWindow::buildPanel()
     title_->setObjectName(QStringLiteral("ustPNL"));
     title_->setGeometry(1, 1, kPanelWidth - 2, kTitleHeight);
     connect(title_, &controls::TitleBar::doubleClicked, this, &EyeDropperWindow::TogglePanelRollUp);
-    title_->installEventFilter(this);
-    title_->captionLabel()->installEventFilter(this);
 
     QLabel* eyePanel = Framed(panel_, "EyePNL", kMagnifierFrame);
     magnifierLabel_ = new QLabel(eyePanel);
@@ -221,37 +253,75 @@ void EyeDropperWindow::Open()
     if (isVisible() || opening_)
         return;
     opening_ = true;
-    platform_.windows->hideProgramWindows(300, [this] {
-        platform_.screen->captureDesktop([this](platform::DesktopPicture picture) {
-            opening_ = false;
-            if (!picture.isValid()) {
-                platform_.dialogs->notify(nullptr, QStringLiteral("Eye Dropper"),
-                                          picture.failure.isEmpty() ? QStringLiteral("The screen cannot be read.")
-                                                                    : picture.failure);
-                emit closed();
-                return;
-            }
-            ShowPicture(picture);
-        });
+    platform_.windows->hideProgramWindows(300, [this](platform::Windows::ShowAgain showAgain) {
+        showAgain_ = std::move(showAgain);
+        platform_.screen->captureDesktop([this](platform::DesktopPicture picture) { finishOpening(std::move(picture)); });
     });
+}
+
+void EyeDropperWindow::finishOpening(platform::DesktopPicture picture)
+{
+    opening_ = false;
+    if (picture.isValid() && picture.isPlainlyEmpty())
+        picture = {QImage(), picture.geometry,
+                   QStringLiteral("The screen came back all black: this desktop does not let the program read it, "
+                                  "so there is nothing to pick from.")};
+    if (!picture.isValid()) {
+        // The program's windows come back before the message, not behind it.
+        if (auto showAgain = std::exchange(showAgain_, nullptr))
+            showAgain();
+        platform_.dialogs->notify(nullptr, QStringLiteral("Eye Dropper"),
+                                  picture.failure.isEmpty() ? QStringLiteral("The screen cannot be read.")
+                                                            : picture.failure);
+        emit closed();
+        return;
+    }
+    ShowPicture(picture);
+    // On X11 the windows stand behind the frozen screen at once; a Wayland
+    // compositor would stack them over it, so there they wait for the close.
+    if (!platform::IsWaylandSession())
+        if (auto showAgain = std::exchange(showAgain_, nullptr))
+            showAgain();
 }
 
 void EyeDropperWindow::ShowPicture(const platform::DesktopPicture& picture)
 {
     picture_ = picture;
     picture_.image.setDevicePixelRatio(picture_.ratio());
-    setGeometry(picture_.geometry);
-    // A Wayland compositor places windows itself: full screen is the way
-    // to cover the screen there.
-    if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland")))
-        showFullScreen();
-    else
+    pointer_.reset();
+    qApp->installEventFilter(this);
+    if (!platform::IsWaylandSession()) {
+        origin_ = picture_.geometry.topLeft();
+        setGeometry(picture_.geometry);
         show();
+    } else {
+        QScreen* primary = QGuiApplication::primaryScreen();
+        for (QScreen* screen : QGuiApplication::screens()) {
+            if (screen == primary)
+                continue;
+            auto* part = new FrozenScreenPart(this, screen->geometry().topLeft());
+            parts_.push_back(part);
+            coverScreen(part, screen);
+        }
+        origin_ = primary ? primary->geometry().topLeft() : QPoint();
+        coverScreen(this, primary);
+    }
     raise();
     activateWindow();
     setFocus();
     timer_.start();
     Tick();
+}
+
+// Full screen is the only way a window may cover a screen under a Wayland
+// compositor; the screen must be chosen before the window is shown.
+void EyeDropperWindow::coverScreen(QWidget* window, QScreen* screen)
+{
+    if (screen) {
+        window->setScreen(screen);
+        window->setGeometry(screen->geometry());
+    }
+    window->showFullScreen();
 }
 
 void EyeDropperWindow::Close()
@@ -264,9 +334,36 @@ void EyeDropperWindow::Close()
 void EyeDropperWindow::closeEvent(QCloseEvent* event)
 {
     timer_.stop();
+    qApp->removeEventFilter(this);
     event->accept();
+    for (QWidget* part : std::exchange(parts_, {}))
+        part->close();
     hide();
+    if (auto showAgain = std::exchange(showAgain_, nullptr))
+        showAgain();
     emit closed();
+}
+
+std::optional<QPoint> EyeDropperWindow::originOf(const QWidget* window) const
+{
+    if (window == this)
+        return origin_;
+    for (QWidget* part : parts_)
+        if (part == window)
+            return static_cast<FrozenScreenPart*>(part)->origin();
+    return std::nullopt;
+}
+
+void EyeDropperWindow::notePointer(const QWidget* receiver, QPointF local)
+{
+    const QWidget* window = receiver->window();
+    if (const std::optional<QPoint> origin = originOf(window))
+        pointer_ = *origin + receiver->mapTo(window, local.toPoint());
+}
+
+QPoint EyeDropperWindow::pointerPosition() const
+{
+    return pointer_ ? *pointer_ : platform_.screen->cursorPosition();
 }
 
 void EyeDropperWindow::snapshotPanel(const QRect& reads)
@@ -297,7 +394,7 @@ TColor EyeDropperWindow::pixelAt(long long x, long long y) const
 
 QPoint EyeDropperWindow::cursorPixel() const
 {
-    return picture_.toPixel(platform_.screen->cursorPosition());
+    return picture_.toPixel(pointerPosition());
 }
 
 void EyeDropperWindow::paintMagnifier(const PixelRect& source)
@@ -370,15 +467,24 @@ void EyeDropperWindow::paintEvent(QPaintEvent*)
     if (picture_.image.isNull())
         painter.fillRect(rect(), Qt::white);
     else
-        painter.drawImage(QPoint(0, 0), picture_.image);
+        painter.drawImage(QPointF(picture_.geometry.topLeft() - origin_), picture_.image);
 }
 
+// Presses on the panel that its parts leave unused (the title bar, a label,
+// the magnifier under its menu) arrive here too: they never pick.
 void EyeDropperWindow::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) {
+    if (panel_->isVisible() && panel_->geometry().contains(event->position().toPoint()))
+        return;
+    PressOnScreenshot(event->button());
+}
+
+void EyeDropperWindow::PressOnScreenshot(Qt::MouseButton button)
+{
+    if (button == Qt::LeftButton) {
         PickColor();
         Close();
-    } else if (event->button() == Qt::RightButton) {
+    } else if (button == Qt::RightButton) {
         PickColor();
     }
 }
@@ -402,22 +508,37 @@ void EyeDropperWindow::keyPressEvent(QKeyEvent* event)
     }
 }
 
-// A left-button drag on the title bar moves the panel inside the window.
+// While open, every pointer event over the frozen screen tells where the
+// pointer is. A left-button drag on the title bar moves the panel inside
+// the window.
 bool EyeDropperWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress) {
+    const QEvent::Type type = event->type();
+    const auto* pointer = dynamic_cast<const QSinglePointEvent*>(event);
+    if (pointer && watched->isWidgetType() &&
+        (type == QEvent::Enter || type == QEvent::MouseMove || type == QEvent::MouseButtonPress ||
+         type == QEvent::MouseButtonDblClick))
+        notePointer(static_cast<QWidget*>(watched), pointer->position());
+    if (watched != title_ && watched != title_->captionLabel())
+        return false;
+    // The pointer in this window's coordinates: global ones are unknown on
+    // native Wayland.
+    const auto inWindow = [this, watched](const QMouseEvent* mouse) {
+        return static_cast<QWidget*>(watched)->mapTo(this, mouse->position().toPoint());
+    };
+    if (type == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton)
-            panelDrag_ = std::make_pair(mouse->globalPosition().toPoint(), panel_->pos());
-    } else if (event->type() == QEvent::MouseMove && panelDrag_) {
+            panelDrag_ = std::make_pair(inWindow(mouse), panel_->pos());
+    } else if (type == QEvent::MouseMove && panelDrag_) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->buttons() & Qt::LeftButton)
-            panel_->move(panelDrag_->second + mouse->globalPosition().toPoint() - panelDrag_->first);
+            panel_->move(panelDrag_->second + inWindow(mouse) - panelDrag_->first);
         return true;
-    } else if (event->type() == QEvent::MouseButtonRelease) {
+    } else if (type == QEvent::MouseButtonRelease) {
         panelDrag_.reset();
     }
-    return QWidget::eventFilter(watched, event);
+    return false;
 }
 
 } // namespace tessaro::tools

@@ -17,6 +17,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QScreen;
 
 namespace tessaro::controls {
 class TitleBar;
@@ -37,9 +38,14 @@ public:
 
     // Hides the program's windows, takes the screenshot after 300 ms, shows
     // it full screen and starts the ticks; says why when the screen cannot
-    // be read.
+    // be read (or comes back all black), with the program's windows back.
+    // In a Wayland session the windows stay hidden until the dropper
+    // closes: the compositor would stack them over the frozen screen.
     void Open();
-    // Shows `picture` and starts the ticks (Open's second half).
+    // Shows `picture` and starts the ticks (Open's second half): one window
+    // over the whole desktop on X11; in a Wayland session, where a window
+    // can only cover a screen by going full screen on it, this window on the
+    // primary screen and one frozen part on each other screen.
     void ShowPicture(const platform::DesktopPicture& picture);
     void Close();
     bool isOpen() const { return timer_.isActive(); }
@@ -63,6 +69,15 @@ public:
     bool isPanelRolledUp() const { return rolledUp_; }
     void TogglePanelRollUp();
 
+    // Where the pointer is, in the desktop's coordinates: taken from the
+    // pointer's own events over the frozen screen (its enter event comes
+    // before any motion), and only before the first of them from the
+    // platform, which cannot tell on native Wayland.
+    QPoint pointerPosition() const;
+    // A press on the frozen screen (not on the panel): the left button
+    // picks and closes, the right one picks.
+    void PressOnScreenshot(Qt::MouseButton button);
+
     const QImage& magnifier() const { return magnifier_; }
     const platform::DesktopPicture& picture() const { return picture_; }
     std::array<QString, 3> labelTexts() const;
@@ -83,6 +98,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void finishOpening(platform::DesktopPicture picture);
+    void coverScreen(QWidget* window, QScreen* screen);
+    // The desktop point of a window's top-left corner: this window's, or a
+    // frozen part's; nullopt for windows of others.
+    std::optional<QPoint> originOf(const QWidget* window) const;
+    void notePointer(const QWidget* receiver, QPointF local);
     void buildPanel();
     void buildMenus();
     void syncMenus();
@@ -96,6 +117,13 @@ private:
 
     platform::Platform platform_;
     platform::DesktopPicture picture_;
+    // Where this window's top-left stands on the desktop.
+    QPoint origin_;
+    std::optional<QPoint> pointer_;
+    // Shows the program's windows hidden for the screenshot, once.
+    platform::Windows::ShowAgain showAgain_;
+    // The frozen screen on the other screens, in a Wayland session.
+    std::vector<QWidget*> parts_;
     QTimer timer_;
     int zoom_ = 1;
     int sampling_ = 1;

@@ -37,7 +37,7 @@ int RunPickMode(const platform::Platform& platform, const QString& settingsPath)
     const int status = QApplication::exec();
     if (status == 0 && picked) {
         const QString text = QString::fromStdString(HashHexText(*picked));
-        platform.clipboard->setText(text);
+        platform.clipboard->setTextBeyondExit(text);
         std::printf("%s\n", qPrintable(text));
         std::fflush(stdout);
     }

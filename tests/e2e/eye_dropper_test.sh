@@ -3,7 +3,10 @@
 # F1 opens it, the pointer moves onto one block, F3 picks and stays, onto a
 # second block, F2 picks and closes. The second colour is the main colour,
 # both are at the list's end in order, and history.cl2 holds them after the
-# close. Then `kt-tessaro --pick` prints the colour under the pointer.
+# close. Before the picks, presses on the panel pick nothing: a drag on its
+# title bar moves it, a double click rolls it up and down, a right click on
+# the magnifier opens only its menu. Then `kt-tessaro --pick` prints the
+# colour under the pointer.
 # Usage: eye_dropper_test.sh KT_TESSARO SCREEN_PATTERN
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -26,6 +29,38 @@ dropper=$window
 sleep 0.6
 # The frozen screenshot covers the screen and still shows the pattern.
 [ "$("$TESSARO_SCREEN_PROBE" 850 600)" = "#F0D228" ] || fail "the screenshot does not show the pattern"
+
+# The panel (170 x 233 at 16, 16; its title bar 19 high) is white right of
+# the magnifier, at 165, 100 inside it.
+panel_white() { [ "$("$TESSARO_SCREEN_PROBE" $(($1 + 165)) $(($2 + 100)))" = "#FFFFFF" ]; }
+dropper_open() { xdotool search --onlyvisible --name "^Eye Dropper\$" >/dev/null 2>&1; }
+panel_white 16 16 || fail "the panel is not at 16, 16"
+xdotool mousemove 60 25 mousedown 1
+for step in 1 2 3 4 5; do
+    xdotool mousemove $((60 + 40 * step)) $((25 + 20 * step))
+    sleep 0.05
+done
+xdotool mouseup 1
+sleep 0.3
+dropper_open || fail "a press on the panel's title bar closed the eye dropper"
+panel_white 216 116 || fail "the title bar drag did not move the panel to 216, 116"
+e2e_screenshot eye_dropper_panel_moved
+xdotool mousemove 260 125 click --repeat 2 --delay 80 1
+sleep 0.3
+dropper_open || fail "a double click on the title bar closed the eye dropper"
+panel_white 216 116 && fail "a double click on the title bar did not roll the panel up"
+e2e_screenshot eye_dropper_panel_rolled_up
+xdotool click --repeat 2 --delay 80 1
+sleep 0.3
+panel_white 216 116 || fail "a second double click did not roll the panel down"
+# The magnifier's menu: Escape closes the menu, not the dropper.
+xdotool mousemove $((216 + 80)) $((116 + 100)) click 3
+sleep 0.4
+e2e_screenshot eye_dropper_magnifier_menu
+xdotool key Escape
+sleep 0.3
+dropper_open || fail "a right click on the magnifier opened no menu (Escape closed the dropper)"
+
 xdotool mousemove 750 500
 sleep 0.3
 xdotool key F3

@@ -196,7 +196,9 @@ TEST(ScreenTest, RectangleAcrossTheScreenEdgeIsWhiteOutside)
 
 // ---- windows
 
-TEST(WindowsTest, HidesWithoutBlockingThenShowsAgain)
+// The windows come back only when the caller says so: an asynchronous
+// screenshot answers from the event loop, after the call returned.
+TEST(WindowsTest, HidesWithoutBlockingUntilShownAgain)
 {
     QWidget first, second;
     first.setGeometry(10, 10, 50, 50);
@@ -206,8 +208,10 @@ TEST(WindowsTest, HidesWithoutBlockingThenShowsAgain)
 
     QEventLoop loop;
     std::optional<bool> hiddenDuringCall;
-    QtWindows().hideProgramWindows(30, [&] {
+    Windows::ShowAgain showAgain;
+    QtWindows().hideProgramWindows(30, [&](Windows::ShowAgain again) {
         hiddenDuringCall = !first.isVisible() && !second.isVisible();
+        showAgain = std::move(again);
         loop.quit();
     });
     EXPECT_FALSE(hiddenDuringCall.has_value()) << "the call waits on a timer, not in place";
@@ -215,8 +219,14 @@ TEST(WindowsTest, HidesWithoutBlockingThenShowsAgain)
     loop.exec();
     ASSERT_TRUE(hiddenDuringCall.has_value());
     EXPECT_TRUE(*hiddenDuringCall);
+    QTest::qWait(50);
+    EXPECT_FALSE(first.isVisible()) << "the windows wait for showAgain";
+    showAgain();
     EXPECT_TRUE(first.isVisible());
     EXPECT_TRUE(second.isVisible());
+    first.hide();
+    showAgain();  // a second call shows nothing
+    EXPECT_FALSE(first.isVisible());
 }
 
 TEST(WindowsTest, WindowShownWhileHiddenStaysInFront)
@@ -224,8 +234,9 @@ TEST(WindowsTest, WindowShownWhileHiddenStaysInFront)
     QWidget program, screenshot;
     program.show();
     QEventLoop loop;
-    QtWindows().hideProgramWindows(0, [&] {
+    QtWindows().hideProgramWindows(0, [&](Windows::ShowAgain showAgain) {
         screenshot.show();
+        showAgain();
         loop.quit();
     });
     loop.exec();
@@ -238,7 +249,10 @@ TEST(WindowsTest, HiddenWindowStaysHidden)
     QWidget shown, hidden;
     shown.show();
     QEventLoop loop;
-    QtWindows().hideProgramWindows(0, [&] { loop.quit(); });
+    QtWindows().hideProgramWindows(0, [&](Windows::ShowAgain showAgain) {
+        showAgain();
+        loop.quit();
+    });
     loop.exec();
     EXPECT_TRUE(shown.isVisible());
     EXPECT_FALSE(hidden.isVisible());

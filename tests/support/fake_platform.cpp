@@ -87,11 +87,11 @@ void FakeWindows::setOpacity(QWidget* window, int opacity)
     calls.append({QStringLiteral("setOpacity"), window, opacity});
 }
 
-void FakeWindows::hideProgramWindows(int delayMs, std::function<void()> whileHidden)
+void FakeWindows::hideProgramWindows(int delayMs, std::function<void(ShowAgain showAgain)> whileHidden)
 {
     calls.append({QStringLiteral("hide"), nullptr, delayMs});
     if (whileHidden)
-        whileHidden();
+        whileHidden([this] { calls.append({QStringLiteral("showAgain"), nullptr, 0}); });
 }
 
 FakeDialogs::Call& FakeDialogs::record(const QString& what, const QString& title, const QString& text)

@@ -61,7 +61,7 @@ public:
 class FakeWindows : public Windows {
 public:
     struct Call {
-        QString what;         // "startMove", "setTopmost", "setOpacity", "hide", "minimize", "showToolWindow"
+        QString what;         // "startMove", "setTopmost", "setOpacity", "hide", "showAgain", "minimize", "showToolWindow"
         QWidget* window;      // null for "hide" and "minimize"
         int value;            // topmost as 0/1, the opacity, or the delay
     };
@@ -70,8 +70,9 @@ public:
     bool canKeepOnTop() const override { return keepsOnTop; }
     bool knowsWindowPlaces() const override { return knowsPlaces; }
     void setOpacity(QWidget* window, int opacity) override;
-    // Hides nothing and calls `whileHidden` at once.
-    void hideProgramWindows(int delayMs, std::function<void()> whileHidden) override;
+    // Hides nothing and calls `whileHidden` at once; its `showAgain` is
+    // recorded as a "showAgain" call.
+    void hideProgramWindows(int delayMs, std::function<void(ShowAgain showAgain)> whileHidden) override;
     void minimizeApplication() override { calls.append({QStringLiteral("minimize"), nullptr, 0}); }
     // Shows the window as it is.
     void showToolWindow(QWidget* window) override;

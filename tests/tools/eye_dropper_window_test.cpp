@@ -133,7 +133,7 @@ private slots:
     void readsShowThePanelOverTheScreenshot()
     {
         EyeDropperWindow window(fake_.platform());
-        fake_.screen.fill(0);
+        fake_.screen.fill(MakeColor(0, 0, 1));  // an all-black screen is refused
         window.setSampling(0);
         // Right of the magnifier frame the panel is white.
         const QPoint onPanel = EyeDropperWindow::kDesignPanelPosition + QPoint(165, 100);
@@ -142,7 +142,7 @@ private slots:
         QCOMPARE(window.sampledColor(), TColor(0xFFFFFF));
         fake_.screen.cursor = onPanel + QPoint(40, 0);
         window.Tick();
-        QCOMPARE(window.sampledColor(), TColor(0));
+        QCOMPARE(window.sampledColor(), MakeColor(0, 0, 1));
     }
 
     void menusTickTogether()
@@ -206,6 +206,113 @@ private slots:
         QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(600, 500));
         QCOMPARE(picked.size(), 2);
         QVERIFY(!window.isOpen());
+    }
+
+    // The panel's own title bar moves and rolls it up; the magnifier's
+    // right-click menu opens. Neither picks nor closes.
+    void pressesOnThePanelNeverPick()
+    {
+        EyeDropperWindow window(fake_.platform());
+        fake_.screen.cursor = {600, 500};
+        QSignalSpy picked(&window, &EyeDropperWindow::picked);
+        window.Open();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* title = window.findChild<QWidget*>(QStringLiteral("ustPNL"));
+        QVERIFY(title);
+        const QPoint grip(40, 8);
+        const QPoint start = title->mapTo(&window, grip);
+        QTest::mousePress(title, Qt::LeftButton, {}, grip);
+        // The pointer's steps on the screen; the title moves along.
+        for (int step = 1; step <= 4; ++step)
+            QTest::mouseMove(title, title->mapFrom(&window, start + QPoint(25 * step, 15 * step)));
+        QTest::mouseRelease(title, Qt::LeftButton, {}, title->mapFrom(&window, start + QPoint(100, 60)));
+        QCOMPARE(window.panelPosition(), QPoint(16, 16) + QPoint(100, 60));
+        QCOMPARE(picked.size(), 0);
+        QVERIFY(window.isOpen());
+
+        QTest::mouseDClick(title, Qt::LeftButton, {}, grip);
+        QVERIFY(window.isPanelRolledUp());
+        QCOMPARE(picked.size(), 0);
+        QVERIFY(window.isOpen());
+        QTest::mouseDClick(title, Qt::LeftButton, {}, grip);
+        QVERIFY(!window.isPanelRolledUp());
+
+        auto* magnifier = window.findChild<QWidget*>(QStringLiteral("EyeIMG"));
+        QTest::mouseClick(magnifier, Qt::RightButton, {}, QPoint(70, 70));
+        QContextMenuEvent menuAsked(QContextMenuEvent::Mouse, QPoint(70, 70), magnifier->mapToGlobal(QPoint(70, 70)));
+        QCoreApplication::sendEvent(magnifier, &menuAsked);
+        QTRY_VERIFY(window.magnifierMenu()->isVisible());
+        window.magnifierMenu()->close();
+        QCOMPARE(picked.size(), 0);
+        QVERIFY(window.isOpen());
+        window.Close();
+    }
+
+    // The pointer's own events say where it is, before it ever moves: the
+    // desktop may not tell (native Wayland).
+    void samplesWhereThePointerEntered()
+    {
+        EyeDropperWindow window(fake_.platform());
+        fake_.screen.cursor = {3, 3};  // stale
+        window.setSampling(0);
+        QSignalSpy picked(&window, &EyeDropperWindow::picked);
+        window.Open();
+        QEnterEvent enter(QPointF(700, 600), QPointF(700, 600), QPointF(700, 600));
+        QCoreApplication::sendEvent(&window, &enter);
+        QCOMPARE(window.pointerPosition(), QPoint(700, 600));
+        window.Tick();
+        QCOMPARE(window.sampledColor(), Coded(700, 600));
+        QTest::keyClick(&window, Qt::Key_F2);
+        QCOMPARE(picked.at(0).at(0).value<TColor>(), Coded(700, 600));
+    }
+
+    // An all-black capture is what an empty root window gives (XWayland):
+    // said, not frozen and picked as black; the windows come back first.
+    void allBlackCaptureIsRefused()
+    {
+        fake_.screen.fill(0);
+        fake_.windows.calls.clear();
+        EyeDropperWindow window(fake_.platform());
+        QSignalSpy picked(&window, &EyeDropperWindow::picked);
+        QSignalSpy closed(&window, &EyeDropperWindow::closed);
+        window.Open();
+        QVERIFY(!window.isVisible());
+        QCOMPARE(closed.size(), 1);
+        QCOMPARE(picked.size(), 0);
+        QCOMPARE(fake_.dialogs.calls.size(), 1);
+        QVERIFY(fake_.dialogs.calls.at(0).text.contains(QStringLiteral("all black")));
+        QCOMPARE(fake_.windows.calls.size(), 2);
+        QCOMPARE(fake_.windows.calls.at(1).what, QStringLiteral("showAgain"));
+    }
+
+    // In a Wayland session the compositor would stack the program's windows
+    // over the frozen screen: they come back when the dropper closes.
+    void programWindowsComeBackAtTheCloseInAWaylandSession_data()
+    {
+        QTest::addColumn<QByteArray>("waylandDisplay");
+        QTest::addColumn<bool>("backWhileOpen");
+        QTest::newRow("X11") << QByteArray() << true;
+        QTest::newRow("Wayland session") << QByteArray("wayland-test") << false;
+    }
+    void programWindowsComeBackAtTheCloseInAWaylandSession()
+    {
+        QFETCH(QByteArray, waylandDisplay);
+        QFETCH(bool, backWhileOpen);
+        const QByteArray saved = qgetenv("WAYLAND_DISPLAY");
+        qputenv("WAYLAND_DISPLAY", waylandDisplay);
+        fake_.windows.calls.clear();
+        EyeDropperWindow window(fake_.platform());
+        window.Open();
+        const auto shownAgain = [this] {
+            return std::count_if(fake_.windows.calls.begin(), fake_.windows.calls.end(),
+                                 [](const auto& call) { return call.what == QStringLiteral("showAgain"); });
+        };
+        QVERIFY(window.isVisible());
+        QCOMPARE(shownAgain(), backWhileOpen ? 1 : 0);
+        QCOMPARE(window.isFullScreen(), !backWhileOpen);
+        window.Close();
+        QCOMPARE(shownAgain(), 1);
+        qputenv("WAYLAND_DISPLAY", saved);
     }
 
     void unreadableScreenIsSaidNotShownBlack()

@@ -21,3 +21,4 @@ set_tests_properties(e2e_eye_dropper PROPERTIES TIMEOUT 120 RESOURCE_LOCK x11
 tessaro_add_qtest(eye_dropper_session_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/eye_dropper_session_test.cpp
     LIBRARIES tessaro_ui tessaro_test_support)
+
