@@ -173,7 +173,7 @@ wl_pixel() {  # X Y
 # colours of wallpaper.py).
 wl_wallpaper_color() {  # X Y
     local colours=(c81e32 1e8c46 2846b4 f0c828 8c3ca0 28b4b4 f07828 5a3c1e)
-    echo "#${colours[$(($2 >= 540 ? 4 : 0) + $1 * 4 / 1920)]}"
+    echo "#${colours[$(( ($2 >= 540 ? 4 : 0) + $1 * 4 / 1920 ))]}"
 }
 
 # Saves the whole screen as NAME.png in $TESSARO_E2E_SHOTS when that names
