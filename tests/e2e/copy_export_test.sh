@@ -91,9 +91,9 @@ xdotool windowactivate --sync "$main" 2>/dev/null || true
 xdotool key F5
 wait_for_named "Copy/Export Center" || fail "F5 did not open the Center a third time"
 sleep 0.3
-xdotool mousemove $((cx + 40)) $((cy + 108)) click 1
+xdotool mousemove $((cx + 40)) $((cy + 82)) click 1
 sleep 0.3
-xdotool mousemove $((cx + 252)) $((cy + 96)) click 1
+xdotool mousemove $((cx + 427)) $((cy + 96)) click 1
 sleep 0.2
 xdotool key ctrl+a
 xdotool type 6

@@ -76,16 +76,14 @@ width=425
 for entry in "${layouts[@]}"; do
     IFS='|' read -r name doc_width picture box stretch <<<"$entry"
     # A click on the loaded layout's row gives the list the keyboard (and
-    # loads that layout again); its name typed after End selects and shows
-    # the wanted one.
+    # loads that layout again); its name typed after End loads each entry
+    # the type-ahead reaches, the wanted one last.
     click_highlighted_row "$width" || { fail "before $name: no highlighted row in the list"; break; }
     sleep 0.4
     xdotool key End
     sleep 0.2
     xdotool type --delay 30 "$name"
-    sleep 0.5
-    click_highlighted_row "$width" || { fail "$name: typing its name highlighted no row"; break; }
-    sleep 1
+    sleep 1.5
     width=$doc_width
     kill -0 "$pid" 2>/dev/null || { echo "FAIL: the program ended after choosing $name"; pid=""; exit 1; }
 
