@@ -6,7 +6,9 @@
 #   the pointer (its place comes from the pointer's own events), and the
 #   frozen picture does not show the program's own window;
 # - `kt-tessaro --pick` prints the colour under the pointer with status 0,
-#   and wl-paste gives it after the process ended.
+#   and wl-paste gives it after the process ended;
+# - without a reachable portal, --pick says what to install, ends with
+#   status 1 and leaves the clipboard as it was.
 # sway paints its software cursor into every screenshot, the portal's too,
 # right under the pointer (seat commands that would hide it detach the
 # virtual pointer): the dropper samples 5x5, and what it must give is that
@@ -109,6 +111,23 @@ sleep 0.3
 clip=$(wl_clipboard)
 [ "$clip" = "$out" ] || fail "$mode: after --pick ended the clipboard holds '$clip', expected '$out'"
 
+# ---- --pick where the portal cannot be reached (no session bus): a message
+# that says what to install, status 1, nothing printed, the clipboard kept
+echo keep | wl-copy
+DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent "$prog/kt-tessaro" --pick >"$work/picked" 2>>"$work/pick.log" &
+pid=$!
+wait_for_wl_window "Eye Dropper" || fail "$mode: --pick without a portal showed no message"
+sleep 1
+wl_screenshot "eye_dropper_${mode}_no_portal"
+wl_key Return
+for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && { fail "$mode: --pick without a portal still runs after its message"; kill "$pid"; }
+code=0
+wait "$pid" || code=$?
+pid=""
+[ $code -eq 1 ] && [ ! -s "$work/picked" ] ||
+    fail "$mode: --pick without a portal gave status $code and '$(cat "$work/picked")'"
+[ "$(wl_clipboard)" = keep ] || fail "$mode: --pick without a portal changed the clipboard to '$(wl_clipboard)'"
 
 # The clipboard's keeper (wl-copy) ends once the clipboard is cleared.
 wl-copy --clear
