@@ -71,15 +71,7 @@ if wait_for_named "Reopen"; then
     read -r rx ry < <(window_origin_of "$reopen")
     # The gone file's line: a message says so; the list keeps its file.
     xdotool mousemove $((rx + 40)) $((ry + 19 + 13 + 6)) click 1
-    box=""
-    for _ in $(seq 1 30); do
-        for candidate in $(xdotool search --onlyvisible --pid "$pid" --name '^KT Tessaro$' 2>/dev/null); do
-            [ "$candidate" != "$main" ] && box=$candidate
-        done
-        [ -n "$box" ] && break
-        sleep 0.1
-    done
-    if [ -n "$box" ]; then
+    if wait_for_message_box 30; then
         e2e_screenshot reopen_gone_file
         xdotool windowactivate --sync "$box" 2>/dev/null || true
         xdotool key Return

@@ -115,6 +115,22 @@ wait_for_named() {  # NAME
     return 1
 }
 
+# Sets $box to a mapped window of the program, other than the main window
+# $main, named "KT Tessaro" (a message box); waits up to TENTHS tenths of a
+# second. Returns 1 when none appeared.
+wait_for_message_box() {  # TENTHS
+    local candidate
+    box=""
+    for _ in $(seq 1 "$1"); do
+        for candidate in $(xdotool search --onlyvisible --pid "$pid" --name '^KT Tessaro$' 2>/dev/null); do
+            [ "$candidate" != "$main" ] && box=$candidate
+        done
+        [ -n "$box" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # Sets $window, $x and $y (the client area's screen origin) once the main
 # window is mapped.
 wait_for_window() {

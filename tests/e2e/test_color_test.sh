@@ -74,15 +74,7 @@ if wait_for_named "Type a Filename"; then
     sleep 0.3
     xdotool type --delay 20 "no such folder/e2e"
     xdotool key Return
-    box=""
-    for _ in $(seq 1 50); do
-        for candidate in $(xdotool search --onlyvisible --pid "$pid" --name '^KT Tessaro$' 2>/dev/null); do
-            [ "$candidate" != "$main" ] && box=$candidate
-        done
-        [ -n "$box" ] && break
-        sleep 0.1
-    done
-    if [ -n "$box" ]; then
+    if wait_for_message_box 50; then
         sleep 0.3
         e2e_screenshot test_color_scheme_not_saved
         xdotool windowactivate --sync "$box" 2>/dev/null || true

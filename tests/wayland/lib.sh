@@ -36,26 +36,19 @@ wl_begin() {
     pid=""
     status=0
     exit_commands=()
-    trap wl_end EXIT
+    trap e2e_end EXIT
     export XDG_DATA_HOME=$work/share XDG_CONFIG_HOME=$work/config
     mkfifo "$work/input.in" "$work/input.out"
     python3 "$wl_here/wl_input.py" --serve "$work/input.in" "$work/input.out" 2>"$work/input.log" &
     wl_input_pid=$!
     exec {wl_input_commands}>"$work/input.in" {wl_input_replies}<"$work/input.out"
+    e2e_at_exit wl_end_input
 }
 
-wl_end() {
-    if [ -n "$pid" ]; then
-        kill -KILL "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    fi
-    local command
-    for command in "${exit_commands[@]}"; do
-        eval "$command" || true
-    done
+# Closing its command pipe ends the input client.
+wl_end_input() {
     exec {wl_input_commands}>&- {wl_input_replies}<&- 2>/dev/null || true
     wait "$wl_input_pid" 2>/dev/null || true
-    rm -rf "$work"
 }
 
 # wl_input COMMAND...: each a line for wl_input.py ("move 10 20", "click",
