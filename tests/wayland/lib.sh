@@ -19,7 +19,8 @@
 # into screenshots: read pixels away from the pointer.
 
 wl_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-# e2e_portable_copy, fail and e2e_at_exit come from the X11 tests' library.
+# e2e_portable_copy, fail, e2e_at_exit, e2e_end and wait_for_exit come from
+# the X11 tests' library.
 # shellcheck source=../e2e/lib.sh
 source "$wl_here/../e2e/lib.sh"
 
@@ -147,14 +148,6 @@ wl_open_program() {  # native|xwayland [ARGS...]
     wait_for_wl_window_gone "Starting KT Tessaro" || true
     sleep 0.7
     wait_for_wl_window "KT Tessaro"
-}
-
-wait_for_program_exit() {
-    for _ in $(seq 1 300); do
-        kill -0 "$pid" 2>/dev/null || { wait "$pid" || true; pid=""; return 0; }
-        sleep 0.1
-    done
-    return 1
 }
 
 # "#rrggbb" of the screen pixel at X Y.

@@ -144,7 +144,7 @@ final_x=$x final_y=$y
 
 # ---- the end: the places in set.set
 kill -TERM "$pid"
-wait_for_program_exit || fail "$mode: the program did not end on SIGTERM"
+wait_for_exit || fail "$mode: the program did not end on SIGTERM"
 settings=$(tr -d '\r' <"$prog/TD/set.set")
 place() { sed -n "s/^$1=//p" <<<"$settings"; }
 if [ "$mode" = native ]; then
