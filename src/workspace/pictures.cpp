@@ -15,7 +15,8 @@ static void RegisterPictures()
 {
     static const bool registered = [] {
         Q_INIT_RESOURCE(pictures);
-        Q_INIT_RESOURCE(prerendered);
+        Q_INIT_RESOURCE(prerendered_1x);
+        Q_INIT_RESOURCE(prerendered_2x);
         return true;
     }();
     (void)registered;
@@ -39,23 +40,35 @@ QPixmap RenderSvgPicture(const QString& path, QSize size, qreal devicePixelRatio
     return pixmap;
 }
 
-QImage PrerenderedPicture(const QString& name, QSize size, qreal devicePixelRatio)
+QImage PrerenderedPicture(const QString& name, QSize size, qreal devicePixelRatio, QImage::Format format)
 {
     RegisterPictures();
     const auto ratio = std::find(kPrerenderedRatios.begin(), kPrerenderedRatios.end(), devicePixelRatio);
     if (ratio == kPrerenderedRatios.end())
         return {};
     const QSize pixels = size * *ratio;
-    auto* bytes = new QByteArray(
-        QResource(QStringLiteral(":/prerendered/") + PrerenderedPictureFile(name, *ratio)).uncompressedData());
-    if (bytes->size() != qsizetype(pixels.width()) * pixels.height() * 4) {
-        delete bytes;
-        return {};
+    const qsizetype expectedBytes = qsizetype(pixels.width()) * pixels.height() * 4;
+    const QResource resource(QStringLiteral(":/prerendered/") + PrerenderedPictureFile(name, *ratio));
+    QImage picture;
+    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression) {
+        if (resource.size() != expectedBytes)
+            return {};
+        // The pixels stay where they are, in the program's read-only data,
+        // unless they are not aligned for 32-bit pixels there.
+        picture = QImage(resource.data(), pixels.width(), pixels.height(), pixels.width() * 4, format);
+        if (quintptr(resource.data()) % alignof(quint32) != 0)
+            picture = picture.copy();
+    } else {
+        auto* bytes = new QByteArray(resource.uncompressedData());
+        if (bytes->size() != expectedBytes) {
+            delete bytes;
+            return {};
+        }
+        // The image keeps the decompressed pixels as long as it lives.
+        picture = QImage(
+            reinterpret_cast<const uchar*>(bytes->constData()), pixels.width(), pixels.height(), pixels.width() * 4,
+            format, [](void* held) { delete static_cast<QByteArray*>(held); }, bytes);
     }
-    // The image keeps the decompressed pixels as long as it lives.
-    QImage picture(
-        reinterpret_cast<const uchar*>(bytes->constData()), pixels.width(), pixels.height(), pixels.width() * 4,
-        QImage::Format_ARGB32_Premultiplied, [](void* held) { delete static_cast<QByteArray*>(held); }, bytes);
     picture.setDevicePixelRatio(*ratio);
     return picture;
 }
@@ -68,25 +81,25 @@ qreal ScreenPixelRatio()
     return ratio;
 }
 
-QPixmap SplashPicture()
+QImage SplashPicture()
 {
-    // Drawn once for the About window however often it opens. Kept as an
-    // image, which may outlive the application, as a pixmap may not.
+    // Drawn once for the About window however often it opens.
     static QImage picture;
     const qreal ratio = ScreenPixelRatio();
     if (picture.isNull() || picture.devicePixelRatio() != ratio) {
-        picture = PrerenderedPicture(QStringLiteral("splash"), kSplashSize, ratio);
+        picture = PrerenderedPicture(QStringLiteral("splash"), kSplashSize, ratio, QImage::Format_RGB32);
         if (picture.isNull())
             picture = RenderSvgPicture(QStringLiteral(":/pictures/splash.svg"), kSplashSize, ratio,
                                        QColor(0x22, 0x36, 0x4F))
                           .toImage();
     }
-    return QPixmap::fromImage(picture);
+    return picture;
 }
 
-QPixmap SplashPictureWithVersionLine()
+QImage SplashPictureWithVersionLine()
 {
-    return QPixmap::fromImage(PrerenderedPicture(QStringLiteral("splash-version"), kSplashSize, ScreenPixelRatio()));
+    return PrerenderedPicture(QStringLiteral("splash-version"), kSplashSize, ScreenPixelRatio(),
+                              QImage::Format_RGB32);
 }
 
 QIcon ProgramIcon()

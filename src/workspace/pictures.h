@@ -9,6 +9,7 @@
 #include "workspace/prerendered_pictures.h"
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -21,12 +22,13 @@ QPixmap RenderSvgPicture(const QString& path, QSize size, qreal devicePixelRatio
 // The densest pixel ratio among the screens (1 without screens).
 qreal ScreenPixelRatio();
 
-// The splash and About picture, 591 x 502, without the version line.
-QPixmap SplashPicture();
+// The splash and About picture, 591 x 502, without the version line. It is
+// opaque.
+QImage SplashPicture();
 
 // The splash picture with the version line of this build drawn in, or a
-// null pixmap when none was drawn at build time for the screen's density.
-QPixmap SplashPictureWithVersionLine();
+// null image when none was drawn at build time for the screen's density.
+QImage SplashPictureWithVersionLine();
 
 // The program's icon, for its windows.
 QIcon ProgramIcon();

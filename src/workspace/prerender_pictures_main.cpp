@@ -1,7 +1,7 @@
 // Build-time drawing of the program's pictures: the splash and About
 // picture, the toolbar icons and the program icon, drawn from their SVG
 // files at the pixel ratios screens mostly have (1 and 2) and written as
-// their premultiplied ARGB pixels (the resource compiler compresses them).
+// their premultiplied ARGB pixels, with a resource list per ratio.
 // The program shows these as they are, so that it starts without
 // laying out the splash's texts or drawing SVG; other ratios are drawn from
 // the SVG files at run time.
@@ -14,14 +14,15 @@
 //   splash-version-RATIOx.argb   the same with the version line drawn in
 //   NAME-RATIOx.argb, NAME-hover-RATIOx.argb   each toolbar icon, 32 x 32
 // and kt-tessaro-SIZE-1x.argb, the program icon at each of
-// kProgramIconSizes, and prerendered.qrc, the resource list of them all
-// under /prerendered. Exits 1, naming the file, when an SVG file cannot be
-// read or a picture cannot be written.
+// kProgramIconSizes, and prerendered-RATIOx.qrc, the resource list of those
+// drawn at RATIO, all under /prerendered. Exits 1, naming the file, when an
+// SVG file cannot be read or a picture cannot be written.
 #include "platform/qt_fonts.h"
 #include "workspace/prerendered_pictures.h"
 #include "workspace/version_line.h"
 
 #include <QFile>
+#include <QList>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -30,6 +31,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -57,8 +59,8 @@ QImage Draw(const QString& svg, QSize size, int ratio)
     std::exit(1);
 }
 
-// The files written, for the resource list.
-QStringList written;
+// The files written, for the resource list, each with its pixel ratio.
+QList<std::pair<QString, int>> written;
 
 // The picture's rows of pixels, one after the other.
 void Write(const QImage& image, const QString& dir, const QString& name, int ratio)
@@ -74,18 +76,20 @@ void Write(const QImage& image, const QString& dir, const QString& name, int rat
             CannotWrite(dir + file);
     if (!out.flush())
         CannotWrite(dir + file);
-    written << file;
+    written.append({file, ratio});
 }
 
-void WriteResourceList(const QString& path)
+// The resource list of the pictures drawn at `ratio`.
+void WriteResourceList(const QString& path, int ratio)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         CannotWrite(path);
     QTextStream out(&file);
     out << "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/prerendered\">\n";
-    for (const QString& name : written)
-        out << "    <file>" << name << "</file>\n";
+    for (const auto& [name, drawnAt] : written)
+        if (drawnAt == ratio)
+            out << "    <file>" << name << "</file>\n";
     out << "</qresource>\n</RCC>\n";
     out.flush();
     if (out.status() != QTextStream::Ok || !file.flush())
@@ -129,6 +133,7 @@ int main(int argc, char** argv)
     for (const int size : kProgramIconSizes)
         Write(Draw(svgDir + QStringLiteral("kt-tessaro.svg"), QSize(size, size), 1),
               outDir, ProgramIconPictureName(size), 1);
-    WriteResourceList(outDir + QStringLiteral("prerendered.qrc"));
+    for (const int ratio : kPrerenderedRatios)
+        WriteResourceList(outDir + QStringLiteral("prerendered-%1x.qrc").arg(ratio), ratio);
     return 0;
 }

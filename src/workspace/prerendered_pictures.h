@@ -1,7 +1,8 @@
 // The program's pictures as drawn when the program was built (see
 // prerender_pictures_main.cpp), compiled in as their premultiplied ARGB
-// pixels, zstd-compressed: showing one costs a decompression instead of
-// laying out texts and drawing SVG, and no image format plugin is loaded.
+// pixels (zstd-compressed at ratio 2): showing one costs at most a
+// decompression instead of laying out texts and drawing SVG, and no image
+// format plugin is loaded.
 #pragma once
 
 #include <QImage>
@@ -44,6 +45,10 @@ inline QString ProgramIconPictureName(int size)
 
 // The picture `name` drawn at build time, `size` logical pixels at
 // `devicePixelRatio`, or a null image when none was drawn for that ratio.
-QImage PrerenderedPicture(const QString& name, QSize size, qreal devicePixelRatio);
+// A picture stored uncompressed is read-only and shares the program's own
+// pages. `format` is Format_RGB32 for a picture known to be opaque (drawing
+// it is then a plain copy), else the premultiplied ARGB it was stored in.
+QImage PrerenderedPicture(const QString& name, QSize size, qreal devicePixelRatio,
+                          QImage::Format format = QImage::Format_ARGB32_Premultiplied);
 
 } // namespace tessaro::workspace

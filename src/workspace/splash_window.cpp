@@ -7,23 +7,45 @@
 #include <QApplication>
 #include <QCursor>
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
 
 namespace tessaro::workspace {
 
+namespace {
+
+// The picture as it is, painted straight from its pixels: no pixmap copy,
+// and nothing painted beneath it, since it covers its whole box.
+class PictureView : public QWidget {
+public:
+    PictureView(const QImage& picture, QWidget* parent) : QWidget(parent), picture_(picture)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(QPoint(0, 0), picture_); }
+
+private:
+    QImage picture_;
+};
+
+} // namespace
+
 SplashPanel::SplashPanel(const platform::AppInfo& appInfo, VersionLine versionLine, QWidget* parent)
-    : QWidget(parent), picture_(new QLabel(this)), version_(new QLabel(this))
+    : QWidget(parent), version_(new QLabel(this))
 {
     setFixedSize(kSplashSize);
-    QPixmap picture;
+    QImage picture;
     if (versionLine == VersionLine::InDrawnPicture && appInfo.fileVersion == QStringLiteral(TESSARO_FILE_VERSION))
         picture = SplashPictureWithVersionLine();
     const bool lineInPicture = !picture.isNull();
     if (!lineInPicture)
         picture = SplashPicture();
-    picture_->setObjectName(QStringLiteral("splashPicture"));
-    picture_->setGeometry(QRect(QPoint(0, 0), kSplashSize));
-    picture_->setPixmap(picture);
+    auto* pictureView = new PictureView(picture, this);
+    pictureView->setObjectName(QStringLiteral("splashPicture"));
+    pictureView->setGeometry(QRect(QPoint(0, 0), kSplashSize));
+    pictureView->lower();
     version_->setObjectName(QStringLiteral("versionLBL"));
     version_->setText(workspace::VersionLine(appInfo.fileVersion));
     version_->setGeometry(kVersionLineBox);

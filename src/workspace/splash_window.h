@@ -23,7 +23,6 @@ public:
     QLabel* versionLabel() const { return version_; }
 
 private:
-    QLabel* picture_;
     QLabel* version_;
 };
 

@@ -386,7 +386,7 @@ private slots:
         QCOMPARE(drawn.versionLabel()->text(), QStringLiteral("Version 1.5.3 Build 41"));
         const QImage withLine = drawn.grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QImage withLabel = overPicture.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QImage plain = SplashPicture().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage plain = SplashPicture().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(withLine.size(), withLabel.size());
         QCOMPARE(withLine.size(), plain.size());
         // Pixels apart by more than a trace of antialiasing.
