@@ -77,6 +77,10 @@ void ProgramSession::Start()
     openCommandLineList();
     offerListRecovery();
     mainColor_->SetReady();
+    // Mapped as soon as the main start-up is done. It is first painted when
+    // the event loop runs, after the other windows are made and the history
+    // has set the main colour, so its first picture is the final one.
+    main_->show();
 
     createEyeDropperWindow();
     createTestColorWindow();
@@ -98,7 +102,6 @@ void ProgramSession::Start()
     createScalesWindow();
     createHelpCommand();
 
-    main_->show();
     history_->setDockingEnabled(true);
     reopen_->setDockingEnabled(true);
 }
