@@ -2,6 +2,7 @@
 #include "colorlist/history_preload.h"
 #include "platform/font_config_preload.h"
 #include "platform/qt_platform.h"
+#include "platform/session_bus_preconnect.h"
 #include "platform/wayland_session.h"
 #include "tools/pick_mode.h"
 #include "workspace/data_folders.h"
@@ -40,6 +41,7 @@ int main(int argc, char** argv)
     const tessaro::workspace::DataFolders folders = tessaro::workspace::ResolveDataFolders(
         exeDir, tessaro::workspace::InstalledDataDir(exeDir), tessaro::workspace::UserDataDir());
     tessaro::colorlist::HistoryPreload history(folders.historyFile());
+    tessaro::platform::SessionBusPreconnect sessionBus;
     tessaro::platform::FontConfigPreload fontConfig;
     const bool platformChosen = tessaro::platform::PreferXWaylandInWaylandSession();
     QApplication app(argc, argv);
