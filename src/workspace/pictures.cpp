@@ -9,6 +9,9 @@
 
 #include <algorithm>
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 // The pictures are compiled into the program; a static library has to
 // register them itself.
 static void RegisterPictures()
@@ -23,6 +26,31 @@ static void RegisterPictures()
 }
 
 namespace tessaro::workspace {
+
+namespace {
+
+// Pixels in the program's read-only data.
+struct ProgramPages {
+    const uchar* begin;
+    qsizetype size;
+};
+
+// Once no image shows them, the whole pages of `info` leave the process's
+// resident memory: a large picture such as the splash would otherwise stay
+// counted in it for the whole run. They are read again from the program's
+// file should the picture be shown again.
+void ReleaseProgramPages(void* info)
+{
+    const auto* pages = static_cast<ProgramPages*>(info);
+    const auto pageSize = quintptr(sysconf(_SC_PAGESIZE));
+    const quintptr first = (quintptr(pages->begin) + pageSize - 1) / pageSize * pageSize;
+    const quintptr end = (quintptr(pages->begin) + quintptr(pages->size)) / pageSize * pageSize;
+    if (end > first)
+        madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
+    delete pages;
+}
+
+} // namespace
 
 QPixmap RenderSvgPicture(const QString& path, QSize size, qreal devicePixelRatio, const QColor& fallback)
 {
@@ -55,9 +83,11 @@ QImage PrerenderedPicture(const QString& name, QSize size, qreal devicePixelRati
             return {};
         // The pixels stay where they are, in the program's read-only data,
         // unless they are not aligned for 32-bit pixels there.
-        picture = QImage(resource.data(), pixels.width(), pixels.height(), pixels.width() * 4, format);
         if (quintptr(resource.data()) % alignof(quint32) != 0)
-            picture = picture.copy();
+            picture = QImage(resource.data(), pixels.width(), pixels.height(), pixels.width() * 4, format).copy();
+        else
+            picture = QImage(resource.data(), pixels.width(), pixels.height(), pixels.width() * 4, format,
+                             ReleaseProgramPages, new ProgramPages{resource.data(), expectedBytes});
     } else {
         auto* bytes = new QByteArray(resource.uncompressedData());
         if (bytes->size() != expectedBytes) {
