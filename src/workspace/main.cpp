@@ -1,10 +1,13 @@
 // The program's entry point.
 #include "colorlist/history_preload.h"
+#include "controls/title_glyphs.h"
 #include "platform/font_config_preload.h"
+#include "platform/qt_fonts.h"
 #include "platform/qt_platform.h"
 #include "platform/wayland_session.h"
 #include "tools/pick_mode.h"
 #include "workspace/data_folders.h"
+#include "workspace/prerendered_pictures.h"
 #include "workspace/program_session.h"
 #include "workspace/shutdown_signals.h"
 #include "workspace/splash_window.h"
@@ -50,6 +53,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("KT Tessaro"));
     QApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION));
     QApplication::setFont(tessaro::platform::ProgramFont());
+    tessaro::controls::SetTitleGlyphPictures(&tessaro::workspace::PrerenderedPicture,
+                                             tessaro::controls::TitleGlyphFont(tessaro::platform::ProgramFont()));
     QApplication::setDesktopFileName(QStringLiteral("kt-tessaro"));
     // The program ends when its shutdown has saved, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
