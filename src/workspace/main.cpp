@@ -53,6 +53,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("KT Tessaro"));
     QApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION));
     QApplication::setFont(tessaro::platform::ProgramFont());
+    // The title bars' buttons show their glyphs as drawn in this font when
+    // the program was built, loading no font engine for them.
     tessaro::controls::SetTitleGlyphPictures(&tessaro::workspace::PrerenderedPicture,
                                              tessaro::controls::TitleGlyphFont(tessaro::platform::ProgramFont()));
     QApplication::setDesktopFileName(QStringLiteral("kt-tessaro"));
