@@ -1,6 +1,7 @@
 #include "controls/title_bar.h"
 
 #include "controls/text_look.h"
+#include "controls/title_glyphs.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -50,15 +51,14 @@ void PaintMenuArrow(QPainter& painter, const QRect& rect, const QColor& color)
 
 // A title bar's small button: its glyph alone, a light wash under the
 // pointer and a dark one while pressed. The menu arrow is drawn, not
-// written.
+// written; the other glyphs are shown from their pictures drawn at build
+// time where there are some.
 class GlyphButton : public QToolButton {
 public:
     GlyphButton(QWidget* parent, const QColor& text) : QToolButton(parent), text_(text)
     {
         setAttribute(Qt::WA_Hover);
-        QFont glyphFont;
-        glyphFont.setPixelSize(9);
-        setFont(glyphFont);
+        setFont(TitleGlyphFont(QFont()));
     }
 
     // Its size is fixed: the layout needs no measuring of the glyph.
@@ -76,8 +76,7 @@ protected:
             PaintMenuArrow(painter, rect(), text_);
             return;
         }
-        painter.setPen(text_);
-        painter.drawText(rect(), Qt::AlignCenter, text());
+        PaintTitleGlyph(painter, rect(), text(), text_);
     }
 
 private:
@@ -93,7 +92,7 @@ QToolButton* MakeSmallButton(QWidget* parent, const QString& objectName, const Q
     button->setToolTip(tip);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setFixedSize(17, 15);
+    button->setFixedSize(kTitleGlyphBox);
     return button;
 }
 

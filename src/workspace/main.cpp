@@ -1,11 +1,14 @@
 // The program's entry point.
 #include "colorlist/history_preload.h"
+#include "controls/title_glyphs.h"
 #include "platform/font_config_preload.h"
+#include "platform/qt_fonts.h"
 #include "platform/qt_platform.h"
 #include "platform/session_bus_preconnect.h"
 #include "platform/wayland_session.h"
 #include "tools/pick_mode.h"
 #include "workspace/data_folders.h"
+#include "workspace/prerendered_pictures.h"
 #include "workspace/program_session.h"
 #include "workspace/shutdown_signals.h"
 #include "workspace/splash_window.h"
@@ -52,6 +55,10 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("KT Tessaro"));
     QApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION));
     QApplication::setFont(tessaro::platform::ProgramFont());
+    // The title bars' buttons show their glyphs as drawn in this font when
+    // the program was built, loading no font engine for them.
+    tessaro::controls::SetTitleGlyphPictures(&tessaro::workspace::PrerenderedPicture,
+                                             tessaro::controls::TitleGlyphFont(tessaro::platform::ProgramFont()));
     QApplication::setDesktopFileName(QStringLiteral("kt-tessaro"));
     // The program ends when its shutdown has saved, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);

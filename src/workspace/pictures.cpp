@@ -50,25 +50,8 @@ void ReleaseProgramPages(void* info)
     delete pages;
 }
 
-} // namespace
-
-QPixmap RenderSvgPicture(const QString& path, QSize size, qreal devicePixelRatio, const QColor& fallback)
-{
-    RegisterPictures();
-    QPixmap pixmap(size * devicePixelRatio);
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    QSvgRenderer renderer(path);
-    if (!renderer.isValid()) {
-        pixmap.fill(fallback);
-        return pixmap;
-    }
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-    return pixmap;
-}
-
-QImage PrerenderedPicture(const QString& name, QSize size, qreal devicePixelRatio, QImage::Format format)
+// The picture `name` drawn at build time, its pixels taken as `format`.
+QImage PrerenderedPictureAs(const QString& name, QSize size, qreal devicePixelRatio, QImage::Format format)
 {
     RegisterPictures();
     const auto ratio = std::find(kPrerenderedRatios.begin(), kPrerenderedRatios.end(), devicePixelRatio);
@@ -94,13 +77,42 @@ QImage PrerenderedPicture(const QString& name, QSize size, qreal devicePixelRati
             delete bytes;
             return {};
         }
-        // The image keeps the decompressed pixels as long as it lives.
+        // The image keeps the decompressed pixels as long as it lives. They
+        // are writable, so setting the pixel ratio below copies nothing.
         picture = QImage(
-            reinterpret_cast<const uchar*>(bytes->constData()), pixels.width(), pixels.height(), pixels.width() * 4,
-            format, [](void* held) { delete static_cast<QByteArray*>(held); }, bytes);
+            reinterpret_cast<uchar*>(bytes->data()), pixels.width(), pixels.height(), pixels.width() * 4, format,
+            [](void* held) { delete static_cast<QByteArray*>(held); }, bytes);
     }
     picture.setDevicePixelRatio(*ratio);
     return picture;
+}
+
+} // namespace
+
+QPixmap RenderSvgPicture(const QString& path, QSize size, qreal devicePixelRatio, const QColor& fallback)
+{
+    RegisterPictures();
+    QPixmap pixmap(size * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    QSvgRenderer renderer(path);
+    if (!renderer.isValid()) {
+        pixmap.fill(fallback);
+        return pixmap;
+    }
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return pixmap;
+}
+
+QImage PrerenderedPicture(const QString& name, QSize size, qreal devicePixelRatio)
+{
+    return PrerenderedPictureAs(name, size, devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+}
+
+QImage PrerenderedOpaquePicture(const QString& name, QSize size, qreal devicePixelRatio)
+{
+    return PrerenderedPictureAs(name, size, devicePixelRatio, QImage::Format_RGB32);
 }
 
 qreal ScreenPixelRatio()
@@ -117,7 +129,7 @@ QImage SplashPicture()
     static QImage picture;
     const qreal ratio = ScreenPixelRatio();
     if (picture.isNull() || picture.devicePixelRatio() != ratio) {
-        picture = PrerenderedPicture(QStringLiteral("splash"), kSplashSize, ratio, QImage::Format_RGB32);
+        picture = PrerenderedOpaquePicture(QStringLiteral("splash"), kSplashSize, ratio);
         if (picture.isNull())
             picture = RenderSvgPicture(QStringLiteral(":/pictures/splash.svg"), kSplashSize, ratio,
                                        QColor(0x22, 0x36, 0x4F))
@@ -128,8 +140,7 @@ QImage SplashPicture()
 
 QImage SplashPictureWithVersionLine()
 {
-    return PrerenderedPicture(QStringLiteral("splash-version"), kSplashSize, ScreenPixelRatio(),
-                              QImage::Format_RGB32);
+    return PrerenderedOpaquePicture(QStringLiteral("splash-version"), kSplashSize, ScreenPixelRatio());
 }
 
 QIcon ProgramIcon()

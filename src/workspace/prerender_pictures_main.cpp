@@ -1,7 +1,8 @@
 // Build-time drawing of the program's pictures: the splash and About
 // picture, the toolbar icons and the program icon, drawn from their SVG
-// files at the pixel ratios screens mostly have (1 and 2) and written as
-// their premultiplied ARGB pixels, with a resource list per ratio.
+// files, and the title bars' button glyphs, at the pixel ratios screens
+// mostly have (1 and 2), written as their premultiplied ARGB pixels, with a
+// resource list per ratio.
 // The program shows these as they are, so that it starts without
 // laying out the splash's texts or drawing SVG; other ratios are drawn from
 // the SVG files at run time.
@@ -13,10 +14,13 @@
 //                         lays its version line over it)
 //   splash-version-RATIOx.argb   the same with the version line drawn in
 //   NAME-RATIOx.argb, NAME-hover-RATIOx.argb   each toolbar icon, 32 x 32
+//   title-glyph-CODE-RATIOx.argb   each title bar button's glyph, white
+//                         on a transparent ground as its button writes it
 // and kt-tessaro-SIZE-1x.argb, the program icon at each of
 // kProgramIconSizes, and prerendered-RATIOx.qrc, the resource list of those
 // drawn at RATIO, all under /prerendered. Exits 1, naming the file, when an
 // SVG file cannot be read or a picture cannot be written.
+#include "controls/title_glyphs.h"
 #include "platform/qt_fonts.h"
 #include "workspace/prerendered_pictures.h"
 #include "workspace/version_line.h"
@@ -96,6 +100,21 @@ void WriteResourceList(const QString& path, int ratio)
         CannotWrite(path);
 }
 
+// `glyph` as a title bar's button writes it in the program's font.
+QImage DrawTitleGlyph(QChar glyph, int ratio)
+{
+    using namespace tessaro::controls;
+    QImage image(kTitleGlyphBox * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.setFont(TitleGlyphFont(tessaro::platform::ProgramFont()));
+        WriteTitleGlyph(painter, QRect(QPoint(0, 0), kTitleGlyphBox), QString(glyph), Qt::white);
+    }
+    return image;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -129,6 +148,8 @@ int main(int argc, char** argv)
                 const QString name = QLatin1String(icon) + state;
                 Write(Draw(svgDir + name + QStringLiteral(".svg"), kToolbarIconSize, ratio), outDir, name, ratio);
             }
+        for (const char16_t glyph : tessaro::controls::kTitleGlyphs)
+            Write(DrawTitleGlyph(glyph, ratio), outDir, tessaro::controls::TitleGlyphPictureName(glyph), ratio);
     }
     for (const int size : kProgramIconSizes)
         Write(Draw(svgDir + QStringLiteral("kt-tessaro.svg"), QSize(size, size), 1),

@@ -46,9 +46,11 @@ inline QString ProgramIconPictureName(int size)
 // The picture `name` drawn at build time, `size` logical pixels at
 // `devicePixelRatio`, or a null image when none was drawn for that ratio.
 // A picture stored uncompressed is read-only and shares the program's own
-// pages. `format` is Format_RGB32 for a picture known to be opaque (drawing
-// it is then a plain copy), else the premultiplied ARGB it was stored in.
-QImage PrerenderedPicture(const QString& name, QSize size, qreal devicePixelRatio,
-                          QImage::Format format = QImage::Format_ARGB32_Premultiplied);
+// pages.
+QImage PrerenderedPicture(const QString& name, QSize size, qreal devicePixelRatio);
+
+// The same for a picture known to be opaque, which then draws as a plain
+// copy of its pixels.
+QImage PrerenderedOpaquePicture(const QString& name, QSize size, qreal devicePixelRatio);
 
 } // namespace tessaro::workspace

@@ -23,6 +23,7 @@
 #include "tools/variations_window.h"
 #include "workspace/about_window.h"
 #include "state/main_color.h"
+#include "workspace/main_toolbar.h"
 #include "workspace/main_window.h"
 #include "workspace/wheel_style_chooser.h"
 #include "workspace/window_placement.h"
@@ -101,6 +102,9 @@ void ProgramSession::Start()
     createMixerWindow();
     createScalesWindow();
     createHelpCommand();
+    // The icons were greyed or lit when the window was shown, before most
+    // of their commands had a window to run them.
+    main_->toolbar()->refreshEnabled();
 
     history_->setDockingEnabled(true);
     reopen_->setDockingEnabled(true);

@@ -5,6 +5,8 @@
 #include "colorlist/history_window.h"
 #include "colorlist/reopen_window.h"
 #include "controls/shortcuts.h"
+#include "controls/title_bar.h"
+#include "controls/title_glyphs.h"
 #include "controls/toolbar_button.h"
 #include "layouts/layout_editor.h"
 #include "layouts/test_color_window.h"
@@ -24,12 +26,14 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QTimer>
+#include <QToolButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -60,6 +64,19 @@ private:
             qFatal("no child %s", qPrintable(name));
         return found;
     }
+    // A session of its own, started and its main window active.
+    void startSession()
+    {
+        session_.reset();
+        session_ = std::make_unique<ProgramSession>(
+            fake_.platform(),
+            DataFolders{dir_.path() + QLatin1Char('/'), dir_.path() + QStringLiteral("/TD/"),
+                        dir_.path() + QStringLiteral("/CLLs/")},
+            QStringLiteral("/opt/kt/kt-tessaro"));
+        session_->Start();
+        QApplication::setActiveWindow(window());
+        QVERIFY(QTest::qWaitForWindowActive(window()));
+    }
     // Every command of the table, handled by a recorder.
     void recordAll(controls::CommandHandlers& commands)
     {
@@ -83,14 +100,7 @@ private slots:
         fake_.shell.documents.clear();
         fake_.shell.urls.clear();
         ran_.clear();
-        session_ = std::make_unique<ProgramSession>(
-            fake_.platform(),
-            DataFolders{dir_.path() + QLatin1Char('/'), dir_.path() + QStringLiteral("/TD/"),
-                        dir_.path() + QStringLiteral("/CLLs/")},
-            QStringLiteral("/opt/kt/kt-tessaro"));
-        session_->Start();
-        QApplication::setActiveWindow(window());
-        QVERIFY(QTest::qWaitForWindowActive(window()));
+        startSession();
     }
     void cleanup() { session_.reset(); }
 
@@ -340,6 +350,124 @@ private slots:
         auto* popup = child<QMenu>(menu);
         QTRY_VERIFY(popup->isVisible());
         popup->hide();
+    }
+
+    // Whether the title bars' glyphs are shown from their pictures at
+    // `ratio`: not at the single ratio while a screen is scaled, as Qt then
+    // draws text unhinted.
+    static bool TitleGlyphPicturesShownAt(int ratio)
+    {
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        return ratio == 2 || std::all_of(screens.begin(), screens.end(),
+                                         [](const QScreen* screen) { return screen->devicePixelRatio() == 1; });
+    }
+
+    // The title bars' glyphs shown from the pictures drawn at build time
+    // look exactly as written at run time in the program's font: in each
+    // colour, over the plain, hovered and pressed grounds, at both ratios.
+    void titleGlyphPicturesLookAsWritten()
+    {
+        const QFont font = controls::TitleGlyphFont(platform::ProgramFont());
+        const auto forget = qScopeGuard([] { controls::SetTitleGlyphPictures({}, QFont()); });
+        const QRect box(QPoint(0, 0), controls::kTitleGlyphBox);
+        for (const int ratio : kPrerenderedRatios)
+            for (const char16_t code : controls::kTitleGlyphs)
+                for (const QColor& color : {QColor(Qt::white), QColor(0x24, 0x30, 0x3C), QColor(0xC8, 0x1E, 0x5A)})
+                    for (const QColor& wash :
+                         {QColor(Qt::transparent), QColor(255, 255, 255, 60), QColor(0, 0, 0, 60)}) {
+                        const QString glyph(code);
+                        bool pictureShown = false;
+                        const auto paint = [&](bool fromPicture) {
+                            controls::SetTitleGlyphPictures(
+                                fromPicture ? controls::TitleGlyphPictures(&PrerenderedPicture) : nullptr, font);
+                            QImage image(box.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+                            image.setDevicePixelRatio(ratio);
+                            QPainter painter(&image);
+                            QLinearGradient ground(0, 0, 0, box.height());
+                            ground.setColorAt(0, QColor(0x3A, 0x4E, 0x66));
+                            ground.setColorAt(1, QColor(0x2A, 0x3A, 0x4E));
+                            painter.fillRect(box, ground);
+                            painter.fillRect(box, wash);
+                            painter.setFont(font);
+                            pictureShown = !controls::TitleGlyphPicture(painter, box, glyph, color).isNull();
+                            controls::PaintTitleGlyph(painter, box, glyph, color);
+                            return image;
+                        };
+                        const QString name = QStringLiteral("%1 in %2 over %3 at %4x")
+                                                 .arg(controls::TitleGlyphPictureName(code), color.name(),
+                                                      wash.name(QColor::HexArgb))
+                                                 .arg(ratio);
+                        const QImage written = paint(false);
+                        QVERIFY2(!pictureShown, qPrintable(name));
+                        const QImage shown = paint(true);
+                        QVERIFY2(pictureShown == TitleGlyphPicturesShownAt(ratio), qPrintable(name));
+                        QVERIFY2(shown == written, qPrintable(name));
+                    }
+    }
+
+    // The main window's title bar and a tool window's look the same whether
+    // their buttons show pictures or write their glyphs, plain, under the
+    // pointer and held down.
+    void titleBarsLookTheSameWithGlyphPictures()
+    {
+        const QFont testFont = QApplication::font();
+        QApplication::setFont(platform::ProgramFont());
+        const auto restore = qScopeGuard([&testFont] {
+            controls::SetTitleGlyphPictures({}, QFont());
+            QApplication::setFont(testFont);
+        });
+        // The windows made in the program's font, as the program makes them.
+        startSession();
+        controls::TitleBar toolTitle(QStringLiteral("Eye Dropper"), 18);
+        toolTitle.resize(160, 18);
+        toolTitle.addButton(QStringLiteral("eyeMenuButton"), QStringLiteral("\u25BE"), QStringLiteral("Menu"));
+        toolTitle.addButton(QStringLiteral("closeButton"), QStringLiteral("\u2715"), QStringLiteral("Close"));
+        auto* mainTitle =
+            window()->findChild<controls::TitleBar*>(QStringLiteral("titleBar"), Qt::FindDirectChildrenOnly);
+        QVERIFY(mainTitle);
+        QVERIFY(mainTitle->findChild<QToolButton*>(QStringLiteral("minimizeButton")));
+        QVERIFY(mainTitle->findChild<QToolButton*>(QStringLiteral("closeButton")));
+        const QFont pictureFont = controls::TitleGlyphFont(platform::ProgramFont());
+        for (controls::TitleBar* bar : {mainTitle, &toolTitle}) {
+            bar->layout()->activate();
+            const QList<QToolButton*> buttons = bar->findChildren<QToolButton*>();
+            for (QToolButton* button : buttons)
+                QCOMPARE(button->font(), pictureFont);
+            for (const int ratio : kPrerenderedRatios)
+                for (const QString state : {"plain", "hovered", "pressed"}) {
+                    for (QToolButton* button : buttons) {
+                        button->setAttribute(Qt::WA_UnderMouse, state == QLatin1String("hovered"));
+                        button->setDown(state == QLatin1String("pressed"));
+                    }
+                    QStringList asked;
+                    const auto render = [&](bool fromPicture) {
+                        controls::TitleGlyphPictures pictures;
+                        if (fromPicture)
+                            pictures = [&asked](const QString& name, QSize size, qreal pictureRatio) {
+                                QImage picture = PrerenderedPicture(name, size, pictureRatio);
+                                if (!picture.isNull())
+                                    asked << name;
+                                return picture;
+                            };
+                        controls::SetTitleGlyphPictures(pictures, pictureFont);
+                        QImage image(bar->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+                        image.setDevicePixelRatio(ratio);
+                        image.fill(Qt::black);
+                        bar->render(&image);
+                        return image;
+                    };
+                    const QString name =
+                        QStringLiteral("%1 %2 at %3x").arg(bar->captionLabel()->text(), state).arg(ratio);
+                    const QImage written = render(false);
+                    const QImage shown = render(true);
+                    QVERIFY2((asked.size() >= 2) == TitleGlyphPicturesShownAt(ratio), qPrintable(name));
+                    QVERIFY2(shown == written, qPrintable(name));
+                }
+            for (QToolButton* button : buttons) {
+                button->setAttribute(Qt::WA_UnderMouse, false);
+                button->setDown(false);
+            }
+        }
     }
 
     void versionLineComesFromTheFileVersion_data()
