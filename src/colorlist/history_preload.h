@@ -1,7 +1,6 @@
-// The history file read and parsed on a thread of its own, started before
-// the display is connected, so that a long history costs the start-up no
-// time of the main thread. The session takes the result when it loads the
-// history.
+// The history file read and parsed on a thread of its own, started once
+// the main window is shown, so that a long history is read while the other
+// windows are made. The session takes the result when it loads the history.
 #pragma once
 
 #include "colorlist/history_file.h"
@@ -14,7 +13,7 @@ namespace tessaro::colorlist {
 
 class HistoryPreload {
 public:
-    // Made on the main thread, before the application object.
+    // Made on the main thread.
     explicit HistoryPreload(const QString& path);
     ~HistoryPreload();
     HistoryPreload(const HistoryPreload&) = delete;

@@ -16,6 +16,7 @@ public:
     SessionBusPreconnect& operator=(const SessionBusPreconnect&) = delete;
 
 private:
+    bool markedMainThread_;
     std::thread thread_;
 };
 

@@ -1,5 +1,4 @@
 // The program's entry point.
-#include "colorlist/history_preload.h"
 #include "controls/title_glyphs.h"
 #include "platform/font_config_preload.h"
 #include "platform/qt_fonts.h"
@@ -43,7 +42,6 @@ int main(int argc, char** argv)
     const QString exeDir = tessaro::workspace::ExecutableDir();
     const tessaro::workspace::DataFolders folders = tessaro::workspace::ResolveDataFolders(
         exeDir, tessaro::workspace::InstalledDataDir(exeDir), tessaro::workspace::UserDataDir());
-    tessaro::colorlist::HistoryPreload history(folders.historyFile());
     tessaro::platform::SessionBusPreconnect sessionBus;
     tessaro::platform::FontConfigPreload fontConfig;
     const bool platformChosen = tessaro::platform::PreferXWaylandInWaylandSession();
@@ -74,7 +72,6 @@ int main(int argc, char** argv)
     QObject::connect(&session, &tessaro::workspace::ProgramSession::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     session.setArguments(QApplication::arguments());
-    session.setHistoryPreload(&history);
     tessaro::workspace::ShutdownSignals endOfSession([&session] { session.Shutdown(); });
     session.Start();
     // A signal during start-up (while its error box was open) has saved and

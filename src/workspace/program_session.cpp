@@ -82,6 +82,8 @@ void ProgramSession::Start()
     // the event loop runs, after the other windows are made and the history
     // has set the main colour, so its first picture is the final one.
     main_->show();
+    // A long history is read while the other windows are made.
+    historyPreload_ = std::make_unique<colorlist::HistoryPreload>(historyPath());
 
     createEyeDropperWindow();
     createTestColorWindow();
@@ -235,9 +237,7 @@ void ProgramSession::offerListRecovery()
 
 std::optional<TColor> ProgramSession::loadHistory()
 {
-    if (!historyPreload_)
-        return history_->LoadHistoryFile(historyPath());
-    colorlist::HistoryPreload* preload = std::exchange(historyPreload_, nullptr);
+    const std::unique_ptr<colorlist::HistoryPreload> preload = std::move(historyPreload_);
     return history_->LoadHistoryFile(historyPath(), preload->take());
 }
 

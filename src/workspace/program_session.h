@@ -64,9 +64,6 @@ public:
     // The program's command line (the program itself first); a first
     // argument naming an existing file is opened as the colour list.
     void setArguments(const QStringList& arguments) { arguments_ = arguments; }
-    // The history file, being read since before the start (optional; it
-    // must outlive Start).
-    void setHistoryPreload(colorlist::HistoryPreload* preload) { historyPreload_ = preload; }
 
     // Runs the start-up: settings, the main window and its position, colour
     // names, the instance lock, the first-run actions, `ready`, then the
@@ -152,7 +149,7 @@ private:
     std::unique_ptr<colorlist::ReopenWindow> reopen_;
     std::unique_ptr<WheelStyleChooser> wheelStyles_;
     std::unique_ptr<colorlist::HistoryWindow> history_;
-    colorlist::HistoryPreload* historyPreload_ = nullptr;
+    std::unique_ptr<colorlist::HistoryPreload> historyPreload_;
     std::unique_ptr<exporting::CopyCenterWindow> copyCenter_;
     std::unique_ptr<tools::ImportWindow> import_;
     std::unique_ptr<tools::MixerWindow> mixer_;
