@@ -3,7 +3,6 @@
 #include "platform/font_config_preload.h"
 #include "platform/qt_fonts.h"
 #include "platform/qt_platform.h"
-#include "platform/session_bus_preconnect.h"
 #include "platform/wayland_session.h"
 #include "tools/pick_mode.h"
 #include "workspace/data_folders.h"
@@ -42,7 +41,6 @@ int main(int argc, char** argv)
     const QString exeDir = tessaro::workspace::ExecutableDir();
     const tessaro::workspace::DataFolders folders = tessaro::workspace::ResolveDataFolders(
         exeDir, tessaro::workspace::InstalledDataDir(exeDir), tessaro::workspace::UserDataDir());
-    tessaro::platform::SessionBusPreconnect sessionBus;
     tessaro::platform::FontConfigPreload fontConfig;
     const bool platformChosen = tessaro::platform::PreferXWaylandInWaylandSession();
     QApplication app(argc, argv);
