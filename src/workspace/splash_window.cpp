@@ -1,6 +1,7 @@
 #include "workspace/splash_window.h"
 
 #include "controls/text_look.h"
+#include "platform/x11_window_state.h"
 #include "workspace/pictures.h"
 #include "workspace/version_line.h"
 
@@ -42,6 +43,7 @@ SplashPanel::SplashPanel(const platform::AppInfo& appInfo, VersionLine versionLi
     const bool lineInPicture = !picture.isNull();
     if (!lineInPicture)
         picture = SplashPicture();
+    picture_ = picture;
     auto* pictureView = new PictureView(picture, this);
     pictureView->setObjectName(QStringLiteral("splashPicture"));
     pictureView->setGeometry(QRect(QPoint(0, 0), kSplashSize));
@@ -61,13 +63,17 @@ SplashWindow::SplashWindow(const platform::AppInfo& appInfo)
     // main window.
     setWindowTitle(QStringLiteral("Starting KT Tessaro"));
     setFixedSize(kSplashSize);
-    new SplashPanel(appInfo, SplashPanel::VersionLine::InDrawnPicture, this);
+    panel_ = new SplashPanel(appInfo, SplashPanel::VersionLine::InDrawnPicture, this);
 }
 
 void SplashWindow::showWhileStarting()
 {
     move(CenteredOnScreen(size()));
     qApp->installEventFilter(this);
+    // On X11 the server shows the picture as soon as the window manager
+    // maps the window, while the start-up goes on.
+    winId();
+    platform::SetServerBackground(windowHandle(), panel_->picture());
     show();
     raise();
     // Painted now: the start-up that follows does not return to the loop.

@@ -4,6 +4,7 @@
 
 #include "platform/platform.h"
 
+#include <QImage>
 #include <QWidget>
 
 class QLabel;
@@ -21,8 +22,11 @@ public:
     enum class VersionLine { OverPicture, InDrawnPicture };
     SplashPanel(const platform::AppInfo& appInfo, VersionLine versionLine, QWidget* parent);
     QLabel* versionLabel() const { return version_; }
+    // The picture shown.
+    const QImage& picture() const { return picture_; }
 
 private:
+    QImage picture_;
     QLabel* version_;
 };
 
@@ -38,6 +42,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    SplashPanel* panel_;
 };
 
 // The centred place of a window of `size` on the screen the pointer is on.

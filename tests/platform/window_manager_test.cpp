@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QGuiApplication>
+#include <QImage>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -21,6 +22,8 @@
 
 #include <cstdlib>
 #include <cstring>
+
+#include <unistd.h>
 
 namespace tessaro::platform {
 namespace {
@@ -219,6 +222,51 @@ TEST_F(WindowManagerTest, BoxesAreAsWideAsTheirCaptions)
                                    QString()));
     EXPECT_GE(inputWidth, inputRoom);
     EXPECT_TRUE(fixedSize);
+}
+
+// The X server fills the window with its background picture when the
+// window manager maps it, before the program paints anything (no event is
+// processed here, so Qt's own red never comes).
+TEST_F(WindowManagerTest, ServerBackgroundShowsBeforeTheProgramPaints)
+{
+    QWidget window(nullptr, Qt::FramelessWindowHint);
+    window.setGeometry(120, 120, 64, 48);
+    window.setAutoFillBackground(true);
+    window.setPalette(QPalette(Qt::red));
+    QImage picture(window.size() * window.devicePixelRatio(), QImage::Format_RGB32);
+    picture.fill(QColor(0x20, 0x40, 0x80));
+    for (int y = 0; y < picture.height() / 2; ++y)
+        for (int x = 0; x < picture.width() / 2; ++x)
+            picture.setPixel(x, y, qRgb(0x10, 0xC0, 0x30));
+    window.winId();
+    ASSERT_TRUE(SetServerBackground(window.windowHandle(), picture));
+    EXPECT_FALSE(SetServerBackground(window.windowHandle(), picture.scaled(picture.size() / 2)));
+    window.show();
+
+    const auto target = xcb_window_t(window.winId());
+    bool viewable = false;
+    for (int tries = 0; tries < 200 && !viewable; ++tries) {
+        xcb_get_window_attributes_reply_t* attributes =
+            xcb_get_window_attributes_reply(Connection(), xcb_get_window_attributes(Connection(), target), nullptr);
+        viewable = attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+        std::free(attributes);
+        if (!viewable)
+            usleep(10000);
+    }
+    ASSERT_TRUE(viewable);
+    const auto pixelAt = [target](int x, int y) {
+        xcb_get_image_reply_t* image = xcb_get_image_reply(
+            Connection(), xcb_get_image(Connection(), XCB_IMAGE_FORMAT_Z_PIXMAP, target, std::int16_t(x),
+                                        std::int16_t(y), 1, 1, ~0u),
+            nullptr);
+        QRgb pixel = 0;
+        if (image && xcb_get_image_data_length(image) >= 4)
+            std::memcpy(&pixel, xcb_get_image_data(image), 4);
+        std::free(image);
+        return pixel & 0xFFFFFF;
+    };
+    EXPECT_EQ(pixelAt(5, 5), 0x10C030u);
+    EXPECT_EQ(pixelAt(50, 40), 0x204080u);
 }
 
 } // namespace
