@@ -72,8 +72,11 @@ void SplashWindow::showWhileStarting()
     qApp->installEventFilter(this);
     // On X11 the server shows the picture as soon as the window manager
     // maps the window, while the start-up goes on.
+    // Qt then has nothing to paint: the picture is all the window shows
+    // and the server draws it.
     winId();
-    platform::SetServerBackground(windowHandle(), panel_->picture());
+    if (platform::SetServerBackground(windowHandle(), panel_->picture()))
+        setUpdatesEnabled(false);
     show();
     raise();
     // Painted now: the start-up that follows does not return to the loop.
