@@ -77,12 +77,4 @@ HistoryLog::LoadResult HistoryListModel::loadFile(HistoryFile& file, const QStri
     return result;
 }
 
-HistoryLog::LoadResult HistoryListModel::loadFile(HistoryFile& file, const QString& path, HistoryFile::Read read)
-{
-    beginResetModel();
-    HistoryLog::LoadResult result = file.Load(path, std::move(read), log_);
-    endResetModel();
-    return result;
-}
-
 } // namespace tessaro::colorlist

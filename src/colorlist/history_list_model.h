@@ -35,8 +35,6 @@ public:
     // Appends the steps of a history file through `file`, which remembers
     // whether it must be copied before its first save.
     HistoryLog::LoadResult loadFile(HistoryFile& file, const QString& path);
-    // The same with the file read beforehand (HistoryFile::ReadFile).
-    HistoryLog::LoadResult loadFile(HistoryFile& file, const QString& path, HistoryFile::Read read);
     // The cursor moves without changing any row.
     std::optional<int> undo() { return log_.Undo(); }
     std::optional<int> redo() { return log_.Redo(); }

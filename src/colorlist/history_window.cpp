@@ -165,11 +165,6 @@ std::optional<TColor> HistoryWindow::LoadHistoryFile(const QString& path)
     return ShowLoaded(model_->loadFile(file_, path));
 }
 
-std::optional<TColor> HistoryWindow::LoadHistoryFile(const QString& path, HistoryFile::Read read)
-{
-    return ShowLoaded(model_->loadFile(file_, path, std::move(read)));
-}
-
 std::optional<TColor> HistoryWindow::ShowLoaded(const HistoryLog::LoadResult& result)
 {
     // Scrolling makes the list lay out every row: a hidden window waits

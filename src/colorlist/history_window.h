@@ -56,8 +56,6 @@ public:
     // returns the colour of the last step read. Lines with bad hex are
     // skipped; the first one's conversion error is shown.
     std::optional<TColor> LoadHistoryFile(const QString& path);
-    // The same with the file read beforehand (HistoryFile::ReadFile).
-    std::optional<TColor> LoadHistoryFile(const QString& path, HistoryFile::Read read);
     // False when the file could not be written; the previous file stays.
     // A file loaded with bad lines is kept as ".bak" first.
     bool SaveHistoryFile(const QString& path);

@@ -3,7 +3,6 @@
 #include "colorlist/color_list_commands.h"
 #include "colorlist/color_list_panel.h"
 #include "colorlist/color_list_recovery.h"
-#include "colorlist/history_preload.h"
 #include "colorlist/history_window.h"
 #include "colorlist/list_recovery_writer.h"
 #include "colorlist/reopen_window.h"
@@ -82,8 +81,6 @@ void ProgramSession::Start()
     // the event loop runs, after the other windows are made and the history
     // has set the main colour, so its first picture is the final one.
     main_->show();
-    // A long history is read while the other windows are made.
-    historyPreload_ = std::make_unique<colorlist::HistoryPreload>(historyPath());
 
     createEyeDropperWindow();
     createTestColorWindow();
@@ -237,8 +234,7 @@ void ProgramSession::offerListRecovery()
 
 std::optional<TColor> ProgramSession::loadHistory()
 {
-    const std::unique_ptr<colorlist::HistoryPreload> preload = std::move(historyPreload_);
-    return history_->LoadHistoryFile(historyPath(), preload->take());
+    return history_->LoadHistoryFile(historyPath());
 }
 
 void ProgramSession::createHistoryWindow()

@@ -16,7 +16,6 @@
 #include <optional>
 
 namespace tessaro::colorlist {
-class HistoryPreload;
 class HistoryWindow;
 class ListRecoveryWriter;
 class ReopenWindow;
@@ -149,7 +148,6 @@ private:
     std::unique_ptr<colorlist::ReopenWindow> reopen_;
     std::unique_ptr<WheelStyleChooser> wheelStyles_;
     std::unique_ptr<colorlist::HistoryWindow> history_;
-    std::unique_ptr<colorlist::HistoryPreload> historyPreload_;
     std::unique_ptr<exporting::CopyCenterWindow> copyCenter_;
     std::unique_ptr<tools::ImportWindow> import_;
     std::unique_ptr<tools::MixerWindow> mixer_;

@@ -1,7 +1,6 @@
 // The history file: a damaged line costs only itself, the file as it was is
 // kept before the first save over it, and a failed save keeps the old file.
 #include "colorlist/history_file.h"
-#include "colorlist/history_preload.h"
 
 #include <gtest/gtest.h>
 
@@ -190,7 +189,7 @@ TEST_F(HistoryFileTest, OtherFilesAreWritten)
     EXPECT_EQ(Read(path_), "9,9,9 - #090909\r\n1,2,3 - #010203\r\n");
 }
 
-// The file read on another thread beforehand loads exactly as the file
+// The file read beforehand (HistoryFile::ReadFile) loads exactly as the file
 // read at the time: the same steps, cursor, result and saves after.
 struct ReadBeforehandCase {
     const char* name;
@@ -211,8 +210,7 @@ TEST_P(HistoryFileReadBeforehandTest, LoadsAsTheFileReadAtTheTime)
     HistoryFile nowFile, beforeFile;
     HistoryLog nowLog, beforeLog;
     const HistoryLog::LoadResult now = nowFile.Load(path_, nowLog);
-    HistoryPreload preload(path_);
-    const HistoryLog::LoadResult before = beforeFile.Load(path_, preload.take(), beforeLog);
+    const HistoryLog::LoadResult before = beforeFile.Load(path_, HistoryFile::ReadFile(path_), beforeLog);
     EXPECT_EQ(before.recorded, now.recorded);
     EXPECT_EQ(before.badLines, now.badLines);
     EXPECT_EQ(before.error, now.error);
