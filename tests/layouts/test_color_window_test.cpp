@@ -55,14 +55,7 @@ private:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    QStringList dialogs(const QString& what) const
-    {
-        QStringList texts;
-        for (const auto& call : fake_.dialogs.calls)
-            if (call.what == what)
-                texts << call.text;
-        return texts;
-    }
+    QStringList dialogs(const QString& what) const { return fake_.dialogs.textsOf(what); }
     // A colour drag dropped on the test area at `at`.
     void drop(QPoint at, TColor color, colorlist::DragSource source)
     {

@@ -19,6 +19,7 @@
 #include <QImage>
 #include <QList>
 #include <QMap>
+#include <QStringList>
 
 #include <deque>
 #include <functional>
@@ -117,6 +118,15 @@ public:
     std::function<void()> whileAsking;
     // Every dialog shown, in order.
     QList<Call> calls;
+    // The texts of the dialogs of one kind ("notify", "error", ...), in order.
+    QStringList textsOf(const QString& what) const
+    {
+        QStringList found;
+        for (const Call& call : calls)
+            if (call.what == what)
+                found << call.text;
+        return found;
+    }
     // Scripted answers, taken from the front.
     std::deque<Answer> answers;                  // askYesNo, askYesNoCancel
     std::deque<std::optional<QString>> texts;    // inputText

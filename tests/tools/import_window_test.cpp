@@ -51,14 +51,7 @@ private:
         window_->ScanText(text);
         QVERIFY(settle());
     }
-    QStringList dialogTexts(const QString& what) const
-    {
-        QStringList texts;
-        for (const auto& call : fake_.dialogs.calls)
-            if (call.what == what)
-                texts << call.text;
-        return texts;
-    }
+    QStringList dialogTexts(const QString& what) const { return fake_.dialogs.textsOf(what); }
 
 private slots:
     void init()

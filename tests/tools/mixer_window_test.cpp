@@ -21,22 +21,8 @@ class MixerWindowTest : public QObject {
 private:
     platform::FakePlatform fake_;
 
-    QStringList notices() const
-    {
-        QStringList texts;
-        for (const auto& call : fake_.dialogs.calls)
-            if (call.what == QStringLiteral("notify"))
-                texts << call.text;
-        return texts;
-    }
-    QStringList errors() const
-    {
-        QStringList texts;
-        for (const auto& call : fake_.dialogs.calls)
-            if (call.what == QStringLiteral("error"))
-                texts << call.text;
-        return texts;
-    }
+    QStringList notices() const { return fake_.dialogs.textsOf(QStringLiteral("notify")); }
+    QStringList errors() const { return fake_.dialogs.textsOf(QStringLiteral("error")); }
     static void drop(QWidget* target, TColor color, colorlist::DragSource source)
     {
         QMimeData mime;
