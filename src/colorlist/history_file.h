@@ -9,36 +9,18 @@
 
 #include "colorlist/history_log.h"
 
-#include <QByteArray>
 #include <QString>
-
-#include <optional>
 
 namespace tessaro::colorlist {
 
 class HistoryFile {
 public:
-    // A history file read and parsed into a log of its own, ready to be
-    // taken by Load; it can be made on any thread.
-    struct Read {
-        QString path;
-        std::optional<QByteArray> text;  // nothing when the file could not be read
-        bool exists = false;
-        bool parsed = false;  // log and result hold the text's steps
-        HistoryLog log;
-        HistoryLog::LoadResult result;
-    };
-    static Read ReadFile(const QString& path);
-
     // The copy kept of a file that had bad lines.
     static QString BackupPath(const QString& path) { return path + QStringLiteral(".bak"); }
 
     // Appends the steps of the file at `path` to the log (see
     // HistoryLog::LoadText). A missing or unreadable file adds none.
     HistoryLog::LoadResult Load(const QString& path, HistoryLog& log);
-    // The same with the file read beforehand (by ReadFile on `path`): an
-    // untouched log takes the steps parsed then.
-    HistoryLog::LoadResult Load(const QString& path, Read read, HistoryLog& log);
     // Replaces the file with the log's steps; false when it could not be
     // written, in which case the previous file stays whole. A file loaded
     // with bad lines is first copied to its BackupPath; when that copy

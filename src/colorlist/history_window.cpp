@@ -162,11 +162,7 @@ void HistoryWindow::ClearHistory()
 
 std::optional<TColor> HistoryWindow::LoadHistoryFile(const QString& path)
 {
-    return ShowLoaded(model_->loadFile(file_, path));
-}
-
-std::optional<TColor> HistoryWindow::ShowLoaded(const HistoryLog::LoadResult& result)
-{
+    const HistoryLog::LoadResult result = model_->loadFile(file_, path);
     // Scrolling makes the list lay out every row: a hidden window waits
     // until it is shown, so a long history does not slow the start-up.
     if (result.recorded > 0) {

@@ -74,9 +74,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Scrolls to the newest step of a loaded file and shows its error;
-    // the newest step's colour.
-    std::optional<TColor> ShowLoaded(const HistoryLog::LoadResult& result);
     void buildMenu();
     void showForStep();
     void applyStep(std::optional<int> row);

@@ -189,73 +189,41 @@ TEST_F(HistoryFileTest, OtherFilesAreWritten)
     EXPECT_EQ(Read(path_), "9,9,9 - #090909\r\n1,2,3 - #010203\r\n");
 }
 
-// The file read beforehand (HistoryFile::ReadFile) loads exactly as the file
-// read at the time: the same steps, cursor, result and saves after.
-struct ReadBeforehandCase {
+// A log loaded and left unchanged saves nothing new: the file stays as it
+// was (a damaged file is kept as its backup first).
+struct UnchangedCase {
     const char* name;
     std::optional<QByteArray> file;  // nothing: no file
     bool folder;                     // a folder in the file's place
 };
 
-class HistoryFileReadBeforehandTest : public HistoryFileTest, public testing::WithParamInterface<ReadBeforehandCase> {
-};
+class HistoryFileUnchangedTest : public HistoryFileTest, public testing::WithParamInterface<UnchangedCase> {};
 
-TEST_P(HistoryFileReadBeforehandTest, LoadsAsTheFileReadAtTheTime)
+TEST_P(HistoryFileUnchangedTest, SavesNothingNew)
 {
-    const ReadBeforehandCase& c = GetParam();
+    const UnchangedCase& c = GetParam();
     if (c.file)
         Write(path_, *c.file);
     if (c.folder)
         ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("history.cl2")));
-    HistoryFile nowFile, beforeFile;
-    HistoryLog nowLog, beforeLog;
-    const HistoryLog::LoadResult now = nowFile.Load(path_, nowLog);
-    const HistoryLog::LoadResult before = beforeFile.Load(path_, HistoryFile::ReadFile(path_), beforeLog);
-    EXPECT_EQ(before.recorded, now.recorded);
-    EXPECT_EQ(before.badLines, now.badLines);
-    EXPECT_EQ(before.error, now.error);
-    EXPECT_EQ(beforeLog.steps(), nowLog.steps());
-    EXPECT_EQ(beforeLog.cursor(), nowLog.cursor());
-
-    // An unchanged log saves nothing new (a damaged file is kept first).
+    HistoryFile file;
+    HistoryLog log;
+    const HistoryLog::LoadResult loaded = file.Load(path_, log);
     const QByteArray original = Read(path_);
-    EXPECT_EQ(beforeFile.Save(path_, beforeLog), !c.folder);
-    EXPECT_EQ(QFile::exists(backup_), c.file && now.badLines > 0);
-    if (c.file && now.badLines == 0)
+    EXPECT_EQ(file.Save(path_, log), !c.folder);
+    EXPECT_EQ(QFile::exists(backup_), c.file && loaded.badLines > 0);
+    if (c.file && loaded.badLines == 0)
         EXPECT_EQ(Read(path_), original);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, HistoryFileReadBeforehandTest,
-    testing::Values(ReadBeforehandCase{"Good", GoodLines(0, 300), false},
-                    ReadBeforehandCase{"Damaged", GoodLines(0, 2) + "#00GG00\r\n" + GoodLines(2, 2), false},
-                    ReadBeforehandCase{"Missing", std::nullopt, false},
-                    ReadBeforehandCase{"Empty", QByteArray(), false},
-                    ReadBeforehandCase{"Folder", std::nullopt, true}),
-    [](const testing::TestParamInfo<ReadBeforehandCase>& info) { return std::string(info.param.name); });
-
-// A read of another file is not taken, and a log that already changed gets
-// the file's steps appended, as when reading at the time.
-TEST_F(HistoryFileTest, ReadBeforehandOnlyReplacesAnUntouchedLogOfTheSameFile)
-{
-    Write(path_, GoodLines(0, 3));
-    const QString other = dir_.filePath(QStringLiteral("other.cl2"));
-    Write(other, GoodLines(10, 5));
-    {
-        HistoryFile file;
-        HistoryLog log;
-        EXPECT_EQ(file.Load(path_, HistoryFile::ReadFile(other), log).recorded, 3);
-        EXPECT_EQ(log.Text(), GoodLines(0, 3));
-    }
-    HistoryFile file;
-    HistoryLog log;
-    log.Record(MakeColor(9, 9, 9));
-    log.Clear();
-    log.Record(MakeColor(1, 2, 3));
-    EXPECT_EQ(file.Load(path_, HistoryFile::ReadFile(path_), log).recorded, 3);
-    EXPECT_EQ(log.Text(), "1,2,3 - #010203\r\n" + GoodLines(0, 3));
-    EXPECT_EQ(log.cursor(), 4);
-}
+    Cases, HistoryFileUnchangedTest,
+    testing::Values(UnchangedCase{"Good", GoodLines(0, 300), false},
+                    UnchangedCase{"Damaged", GoodLines(0, 2) + "#00GG00\r\n" + GoodLines(2, 2), false},
+                    UnchangedCase{"Missing", std::nullopt, false},
+                    UnchangedCase{"Empty", QByteArray(), false},
+                    UnchangedCase{"Folder", std::nullopt, true}),
+    [](const testing::TestParamInfo<UnchangedCase>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace tessaro::colorlist
