@@ -70,16 +70,16 @@ void SplashWindow::showWhileStarting()
 {
     move(CenteredOnScreen(size()));
     qApp->installEventFilter(this);
-    // On X11 the server shows the picture as soon as the window manager
-    // maps the window, while the start-up goes on.
-    // Qt then has nothing to paint: the picture is all the window shows
-    // and the server draws it.
+    // On X11 the server draws the picture as soon as the window manager
+    // maps the window, while the start-up goes on; Qt then has nothing to
+    // paint.
     winId();
     if (platform::SetServerBackground(windowHandle(), panel_->picture()))
         setUpdatesEnabled(false);
     show();
     raise();
-    // Painted now: the start-up that follows does not return to the loop.
+    // Elsewhere Qt paints it once it is exposed: what has arrived by now is
+    // handled, since the start-up that follows does not return to the loop.
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
