@@ -3,6 +3,7 @@
 #include "platform/font_config_preload.h"
 #include "platform/qt_fonts.h"
 #include "platform/qt_platform.h"
+#include "platform/session_bus.h"
 #include "platform/wayland_session.h"
 #include "tools/pick_mode.h"
 #include "workspace/data_folders.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv)
                      argv[0]);
         return 1;
     }
+    tessaro::platform::FindSessionBusWithoutLauncher();
     const QString exeDir = tessaro::workspace::ExecutableDir();
     const tessaro::workspace::DataFolders folders = tessaro::workspace::ResolveDataFolders(
         exeDir, tessaro::workspace::InstalledDataDir(exeDir), tessaro::workspace::UserDataDir());

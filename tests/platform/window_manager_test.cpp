@@ -4,11 +4,13 @@
 #include "platform/qt_dialogs.h"
 #include "platform/qt_fonts.h"
 #include "platform/qt_windows.h"
+#include "platform/session_bus.h"
 #include "platform/x11_window_state.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QImage>
@@ -23,6 +25,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <pwd.h>
 #include <unistd.h>
 
 namespace tessaro::platform {
@@ -267,6 +270,40 @@ TEST_F(WindowManagerTest, ServerBackgroundShowsBeforeTheProgramPaints)
     };
     EXPECT_EQ(pixelAt(5, 5), 0x10C030u);
     EXPECT_EQ(pixelAt(50, 40), 0x204080u);
+}
+
+// The session bus address a bus launcher publishes on the display: the
+// address property of the window owning the user's selection, read over a
+// connection of the look-up's own.
+TEST_F(WindowManagerTest, SessionBusAddressIsReadFromTheDisplay)
+{
+    QByteArray machineId;
+    for (const char* path : {"/var/lib/dbus/machine-id", "/etc/machine-id"}) {
+        QFile file(QString::fromLatin1(path));
+        if (machineId.isEmpty() && file.open(QIODevice::ReadOnly))
+            machineId = file.readAll().trimmed();
+    }
+    if (machineId.isEmpty())
+        GTEST_SKIP() << "this machine has no D-Bus machine id";
+    const QByteArray selectionName =
+        QByteArray("_DBUS_SESSION_BUS_SELECTION_") + ::getpwuid(::getuid())->pw_name + '_' + machineId;
+    const char* display = std::getenv("DISPLAY");
+    EXPECT_EQ(DisplaySessionBusAddress(display), QByteArray());
+
+    QWidget launcher;
+    const auto window = xcb_window_t(launcher.winId());
+    const QByteArray address = "unix:path=/tmp/dbus-test,guid=0123456789abcdef";
+    xcb_change_property(Connection(), XCB_PROP_MODE_REPLACE, window, Atom("_DBUS_SESSION_BUS_ADDRESS"),
+                        XCB_ATOM_STRING, 8, std::uint32_t(address.size()), address.constData());
+    const xcb_atom_t selection = Atom(selectionName.constData());
+    xcb_set_selection_owner(Connection(), window, selection, XCB_CURRENT_TIME);
+    xcb_flush(Connection());
+    EXPECT_EQ(DisplaySessionBusAddress(display), address);
+    EXPECT_EQ(DisplaySessionBusAddress(":4711"), QByteArray()) << "a display that cannot be reached";
+
+    xcb_set_selection_owner(Connection(), XCB_WINDOW_NONE, selection, XCB_CURRENT_TIME);
+    xcb_flush(Connection());
+    EXPECT_EQ(DisplaySessionBusAddress(display), QByteArray());
 }
 
 } // namespace
