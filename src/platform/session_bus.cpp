@@ -79,9 +79,11 @@ QByteArray ChooseSessionBusAddress(const SessionBusFacts& facts)
 {
     if (!facts.environmentAddress.isEmpty() || facts.userBusSocket || !facts.x11Display)
         return {};
-    if (!facts.displayAddress.isEmpty())
-        return facts.displayAddress;
-    return facts.launcherInstalled ? QByteArray() : QByteArray(kNoSessionBus);
+    // Without dbus-launch, libdbus's autolaunch fails whatever the display
+    // publishes.
+    if (!facts.launcherInstalled)
+        return kNoSessionBus;
+    return facts.displayAddress;
 }
 
 QByteArray DisplaySessionBusAddress(const char* displayName)
@@ -128,10 +130,11 @@ void FindSessionBusWithoutLauncher()
     facts.userBusSocket = UserBusSocketExists();
     const QByteArray display = qgetenv("DISPLAY");
     facts.x11Display = !display.isEmpty();
-    // The display is asked only when nothing cheaper names the bus.
+    // The display is asked only where libdbus would run dbus-launch to ask it.
     if (facts.environmentAddress.isEmpty() && !facts.userBusSocket && facts.x11Display) {
-        facts.displayAddress = DisplaySessionBusAddress(display.constData());
-        facts.launcherInstalled = facts.displayAddress.isEmpty() && LauncherInstalled();
+        facts.launcherInstalled = LauncherInstalled();
+        if (facts.launcherInstalled)
+            facts.displayAddress = DisplaySessionBusAddress(display.constData());
     }
     const QByteArray address = ChooseSessionBusAddress(facts);
     if (!address.isEmpty())

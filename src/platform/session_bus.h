@@ -7,9 +7,9 @@
 // shows, it forks and runs `dbus-launch --autolaunch`. That helper reads
 // the bus address the X display publishes, or starts a bus when there is
 // none. Forking a process of this program's size costs about 10 ms of the
-// start-up. The published address is read here over a short connection of
-// our own, and when there is none and no dbus-launch is installed, the
-// connection is declined at once, as the helper's failure would decline it.
+// start-up. Here the published address is read over a short connection of
+// our own, and when no dbus-launch is installed, every connection is
+// declined at once, as the failed start of the helper would decline it.
 #pragma once
 
 #include <QByteArray>
@@ -28,9 +28,9 @@ struct SessionBusFacts {
 // The address declining every connection, as a failed autolaunch does.
 inline constexpr char kNoSessionBus[] = "disabled:";
 
-// The address to give libdbus, or an empty one when libdbus finds the bus
-// as cheaply itself (the environment, the user's bus socket) or must start
-// one through dbus-launch.
+// The address to give libdbus: the bus libdbus would end up with, without
+// the helper. Empty when libdbus finds the bus as cheaply itself (the
+// environment, the user's bus socket) or must start one through dbus-launch.
 QByteArray ChooseSessionBusAddress(const SessionBusFacts& facts);
 
 // The session bus address the X display `displayName` publishes for this

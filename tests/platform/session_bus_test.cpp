@@ -33,7 +33,8 @@ INSTANTIATE_TEST_SUITE_P(
         BusCase{"NoX11Display", {{}, false, false, {}, false}, {}},
         BusCase{"PublishedOnTheDisplay", {{}, false, true, kPublished, true}, kPublished},
         BusCase{"LauncherStartsABus", {{}, false, true, {}, true}, {}},
-        BusCase{"NoBusAndNoLauncher", {{}, false, true, {}, false}, kNoSessionBus}),
+        BusCase{"NoBusAndNoLauncher", {{}, false, true, {}, false}, kNoSessionBus},
+        BusCase{"PublishedButNoLauncherToReadIt", {{}, false, true, kPublished, false}, kNoSessionBus}),
     test::kCaseName);
 
 } // namespace
