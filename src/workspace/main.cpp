@@ -4,6 +4,7 @@
 #include "platform/qt_fonts.h"
 #include "platform/qt_platform.h"
 #include "platform/session_bus.h"
+#include "platform/startup_heap.h"
 #include "platform/wayland_session.h"
 #include "tools/pick_mode.h"
 #include "workspace/data_folders.h"
@@ -40,6 +41,8 @@ int main(int argc, char** argv)
         return 1;
     }
     tessaro::platform::FindSessionBusWithoutLauncher();
+    // Room for what the start-up allocates, up to the first paint.
+    tessaro::platform::StartupHeap startupHeap(1536 * 1024);
     const QString exeDir = tessaro::workspace::ExecutableDir();
     const tessaro::workspace::DataFolders folders = tessaro::workspace::ResolveDataFolders(
         exeDir, tessaro::workspace::InstalledDataDir(exeDir), tessaro::workspace::UserDataDir());
@@ -78,9 +81,10 @@ int main(int argc, char** argv)
     // ended the run already.
     if (endOfSession.received())
         return 0;
-    QTimer::singleShot(500, splash, [splash] {
+    QTimer::singleShot(500, splash, [splash, &startupHeap] {
         splash->hide();
         splash->deleteLater();
+        startupHeap.release();
     });
     const int status = app.exec();
     // Everything is saved by now, and taking the windows down one by one
