@@ -152,12 +152,16 @@ private slots:
             for (const auto& open : ways) {
                 if (entry.window)
                     entry.window->hide();
+                // Looked for until seen, also from inside a modal loop the
+                // opening runs, however long building the window takes.
                 auto seen = std::make_shared<bool>(false);
-                QTimer::singleShot(20, this, [seen, &entry] {
-                    *seen = entry.window && entry.window->isVisible();
-                    if (QWidget* modal = QApplication::activeModalWidget())
+                QTimer watcher;
+                connect(&watcher, &QTimer::timeout, this, [seen, &entry] {
+                    *seen = *seen || (entry.window && entry.window->isVisible());
+                    if (QWidget* modal = QApplication::activeModalWidget(); modal && *seen)
                         modal->close();
                 });
+                watcher.start(20);
                 open();
                 QTRY_VERIFY2(*seen, qPrintable(entry.name));
                 entry.window->hide();
