@@ -62,6 +62,10 @@ bool LauncherInstalled()
     return false;
 }
 
+struct Disconnect {
+    void operator()(xcb_connection_t* connection) const { xcb_disconnect(connection); }
+};
+
 xcb_intern_atom_cookie_t ExistingAtom(xcb_connection_t* connection, const QByteArray& name)
 {
     return xcb_intern_atom(connection, 1, std::uint16_t(name.size()), name.constData());
@@ -73,11 +77,41 @@ xcb_atom_t AtomOf(xcb_connection_t* connection, xcb_intern_atom_cookie_t cookie)
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
+// The address property of the owner of `selectionName` on `connection`.
+QByteArray PublishedAddress(xcb_connection_t* connection, const QByteArray& selectionName)
+{
+    // Atoms that do not exist yet were never set: nothing is published.
+    const xcb_intern_atom_cookie_t selectionCookie = ExistingAtom(connection, selectionName);
+    const xcb_intern_atom_cookie_t addressCookie = ExistingAtom(connection, "_DBUS_SESSION_BUS_ADDRESS");
+    const xcb_atom_t selection = AtomOf(connection, selectionCookie);
+    const xcb_atom_t addressAtom = AtomOf(connection, addressCookie);
+    if (selection == XCB_ATOM_NONE || addressAtom == XCB_ATOM_NONE)
+        return {};
+    const ReplyPtr<xcb_get_selection_owner_reply_t> owner(
+        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr));
+    if (!owner || owner->owner == XCB_WINDOW_NONE)
+        return {};
+    const ReplyPtr<xcb_get_property_reply_t> property(xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, owner->owner, addressAtom, XCB_ATOM_STRING, 0, 1024), nullptr));
+    if (!property || property->type != XCB_ATOM_STRING || property->format != 8 || property->bytes_after != 0)
+        return {};
+    const auto* text = static_cast<const char*>(xcb_get_property_value(property.get()));
+    const int length = xcb_get_property_value_length(property.get());
+    // The helper hands the text on up to its first zero.
+    return QByteArray(text, int(::strnlen(text, std::size_t(length))));
+}
+
+// libdbus autolaunches when nothing names a bus and there is an X display.
+bool WouldAutolaunch(const SessionBusFacts& facts)
+{
+    return facts.environmentAddress.isEmpty() && !facts.userBusSocket && facts.x11Display;
+}
+
 } // namespace
 
 QByteArray ChooseSessionBusAddress(const SessionBusFacts& facts)
 {
-    if (!facts.environmentAddress.isEmpty() || facts.userBusSocket || !facts.x11Display)
+    if (!WouldAutolaunch(facts))
         return {};
     // Without dbus-launch, libdbus's autolaunch fails whatever the display
     // publishes.
@@ -94,33 +128,10 @@ QByteArray DisplaySessionBusAddress(const char* displayName)
         return {};
     const QByteArray selectionName = QByteArray("_DBUS_SESSION_BUS_SELECTION_") + user->pw_name + '_' + machineId;
 
-    xcb_connection_t* connection = xcb_connect(displayName, nullptr);
-    QByteArray address;
-    if (!xcb_connection_has_error(connection)) {
-        // Atoms that do not exist yet were never set: nothing is published.
-        const xcb_intern_atom_cookie_t selectionCookie = ExistingAtom(connection, selectionName);
-        const xcb_intern_atom_cookie_t addressCookie = ExistingAtom(connection, "_DBUS_SESSION_BUS_ADDRESS");
-        const xcb_atom_t selection = AtomOf(connection, selectionCookie);
-        const xcb_atom_t addressAtom = AtomOf(connection, addressCookie);
-        if (selection != XCB_ATOM_NONE && addressAtom != XCB_ATOM_NONE) {
-            const ReplyPtr<xcb_get_selection_owner_reply_t> owner(
-                xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr));
-            if (owner && owner->owner != XCB_WINDOW_NONE) {
-                const ReplyPtr<xcb_get_property_reply_t> property(xcb_get_property_reply(
-                    connection, xcb_get_property(connection, 0, owner->owner, addressAtom, XCB_ATOM_STRING, 0, 1024),
-                    nullptr));
-                if (property && property->type == XCB_ATOM_STRING && property->format == 8 &&
-                    property->bytes_after == 0) {
-                    const auto* text = static_cast<const char*>(xcb_get_property_value(property.get()));
-                    const int length = xcb_get_property_value_length(property.get());
-                    // The helper hands the text on up to its first zero.
-                    address = QByteArray(text, int(::strnlen(text, std::size_t(length))));
-                }
-            }
-        }
-    }
-    xcb_disconnect(connection);
-    return address;
+    const std::unique_ptr<xcb_connection_t, Disconnect> connection(xcb_connect(displayName, nullptr));
+    if (xcb_connection_has_error(connection.get()))
+        return {};
+    return PublishedAddress(connection.get(), selectionName);
 }
 
 void FindSessionBusWithoutLauncher()
@@ -131,7 +142,7 @@ void FindSessionBusWithoutLauncher()
     const QByteArray display = qgetenv("DISPLAY");
     facts.x11Display = !display.isEmpty();
     // The display is asked only where libdbus would run dbus-launch to ask it.
-    if (facts.environmentAddress.isEmpty() && !facts.userBusSocket && facts.x11Display) {
+    if (WouldAutolaunch(facts)) {
         facts.launcherInstalled = LauncherInstalled();
         if (facts.launcherInstalled)
             facts.displayAddress = DisplaySessionBusAddress(display.constData());
