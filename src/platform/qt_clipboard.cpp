@@ -85,6 +85,12 @@ QString WithCrLfLineEnds(const QString& text)
     return result;
 }
 
+bool OrderlyEndingHandsOverClipboard()
+{
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return !RunsNativelyOnWayland() && (clipboard->ownsClipboard() || clipboard->ownsSelection());
+}
+
 QString QtClipboard::text() const
 {
     return WithCrLfLineEnds(QGuiApplication::clipboard()->text());

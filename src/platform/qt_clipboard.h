@@ -8,6 +8,11 @@ namespace tessaro::platform {
 // Ends every line with CR LF, whether it was ended by LF, CR or CR LF.
 QString WithCrLfLineEnds(const QString& text);
 
+// True when Qt's orderly ending of the program has something to hand to the
+// desktop's clipboard keeper: the program owns the clipboard or the
+// selection on X11. Qt's Wayland platform hands nothing over.
+bool OrderlyEndingHandsOverClipboard();
+
 class QtClipboard : public Clipboard {
 public:
     QString text() const override;

@@ -14,7 +14,6 @@
 #include "workspace/splash_window.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QTimer>
 
 #include <cstdio>
@@ -27,6 +26,21 @@ bool HasDisplay()
 {
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+// Ends the run with `status` once everything is saved. Taking the windows
+// down one by one would cost more than the whole shutdown, and Qt's Wayland
+// platform can wait forever on its event thread while it goes, so the
+// process ends here. Not while it holds the clipboard or the selection on
+// X11: then the orderly ending lets Qt hand them to the desktop's clipboard
+// keeper.
+int EndRun(int status, tessaro::platform::QtPlatform& qtPlatform)
+{
+    if (tessaro::platform::OrderlyEndingHandsOverClipboard())
+        return status;
+    qtPlatform.platform().singleInstance->release();
+    std::fflush(nullptr);
+    std::_Exit(status);
 }
 
 } // namespace
@@ -66,7 +80,8 @@ int main(int argc, char** argv)
 
     tessaro::platform::QtPlatform qtPlatform;
     if (tessaro::tools::IsPickMode(QApplication::arguments()))
-        return tessaro::tools::RunPickMode(qtPlatform.platform(), folders.dataFolder + QStringLiteral("set.set"));
+        return EndRun(tessaro::tools::RunPickMode(qtPlatform.platform(), folders.dataFolder + QStringLiteral("set.set")),
+                      qtPlatform);
     // The splash stays while the windows are made, and half a second after.
     auto* splash = new tessaro::workspace::SplashWindow(qtPlatform.platform().appInfo);
     splash->showWhileStarting();
@@ -80,21 +95,11 @@ int main(int argc, char** argv)
     // A signal during start-up (while its error box was open) has saved and
     // ended the run already.
     if (endOfSession.received())
-        return 0;
+        return EndRun(0, qtPlatform);
     QTimer::singleShot(500, splash, [splash, &startupHeap] {
         splash->hide();
         splash->deleteLater();
         startupHeap.release();
     });
-    const int status = app.exec();
-    // Everything is saved by now, and taking the windows down one by one
-    // would cost more than the whole shutdown, so the program ends here.
-    // Not while it holds the clipboard or the selection: then the orderly
-    // ending lets Qt hand them to the desktop's clipboard keeper.
-    if (!QGuiApplication::clipboard()->ownsClipboard() && !QGuiApplication::clipboard()->ownsSelection()) {
-        qtPlatform.platform().singleInstance->release();
-        std::fflush(nullptr);
-        std::_Exit(status);
-    }
-    return status;
+    return EndRun(app.exec(), qtPlatform);
 }

@@ -42,8 +42,19 @@ e2e_begin() {
     status=0
     exit_commands=()
     trap e2e_end EXIT
+    e2e_report_unexpected_ends
     export HOME=$work XDG_DATA_HOME=$work/share XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
     mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+}
+
+# Under `set -e` a command that fails outside a check ends the script at
+# once, with nothing said: this says which command and line it was.
+e2e_report_unexpected_ends() {
+    trap 'e2e_unexpected_end $? $LINENO "$BASH_COMMAND"' ERR
+}
+e2e_unexpected_end() {  # STATUS LINE COMMAND
+    [[ $- == *e* ]] && echo "FAIL: line $2: \"$3\" ended the script with status $1"
+    return 0
 }
 
 # A failed check: said at once, and the script ends with status 1 (once

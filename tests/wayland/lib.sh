@@ -38,6 +38,7 @@ wl_begin() {
     status=0
     exit_commands=()
     trap e2e_end EXIT
+    e2e_report_unexpected_ends
     export XDG_DATA_HOME=$work/share XDG_CONFIG_HOME=$work/config
     mkfifo "$work/input.in" "$work/input.out"
     python3 "$wl_here/wl_input.py" --serve "$work/input.in" "$work/input.out" 2>"$work/input.log" &
