@@ -55,16 +55,15 @@ wl_move $px $py
 # sway leaves the keyboard nowhere once the pointer is off every window:
 # give it back to the main window as a window switch would.
 want=$(average_5x5 $px $py)
-# The key is pressed again if the dropper did not open: a key sent while
-# sway was still moving the keyboard focus can be lost.
+# The key is pressed again while the main window stays: a key sent while
+# sway was still moving the keyboard focus can be lost. Once the key is
+# taken the main window hides at once, and the dropper follows when the
+# portal answers, which its first start can make slow.
 for _ in 1 2 3; do
     swaymsg '[title="^KT Tessaro$"] focus' >/dev/null
     sleep 0.3
     wl_key F1
-    for _ in $(seq 1 40); do
-        wl_windows | grep -q ' Eye Dropper$' && break 2
-        sleep 0.1
-    done
+    wait_for_wl_window_gone "KT Tessaro" && break
 done
 wait_for_wl_window "Eye Dropper" || fail "$mode: F1 opened no eye dropper"
 sleep 1.5
