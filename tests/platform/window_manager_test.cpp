@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QFile>
 #include <QApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMessageBox>
